@@ -9,13 +9,13 @@ namespace tavelor::files {
 
 // What the file dialogs are asked for.
 struct FileDialogRequest {
-  std::string title;             // Message 4 (save) or Message 7 (open)
-  std::string filterText;        // Message 5 + " (*.txt)"
-  std::string filterPattern;     // "*.txt"
-  std::string initialFolder;     // the program folder
-  std::string defaultExtension;  // "txt"
-  bool confirmOverwrite = false; // save: ask before replacing an existing file
-  bool mustExist = false;        // open: the file must exist
+  std::string title;              // Message 4 (save) or Message 7 (open)
+  std::string filterText;         // Message 5 + " (*.txt)"
+  std::string filterPattern;      // "*.txt"
+  std::string initialFolder;      // the program folder
+  std::string defaultExtension;   // "txt"
+  bool confirmOverwrite = false;  // save: ask before replacing an existing file
+  bool mustExist = false;         // open: the file must exist
 };
 
 class FileWindow : public virtual calc::InputWindow {

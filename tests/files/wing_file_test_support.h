@@ -1,0 +1,94 @@
+#pragma once
+
+#include <stdlib.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "calc/calculate.h"
+#include "calc/inputs.h"
+#include "calc/wing_state.h"
+#include "files/file_commands.h"
+#include "i18n/language.h"
+#include "support/fake_file_window.h"
+
+namespace tavelor::files::test {
+
+// A private folder that disappears with the test.
+class TempFolder {
+ public:
+  TempFolder() {
+    std::string pattern =
+        (std::filesystem::temp_directory_path() / "tavelor-files-XXXXXX").string();
+    path_ = ::mkdtemp(pattern.data());
+  }
+  ~TempFolder() {
+    std::error_code ignored;
+    std::filesystem::remove_all(path_, ignored);
+  }
+  std::string file(const std::string& name) const { return (path_ / name).string(); }
+  std::string path() const { return path_.string(); }
+  std::vector<std::string> names() const {
+    std::vector<std::string> result;
+    for (const auto& entry : std::filesystem::directory_iterator(path_)) {
+      result.push_back(entry.path().filename().string());
+    }
+    return result;
+  }
+
+ private:
+  std::filesystem::path path_;
+};
+
+inline std::string readBytes(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+inline void writeBytes(const std::string& path, const std::string& bytes) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out << bytes;
+}
+
+// Joins lines, each followed by lineEnd.
+inline std::string joinLines(const std::vector<std::string>& lines,
+                             const std::string& lineEnd = "\r\n") {
+  std::string bytes;
+  for (const auto& line : lines) bytes += line + lineEnd;
+  return bytes;
+}
+
+// The program folder with a language file whose texts name their keys, and a main window as it
+// stands after start-up.
+class WingFileFixture {
+ public:
+  WingFileFixture() : language(folder.path(), window) {
+    writeBytes(folder.file("test.lng"),
+               joinLines({"[Label]", "0=Tavelor", "[Message]", "1=Panel data invalid",
+                          "2=Centring invalid", "3=Calculate first", "4=Save wing", "5=Wing data",
+                          "6=Saved as:", "7=Open wing", "8=Error", "9=in"}));
+    language.setLanguage("test");
+    state.areaUnit = calc::kAreaUnit;  // as start-up sets them
+    state.lengthUnit = calc::kLengthUnit;
+    calc::clearInputs(state, window, language);
+  }
+
+  // The two-panel wing: (400 long, chords 250 and 200, sweep 0), (300, 200 and 100, sweep 50).
+  void typeTwoPanelWing() {
+    window.setPanel(0, "250", "200", "400", "0");
+    window.setPanel(1, window.fieldText(calc::Field::C_max, 1), "100", "300", "50");
+    window.setFieldText(calc::Field::Cg, 0, "30");
+    window.setFieldText(calc::Field::masse, 0, "1500");
+  }
+
+  TempFolder folder;
+  tavelor::testing::FakeFileWindow window;
+  i18n::LanguageModule language;
+  calc::WingState state;
+  WingFileState files;
+};
+
+}  // namespace tavelor::files::test
