@@ -1,10 +1,22 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 #include "i18n/message_box.h"
 
 namespace tavelor::i18n {
+
+// The one setting: the chosen language's name, in section "Langue", key "1" of tv.ini.
+inline constexpr const char* kSettingsFileName = "tv.ini";
+inline constexpr const char* kSettingsSection = "Langue";
+inline constexpr const char* kSettingsKey = "1";
+inline constexpr const char* kLanguageExtension = ".lng";
+
+// The text of the fault box of the INI operations: the errno number in decimal, directly followed
+// by its description, then CR LF and the operation's name ("GetINI", "GetINIFile", "WriteINI").
+std::string faultText(int errorNumber, const std::string& description,
+                      const std::string& operation);
 
 // The settings and language module: the three INI operations and the shared language state.
 // One instance lives as long as the main window. Every read opens the file again (no cache), so
@@ -33,7 +45,15 @@ class LanguageModule {
   // Sets currentLanguage and, right after it, languageFile.
   void setLanguage(const std::string& name);
 
+  // GetINI / WriteINI of the stored language in tv.ini.
+  std::string readStoredLanguage();
+  bool storeLanguage(const std::string& name);
+
  private:
+  std::string read(const char* operation, const std::string& path, std::size_t capacity,
+                   const std::string& section, const std::string& key);
+  void reportFault(int errorNumber, const std::string& description, const char* operation);
+
   std::string programFolder_;
   MessageBoxes& faults_;
 };
