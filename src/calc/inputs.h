@@ -20,4 +20,15 @@ void C_min_Change(InputWindow& window);
 // Empties the grid and the results, Cg back to "30", caption back to Label 0.
 void clearInputs(WingState& state, InputWindow& window, i18n::LanguageModule& language);
 
+// Which message a failed validation calls for.
+enum class InputFault { None, Panels, Centring };
+
+// Reads the panel grid and the centring field, storing the values into state as they are read
+// (panel values, lastPanel, centringPct). Returns the first fault found, or None.
+InputFault validateInputs(WingState& state, const InputWindow& window);
+
+// Show language message 1 (panel grid) or 2 (centring) as a warning, then clear resultsValid.
+void showInputError(WingState& state, InputWindow& window, i18n::LanguageModule& language);
+void showCentringError(WingState& state, InputWindow& window, i18n::LanguageModule& language);
+
 }  // namespace tavelor::calc
