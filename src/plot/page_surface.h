@@ -41,6 +41,12 @@ class PageSurface {
                         std::optional<Rgb> colour = std::nullopt) = 0;
   virtual void endDocument() = 0;
   virtual std::string deviceName() = 0;
+  // Drops a document that a fault left unfinished, so no half sheet comes out. Called once after
+  // a PageError; must not throw.
+  virtual void abortDocument() {}
+  // After endDocument: a line telling the user where the sheet went (for instance the path of a
+  // PDF file written in place of a missing printer), or empty when there is nothing to add.
+  virtual std::string deliveryNote() const { return {}; }
 };
 
 }  // namespace tavelor::plot
