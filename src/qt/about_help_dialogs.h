@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QDialog>
+#include <QLabel>
+#include <QPushButton>
+
+#include "ui/about_help_texts.h"
+
+namespace tavelor::qt {
+
+// The About window `frmAbout`: logo, title, version, description and a fixed information text.
+// Its one button is both the default and the cancel button: OK, Enter and Escape close it.
+class AboutDialog : public QDialog {
+  Q_OBJECT
+ public:
+  AboutDialog(const ui::AboutTexts& texts, QWidget* owner);
+
+ private:
+  QLabel* label(const char* name, int left, int top, int width, int height, const QFont& font);
+};
+
+// The Help window `frmAide`: the help text and its closing lines. OK and Escape close it.
+class HelpDialog : public QDialog {
+  Q_OBJECT
+ public:
+  HelpDialog(const ui::HelpTexts& texts, QWidget* owner);
+};
+
+// The fixed text of the About window's information label; no language file changes it.
+extern const char* const kAboutInfoText;
+
+}  // namespace tavelor::qt

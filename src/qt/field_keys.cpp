@@ -1,0 +1,49 @@
+#include "qt/field_keys.h"
+
+namespace tavelor::qt {
+
+bool isEnterKey(const QKeyEvent& event) {
+  return event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter;
+}
+
+std::optional<char32_t> typedCharacter(const QKeyEvent& event) {
+  const int key = event.key();
+  switch (key) {
+    case Qt::Key_Backspace:
+      return U'\b';
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+    case Qt::Key_Delete:
+      return std::nullopt;
+    case Qt::Key_Escape:
+      return U'\x1b';
+    default:
+      break;
+  }
+  if (event.modifiers() & Qt::ControlModifier) {
+    if (key >= Qt::Key_A && key <= Qt::Key_Z) return static_cast<char32_t>(key - Qt::Key_A + 1);
+    switch (key) {
+      case Qt::Key_At:
+        return U'\0';
+      case Qt::Key_BracketLeft:
+        return U'\x1b';
+      case Qt::Key_Backslash:
+        return U'\x1c';
+      case Qt::Key_BracketRight:
+        return U'\x1d';
+      case Qt::Key_AsciiCircum:
+        return U'\x1e';
+      case Qt::Key_Underscore:
+        return U'\x1f';
+      default:
+        break;
+    }
+  }
+  const QString text = event.text();
+  if (text.isEmpty()) return std::nullopt;
+  const auto codePoints = text.toUcs4();
+  if (codePoints.isEmpty()) return std::nullopt;
+  return static_cast<char32_t>(codePoints.front());
+}
+
+}  // namespace tavelor::qt

@@ -1,0 +1,67 @@
+#include "ui/about_help_texts.h"
+
+#include <string>
+
+namespace tavelor::ui {
+
+namespace {
+
+constexpr const char* kCrLf = "\r\n";
+
+// One line of a help text: some blanks, the text of one key, one or two CR LF.
+struct HelpLine {
+  int key;
+  int blanks;
+  int lineEnds;
+};
+
+// The layout of the help text and of its closing lines; keys 19 and 20 are deliberately absent.
+constexpr HelpLine kHelpLines[] = {
+    {1, 0, 1},  {2, 5, 1},  {3, 5, 1},  {4, 5, 1},  {5, 5, 1},  {6, 8, 1},
+    {7, 8, 1},  {8, 5, 2},  {9, 0, 2},  {10, 0, 1}, {11, 0, 1}, {12, 0, 2},
+    {13, 0, 2}, {14, 0, 1}, {15, 0, 2}, {16, 0, 1}, {17, 0, 2}, {18, 0, 2},
+};
+constexpr HelpLine kClosingLines[] = {{21, 0, 1}, {22, 10, 1}, {23, 10, 1}, {24, 10, 0}};
+
+template <std::size_t N>
+std::string buildLines(i18n::LanguageModule& language, const HelpLine (&lines)[N]) {
+  std::string text;
+  for (const HelpLine& line : lines) {
+    text.append(static_cast<std::size_t>(line.blanks), ' ');
+    text += language.GetINIFile("MsgHelp", std::to_string(line.key));
+    for (int i = 0; i < line.lineEnds; ++i) text += kCrLf;
+  }
+  return text;
+}
+
+}  // namespace
+
+std::string versionLine(const std::string& currentLanguage) {
+  return "Version " + std::to_string(TAVELOR_VERSION_MAJOR) + "." +
+         std::to_string(TAVELOR_VERSION_MINOR) + "." + std::to_string(TAVELOR_VERSION_PATCH) +
+         " - " + currentLanguage;
+}
+
+AboutTexts buildAboutTexts(i18n::LanguageModule& language) {
+  AboutTexts texts;
+  texts.okCaption = language.GetINIFile("Button", "4");
+  texts.caption = language.GetINIFile("About", "1");
+  texts.title = language.GetINIFile("About", "2");
+  texts.version = versionLine(language.currentLanguage);
+  texts.description = language.GetINIFile("About", "4") + kCrLf;
+  texts.description += language.GetINIFile("About", "5") + kCrLf;
+  texts.description +=
+      language.GetINIFile("About", "6") + " : " + language.GetINIFile("About", "translate") + kCrLf;
+  texts.description += language.GetINIFile("About", "email") + kCrLf + kCrLf;
+  return texts;
+}
+
+HelpTexts buildHelpTexts(i18n::LanguageModule& language) {
+  HelpTexts texts;
+  texts.helpText = buildLines(language, kHelpLines);
+  texts.closingText = buildLines(language, kClosingLines);
+  texts.okCaption = language.GetINIFile("Button", "4");
+  return texts;
+}
+
+}  // namespace tavelor::ui

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <string>
+
+#include "i18n/language.h"
+
+namespace tavelor::ui {
+
+// The texts of the About window, read from the current language file each time it opens.
+struct AboutTexts {
+  std::string okCaption;    // cmdOK
+  std::string caption;      // the window's title bar
+  std::string title;        // lblTitle
+  std::string version;      // lblVersion
+  std::string description;  // lblDescription, lines joined by CR LF
+};
+
+// The texts of the Help window; its caption is the fixed "Informations :".
+struct HelpTexts {
+  std::string helpText;     // Label1
+  std::string closingText;  // Label2
+  std::string okCaption;    // cmdok
+};
+
+inline constexpr const char* kHelpCaption = "Informations :";
+
+// "Version " + major.minor.patch of this build + " - " + the language's name.
+std::string versionLine(const std::string& currentLanguage);
+
+AboutTexts buildAboutTexts(i18n::LanguageModule& language);
+HelpTexts buildHelpTexts(i18n::LanguageModule& language);
+
+}  // namespace tavelor::ui
