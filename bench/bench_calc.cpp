@@ -1,37 +1,44 @@
-// Times one calculation of a five-panel wing through the recording fake window.
+// Times one calculation of a five-panel wing, alone and followed by the plan drawing, through the
+// recording fake window: what one press of the calculate button costs the core.
 #include <benchmark/benchmark.h>
 
+#include <optional>
 #include <string>
 
+#include "bench_wing.h"
 #include "calc/calculate.h"
-#include "calc/inputs.h"
 #include "i18n/language.h"
+#include "plot/plan_view.h"
 #include "support/fake_window.h"
+#include "support/recording_page.h"
 
 namespace {
 
-using tavelor::calc::Field;
+namespace calc = tavelor::calc;
+namespace plot = tavelor::plot;
+using tavelor::bench::freshState;
+using tavelor::bench::typeFivePanelWing;
+using tavelor::testing::FakeInputWindow;
+
+// A plan strip that only counts, to tell the drawing's own cost from the recorder's formatting.
+class CountingSurface : public plot::DrawingSurface {
+ public:
+  void clear() override { ++operations; }
+  void setLineStyle(plot::LineStyle) override { ++operations; }
+  void drawLine(float, float, float, float, std::optional<plot::Rgb>) override { ++operations; }
+  long operations = 0;
+};
 
 void BM_CalculateFivePanelWing(benchmark::State& run) {
-  tavelor::testing::FakeInputWindow window;
-  tavelor::testing::FakeInputWindow faults;
+  FakeInputWindow window;
+  FakeInputWindow faults;
   // A valid wing never looks a text up, so the language module needs no file.
   tavelor::i18n::LanguageModule language("/nonexistent", faults);
-  tavelor::calc::WingState state;
-  state.areaUnit = std::string(tavelor::calc::kAreaUnit);
-  state.lengthUnit = std::string(tavelor::calc::kLengthUnit);
-
-  window.mark = std::string(1, ',');
-  window.setPanel(0, "260", "240", "350", "5");
-  window.setPanel(1, "240", "220", "300", "15,5");
-  window.setPanel(2, "220", "190", "250", "30");
-  window.setPanel(3, "190", "150", "200", "55,25");
-  window.setPanel(4, "150", "90", "150", "90");
-  window.setFieldText(Field::Cg, 0, "32,5");
-  window.setFieldText(Field::masse, 0, "2150");
+  calc::WingState state = freshState();
+  typeFivePanelWing(window);
 
   for (auto _ : run) {
-    const bool stands = tavelor::calc::calculate(state, window, language);
+    const bool stands = calc::calculate(state, window, language);
     benchmark::DoNotOptimize(stands);
     benchmark::DoNotOptimize(state);
     window.selections.clear();  // keep the recording fake from growing
@@ -39,6 +46,66 @@ void BM_CalculateFivePanelWing(benchmark::State& run) {
   if (!window.messages.empty() || state.lastPanel != 4) run.SkipWithError("the wing did not stand");
 }
 BENCHMARK(BM_CalculateFivePanelWing);
+
+// calculate then drawPlan, as the calculate button runs them, into a surface that records every
+// line as text (the figure the start-up and key-press budget is judged by).
+void BM_CalculateAndDrawPlan(benchmark::State& run) {
+  FakeInputWindow window;
+  FakeInputWindow faults;
+  tavelor::i18n::LanguageModule language("/nonexistent", faults);
+  calc::WingState state = freshState();
+  typeFivePanelWing(window);
+  tavelor::testing::RecordingSurface surface;
+
+  std::size_t lines = 0;
+  for (auto _ : run) {
+    if (calc::calculate(state, window, language)) plot::drawPlan(state, surface);
+    lines = surface.log.size();
+    surface.log.clear();
+    window.selections.clear();
+  }
+  run.counters["surface_ops"] = static_cast<double>(lines);
+  if (!window.messages.empty() || lines < 20) run.SkipWithError("the plan was not drawn");
+}
+BENCHMARK(BM_CalculateAndDrawPlan);
+
+// The same into a surface that only counts: the core's own share of the figure above.
+void BM_CalculateAndDrawPlanCounting(benchmark::State& run) {
+  FakeInputWindow window;
+  FakeInputWindow faults;
+  tavelor::i18n::LanguageModule language("/nonexistent", faults);
+  calc::WingState state = freshState();
+  typeFivePanelWing(window);
+  CountingSurface surface;
+
+  for (auto _ : run) {
+    if (calc::calculate(state, window, language)) plot::drawPlan(state, surface);
+    window.selections.clear();
+  }
+  run.counters["surface_ops"] = benchmark::Counter(static_cast<double>(surface.operations),
+                                                   benchmark::Counter::kAvgIterations);
+  if (!window.messages.empty()) run.SkipWithError("the wing did not stand");
+}
+BENCHMARK(BM_CalculateAndDrawPlanCounting);
+
+// drawPlan alone on a calculated wing.
+void BM_DrawPlanCounting(benchmark::State& run) {
+  FakeInputWindow window;
+  FakeInputWindow faults;
+  tavelor::i18n::LanguageModule language("/nonexistent", faults);
+  calc::WingState state = freshState();
+  typeFivePanelWing(window);
+  if (!calc::calculate(state, window, language)) {
+    run.SkipWithError("the wing did not stand");
+    return;
+  }
+  CountingSurface surface;
+  for (auto _ : run) {
+    plot::drawPlan(state, surface);
+    benchmark::DoNotOptimize(surface.operations);
+  }
+}
+BENCHMARK(BM_DrawPlanCounting);
 
 }  // namespace
 
