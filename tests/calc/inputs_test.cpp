@@ -7,8 +7,8 @@
 #include <utility>
 #include <vector>
 
-#include "language_folder.h"
 #include "support/fake_window.h"
+#include "support/language_folder.h"
 
 namespace tavelor::calc {
 namespace {
@@ -98,12 +98,12 @@ class ClearInputsTest : public ::testing::Test {
 
   FakeInputWindow window;
   WingState state;
-  test::LanguageFolder language;
+  tavelor::testing::LanguageFolder language{{{"Label", {{"0", "Tavelor"}}}}};
 };
 
 TEST_F(ClearInputsTest, EmptiesGridAndResultsAndResetsCentring) {
   fillEverything();
-  clearInputs(state, window, *language.module);
+  clearInputs(state, window, *language);
 
   EXPECT_EQ(state.resultsValid, 0);
   for (int i = 0; i < kPanels; ++i) {
@@ -117,7 +117,7 @@ TEST_F(ClearInputsTest, EmptiesGridAndResultsAndResetsCentring) {
     EXPECT_EQ(window.resultCaption(static_cast<ResultLabel>(label)), "") << label;
   }
   EXPECT_EQ(window.planClears, 1);
-  EXPECT_EQ(window.windowCaption, test::LanguageFolder::kTitle);
+  EXPECT_EQ(window.windowCaption, "Tavelor");
   ASSERT_FALSE(window.selections.empty());
   EXPECT_EQ(window.selections.back(), std::make_pair(Field::C_max, 0));
   EXPECT_TRUE(window.messages.empty());
@@ -125,11 +125,11 @@ TEST_F(ClearInputsTest, EmptiesGridAndResultsAndResetsCentring) {
 }
 
 TEST_F(ClearInputsTest, MovesTheFocusOnlyOnceARootChordHasHadIt) {
-  clearInputs(state, window, *language.module);  // as at start-up
+  clearInputs(state, window, *language);  // as at start-up
   EXPECT_TRUE(window.focusCalls.empty());
 
   onFieldFocus(state, window, Field::C_max, 2);
-  clearInputs(state, window, *language.module);
+  clearInputs(state, window, *language);
   const std::vector<std::pair<Field, int>> expected{{Field::C_max, 0}};
   EXPECT_EQ(window.focusCalls, expected);
 }

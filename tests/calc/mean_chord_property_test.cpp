@@ -13,8 +13,8 @@
 
 #include "calc/calculate.h"
 #include "calc/inputs.h"
-#include "language_folder.h"
 #include "support/fake_window.h"
+#include "support/language_folder.h"
 
 namespace tavelor::calc {
 namespace {
@@ -70,7 +70,7 @@ TEST(MeanChordProperty, MergedPanelsMatchTheIntegralsOfRandomWings) {
     return std::uniform_real_distribution<double>(low, high)(random);
   };
   constexpr double kTolerance = 1e-9;
-  test::LanguageFolder language;
+  tavelor::testing::LanguageFolder language;
 
   for (int wing = 0; wing < 400; ++wing) {
     const int panelCount = std::uniform_int_distribution<int>(1, kPanels)(random);
@@ -97,7 +97,7 @@ TEST(MeanChordProperty, MergedPanelsMatchTheIntegralsOfRandomWings) {
 
     for (const std::string& centringText : {text(centring, mark), std::string("0,0")}) {
       window.setFieldText(Field::Cg, 0, centringText);
-      ASSERT_TRUE(calculate(state, window, *language.module)) << centringText;
+      ASSERT_TRUE(calculate(state, window, *language)) << centringText;
       ASSERT_EQ(state.lastPanel, panelCount - 1);
       const double percent = centringText == "0,0" ? 0 : centring;
 

@@ -1,9 +1,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
 #include <cerrno>
-#include <csignal>
 #include <cstring>
 #include <filesystem>
 #include <map>
@@ -12,6 +10,7 @@
 
 #include "files/file_commands.h"
 #include "files/wing_file_format.h"
+#include "support/file_size_limit.h"
 #include "wing_file_test_support.h"
 
 namespace tavelor::files::test {
@@ -81,7 +80,7 @@ class WingFileCommands : public WingFileFixture, public ::testing::Test {
 TEST_F(WingFileCommands, SaveWritesEveryFieldTextAsItStands) {
   const std::string path = saveTwoPanelWing("delta.txt");
 
-  EXPECT_EQ(readBytes(path), joinLines(kTwoPanelLines));
+  EXPECT_EQ(testing::readFile(path), joinLines(kTwoPanelLines));
   ASSERT_EQ(window.messages.size(), 1u);
   EXPECT_EQ(window.messages[0].text, "Saved as:" + path);
   EXPECT_EQ(window.messages[0].title, "tv");
@@ -90,18 +89,6 @@ TEST_F(WingFileCommands, SaveWritesEveryFieldTextAsItStands) {
   EXPECT_EQ(files.currentFileName, "delta.txt");
   EXPECT_EQ(files.lastSeparatorPos, static_cast<int>(folder.path().size()) + 1);
   EXPECT_THAT(folder.names(), ::testing::UnorderedElementsAre("test.lng", "delta.txt"));
-}
-
-TEST_F(WingFileCommands, SaveAfterEditingWritesTheEditedTexts) {
-  typeTwoPanelWing();
-  ASSERT_TRUE(calc::calculate(state, window, language));
-  window.setFieldText(Field::deport, 0, "-12,5");
-  window.saveAnswers.push_back(folder.file("edited.txt"));
-  mnusave_Click(files, state, window, language);
-
-  auto lines = kTwoPanelLines;
-  lines[4] = "-12,5";
-  EXPECT_EQ(readBytes(folder.file("edited.txt")), joinLines(lines));
 }
 
 TEST_F(WingFileCommands, DialogsAreAskedForTextFilesInTheProgramFolder) {
@@ -142,56 +129,59 @@ TEST_F(WingFileCommands, SavedWingOpensBackToTheSameTextsAndResults) {
   EXPECT_EQ(fresh.files.currentFileName, "round.txt");
 }
 
-TEST_F(WingFileCommands, NonAsciiTextIsWindows1252OnDiskAndUtf8InTheFields) {
+// A field edited after the calculation: the save writes the text as it stands, Windows-1252 on
+// disk, and it opens back as UTF-8.
+struct EditedSaveCase {
+  const char* name;
+  Field field;
+  int index;
+  std::size_t line;  // of the file
+  std::string typed, onDisk, openedBack;
+};
+
+class EditedSave : public WingFileCommands, public ::testing::WithParamInterface<EditedSaveCase> {};
+
+TEST_P(EditedSave, WritesTheTextAsItStands) {
+  const auto& c = GetParam();
   typeTwoPanelWing();
   ASSERT_TRUE(calc::calculate(state, window, language));
-  window.setFieldText(Field::masse, 0, "1500 g \u00e9t\u00e9 \u20ac");
-  window.saveAnswers.push_back(folder.file("accents.txt"));
+  window.setFieldText(c.field, c.index, c.typed);
+  window.saveAnswers.push_back(folder.file("edited.txt"));
   mnusave_Click(files, state, window, language);
 
   auto lines = kTwoPanelLines;
-  lines[22] = "1500 g \xe9t\xe9 \x80";
-  EXPECT_EQ(readBytes(folder.file("accents.txt")), joinLines(lines));
-
-  EXPECT_TRUE(openFile(folder.file("accents.txt")));
-  EXPECT_EQ(window.fieldText(Field::masse, 0), "1500 g \u00e9t\u00e9 \u20ac");
+  lines[c.line] = c.onDisk;
+  EXPECT_EQ(folder.read("edited.txt"), joinLines(lines));
+  EXPECT_TRUE(openFile(folder.file("edited.txt")));
+  EXPECT_EQ(window.fieldText(c.field, c.index), c.openedBack);
 }
 
-TEST_F(WingFileCommands, LineBreaksInsideAFieldAreSavedAsBlanks) {
-  typeTwoPanelWing();
-  ASSERT_TRUE(calc::calculate(state, window, language));
-  window.setFieldText(Field::masse, 0, "15\r\n00\n");
-  window.saveAnswers.push_back(folder.file("breaks.txt"));
-  mnusave_Click(files, state, window, language);
-
-  auto lines = kTwoPanelLines;
-  lines[22] = "15  00 ";
-  EXPECT_EQ(readBytes(folder.file("breaks.txt")), joinLines(lines));
-}
+INSTANTIATE_TEST_SUITE_P(
+    Fields, EditedSave,
+    ::testing::Values(EditedSaveCase{"Sweep", Field::deport, 0, 4, "-12,5", "-12,5", "-12,5"},
+                      EditedSaveCase{"NonAscii", Field::masse, 0, 22, "1500 g \u00e9t\u00e9 \u20ac",
+                                     "1500 g \xe9t\xe9 \x80", "1500 g \u00e9t\u00e9 \u20ac"},
+                      EditedSaveCase{"LineBreaksBecomeBlanks", Field::masse, 0, 22, "15\r\n00\n",
+                                     "15  00 ", "15  00 "}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(WingFileCommands, SaveIsRefusedWhileNoCalculationStands) {
   typeTwoPanelWing();  // typed but not calculated
   window.saveAnswers.push_back(folder.file("refused.txt"));
   mnusave_Click(files, state, window, language);
-
-  ASSERT_EQ(window.messages.size(), 1u);
-  EXPECT_EQ(window.messages[0].text, "Calculate first");
-  EXPECT_EQ(window.messages[0].title, "Save wing");
-  EXPECT_EQ(window.messages[0].icon, i18n::Icon::Warning);
-  EXPECT_EQ(window.messages[0].buttons, i18n::Buttons::Ok);
-  EXPECT_THAT(window.saveRequests, IsEmpty());
-  EXPECT_FALSE(std::filesystem::exists(folder.file("refused.txt")));
-}
-
-TEST_F(WingFileCommands, SaveIsRefusedAfterTheClearButton) {
-  typeTwoPanelWing();
   ASSERT_TRUE(calc::calculate(state, window, language));
-  calc::clearInputs(state, window, language);
+  calc::clearInputs(state, window, language);  // and after the Clear button
   mnusave_Click(files, state, window, language);
 
-  ASSERT_EQ(window.messages.size(), 1u);
-  EXPECT_EQ(window.messages[0].text, "Calculate first");
+  ASSERT_EQ(window.messages.size(), 2u);
+  for (const auto& message : window.messages) {
+    EXPECT_EQ(message.text, "Calculate first");
+    EXPECT_EQ(message.title, "Save wing");
+    EXPECT_EQ(message.icon, i18n::Icon::Warning);
+    EXPECT_EQ(message.buttons, i18n::Buttons::Ok);
+  }
   EXPECT_THAT(window.saveRequests, IsEmpty());
+  EXPECT_FALSE(std::filesystem::exists(folder.file("refused.txt")));
 }
 
 TEST_F(WingFileCommands, CancelledSaveChangesNothing) {
@@ -224,40 +214,19 @@ TEST_F(WingFileCommands, CancelledOpenLeavesTheWindowUntouched) {
   EXPECT_THAT(window.messages, IsEmpty());
 }
 
-// Sets a soft limit on the size of files this process writes; writing past it fails with EFBIG
-// instead of raising SIGXFSZ. A full disk cannot be made on demand, this fails the same writes.
-class FileSizeLimit {
- public:
-  explicit FileSizeLimit(rlim_t bytes) {
-    previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-    getrlimit(RLIMIT_FSIZE, &previous_);
-    rlimit limited = previous_;
-    limited.rlim_cur = bytes;
-    setrlimit(RLIMIT_FSIZE, &limited);
-  }
-  ~FileSizeLimit() {
-    setrlimit(RLIMIT_FSIZE, &previous_);
-    std::signal(SIGXFSZ, previousHandler_);
-  }
-
- private:
-  rlimit previous_{};
-  void (*previousHandler_)(int) = nullptr;
-};
-
 TEST_F(WingFileCommands, FailedWriteKeepsTheOldFileByteForByte) {
   const std::string path = folder.file("wing.txt");
   const std::string old = joinLines({"Z2O-Please don't Delete ....", "old"});
-  writeBytes(path, old);
+  folder.write("wing.txt", old);
   typeTwoPanelWing();
   ASSERT_TRUE(calc::calculate(state, window, language));
   window.saveAnswers.push_back(path);
   {
-    FileSizeLimit limit(old.size());
+    testing::FileSizeLimit limit(old.size());
     mnusave_Click(files, state, window, language);
   }
 
-  EXPECT_EQ(readBytes(path), old);
+  EXPECT_EQ(testing::readFile(path), old);
   EXPECT_THAT(folder.names(), ::testing::UnorderedElementsAre("test.lng", "wing.txt"));
   ASSERT_EQ(window.messages.size(), 1u);
   EXPECT_EQ(window.messages[0].text, fileError(EFBIG, std::strerror(EFBIG)));
@@ -279,7 +248,7 @@ class FailedSave : public WingFileCommands, public ::testing::WithParamInterface
 
 TEST_P(FailedSave, ReportsTheSystemErrorAndLeavesTheFolderAsItWas) {
   std::filesystem::create_directory(folder.file("folder.txt"));
-  writeBytes(folder.file("folder.txt/inside"), "keep");
+  folder.write("folder.txt/inside", "keep");
   typeTwoPanelWing();
   ASSERT_TRUE(calc::calculate(state, window, language));
   window.saveAnswers.push_back(folder.file(GetParam().target));
@@ -288,7 +257,7 @@ TEST_P(FailedSave, ReportsTheSystemErrorAndLeavesTheFolderAsItWas) {
   ASSERT_EQ(window.messages.size(), 1u);
   EXPECT_EQ(window.messages[0].text, fileError(GetParam().error, std::strerror(GetParam().error)));
   EXPECT_THAT(folder.names(), ::testing::UnorderedElementsAre("test.lng", "folder.txt"));
-  EXPECT_EQ(readBytes(folder.file("folder.txt/inside")), "keep");
+  EXPECT_EQ(folder.read("folder.txt/inside"), "keep");
   EXPECT_EQ(window.windowCaption, "Tavelor");
 }
 
@@ -367,7 +336,7 @@ class OpenFile : public WingFileCommands, public ::testing::WithParamInterface<O
 
 TEST_P(OpenFile, FillsTheFieldsAsIfTyped) {
   const auto& param = GetParam();
-  writeBytes(folder.file("wing.txt"), param.bytes);
+  folder.write("wing.txt", param.bytes);
   const bool resultsStand = openFile(folder.file("wing.txt"));
 
   EXPECT_EQ(fieldTexts(window), param.texts);
@@ -391,8 +360,7 @@ INSTANTIATE_TEST_SUITE_P(Files, OpenFile, ::testing::ValuesIn(openCases()),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(WingFileCommands, OpenedFileIsCalculatedWithItsOwnFigures) {
-  writeBytes(folder.file("wing.txt"),
-             joinLines(linesWith(kTwoPanelLines, 0, "no mass in this file")));
+  folder.write("wing.txt", joinLines(linesWith(kTwoPanelLines, 0, "no mass in this file")));
   ASSERT_TRUE(openFile(folder.file("wing.txt")));
 
   EXPECT_EQ(window.resultCaption(ResultLabel::Lbenv), "1 400.00 mm  ");
@@ -403,7 +371,7 @@ TEST_F(WingFileCommands, OpenedFileIsCalculatedWithItsOwnFigures) {
 TEST_F(WingFileCommands, EmptyFileLeavesTheWindowClearedAndCalculationComplains) {
   typeTwoPanelWing();
   ASSERT_TRUE(calc::calculate(state, window, language));
-  writeBytes(folder.file("empty.txt"), "");
+  folder.write("empty.txt", "");
   EXPECT_FALSE(openFile(folder.file("empty.txt")));
 
   EXPECT_EQ(fieldTexts(window), kCleared);
@@ -430,7 +398,7 @@ TEST_P(FileSize, FilesBeyond64KiBAreRefusedBeforeAnythingIsLoaded) {
   bytes.append(GetParam().size - bytes.size() - 2, ' ');
   bytes += "\r\n";
   ASSERT_EQ(bytes.size(), GetParam().size);
-  writeBytes(folder.file("big.txt"), bytes);
+  folder.write("big.txt", bytes);
 
   const bool resultsStand = openFile(folder.file("big.txt"));
 

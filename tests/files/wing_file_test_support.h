@@ -1,10 +1,5 @@
 #pragma once
 
-#include <stdlib.h>
-
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -14,44 +9,11 @@
 #include "files/file_commands.h"
 #include "i18n/language.h"
 #include "support/fake_file_window.h"
+#include "support/language_folder.h"
 
 namespace tavelor::files::test {
 
-// A private folder that disappears with the test.
-class TempFolder {
- public:
-  TempFolder() {
-    std::string pattern =
-        (std::filesystem::temp_directory_path() / "tavelor-files-XXXXXX").string();
-    path_ = ::mkdtemp(pattern.data());
-  }
-  ~TempFolder() {
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
-  }
-  std::string file(const std::string& name) const { return (path_ / name).string(); }
-  std::string path() const { return path_.string(); }
-  std::vector<std::string> names() const {
-    std::vector<std::string> result;
-    for (const auto& entry : std::filesystem::directory_iterator(path_)) {
-      result.push_back(entry.path().filename().string());
-    }
-    return result;
-  }
-
- private:
-  std::filesystem::path path_;
-};
-
-inline std::string readBytes(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-inline void writeBytes(const std::string& path, const std::string& bytes) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out << bytes;
-}
+using ::tavelor::testing::TempFolder;
 
 // Joins lines, each followed by lineEnd.
 inline std::string joinLines(const std::vector<std::string>& lines,
@@ -66,10 +28,17 @@ inline std::string joinLines(const std::vector<std::string>& lines,
 class WingFileFixture {
  public:
   WingFileFixture() : language(folder.path(), window) {
-    writeBytes(folder.file("test.lng"),
-               joinLines({"[Label]", "0=Tavelor", "[Message]", "1=Panel data invalid",
-                          "2=Centring invalid", "3=Calculate first", "4=Save wing", "5=Wing data",
-                          "6=Saved as:", "7=Open wing", "8=Error", "9=in"}));
+    folder.write("test.lng", testing::languageFileBytes({{"Label", {{"0", "Tavelor"}}},
+                                                         {"Message",
+                                                          {{"1", "Panel data invalid"},
+                                                           {"2", "Centring invalid"},
+                                                           {"3", "Calculate first"},
+                                                           {"4", "Save wing"},
+                                                           {"5", "Wing data"},
+                                                           {"6", "Saved as:"},
+                                                           {"7", "Open wing"},
+                                                           {"8", "Error"},
+                                                           {"9", "in"}}}}));
     language.setLanguage("test");
     state.areaUnit = calc::kAreaUnit;  // as start-up sets them
     state.lengthUnit = calc::kLengthUnit;

@@ -8,17 +8,14 @@ namespace tavelor::i18n {
 namespace {
 
 TEST(Cp1252, EveryByteSurvivesDecodeAndEncode) {
+  std::string all;
   for (int byte = 0; byte < 256; ++byte) {
+    all += static_cast<char>(byte);
     const std::string original(1, static_cast<char>(byte));
     const std::string text = decodeCp1252(original);
     EXPECT_EQ(encodeCp1252(text), original) << "byte " << byte;
     EXPECT_TRUE(fitsCp1252(text)) << "byte " << byte;
   }
-}
-
-TEST(Cp1252, AllBytesInOneStringRoundTrip) {
-  std::string all;
-  for (int byte = 0; byte < 256; ++byte) all += static_cast<char>(byte);
   EXPECT_EQ(encodeCp1252(decodeCp1252(all)), all);
 }
 

@@ -1,9 +1,7 @@
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 
 #include <cerrno>
-#include <csignal>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -12,6 +10,7 @@
 #include "i18n/atomic_file.h"
 #include "i18n/language.h"
 #include "i18n_test_support.h"
+#include "support/file_size_limit.h"
 
 namespace tavelor::i18n {
 namespace {
@@ -23,26 +22,7 @@ std::string expectedFault(int error, const std::string& operation) {
   return std::to_string(error) + std::generic_category().message(error) + "\r\n" + operation;
 }
 
-// Makes every write past `bytes` in a regular file fail with EFBIG, as a full disk would, for as
-// long as it lives. Works when the tests run as root, where permissions stop nothing.
-class FileSizeLimit {
- public:
-  explicit FileSizeLimit(rlim_t bytes) {
-    ::getrlimit(RLIMIT_FSIZE, &saved_);
-    previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit limit = saved_;
-    limit.rlim_cur = bytes;
-    ::setrlimit(RLIMIT_FSIZE, &limit);
-  }
-  ~FileSizeLimit() {
-    ::setrlimit(RLIMIT_FSIZE, &saved_);
-    std::signal(SIGXFSZ, previousHandler_);
-  }
-
- private:
-  rlimit saved_{};
-  void (*previousHandler_)(int) = nullptr;
-};
+using ::tavelor::testing::FileSizeLimit;
 
 class LanguageModuleTest : public ::testing::Test {
  protected:

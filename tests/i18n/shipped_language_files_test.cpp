@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <utility>
 #include <vector>
@@ -43,11 +41,6 @@ std::vector<std::pair<std::string, std::string>> keysTheProgramReads() {
 
 std::vector<std::string> shippedLanguages() { return listLanguages(TAVELOR_LANG_DIR, "*.lng"); }
 
-std::string readBytes(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
 TEST(ShippedLanguages, EnglishFrenchAndGermanAreOffered) {
   const auto names = shippedLanguages();
   for (const char* name : {"Deutsch", "English", "Fran\u00E7ais"}) {
@@ -58,7 +51,7 @@ TEST(ShippedLanguages, EnglishFrenchAndGermanAreOffered) {
 class ShippedLanguageFile : public ::testing::TestWithParam<std::string> {
  protected:
   std::string bytes() const {
-    return readBytes(std::string(TAVELOR_LANG_DIR) + "/" + GetParam() + ".lng");
+    return ::tavelor::testing::readFile(std::string(TAVELOR_LANG_DIR) + "/" + GetParam() + ".lng");
   }
 };
 

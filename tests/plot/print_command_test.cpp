@@ -57,21 +57,14 @@ TEST_F(PrintCommand, WithoutResultsOnlyRefuses) {
   EXPECT_EQ(state.sheetName, "Previous sheet");
 }
 
-TEST_F(PrintCommand, AsksForThePrinterByName) {
-  window.answers = {i18n::Answer::Cancel};
-  mnufileprint_Click(state, window, *language);
-  ASSERT_EQ(window.messages.size(), 1u);
-  EXPECT_EQ(window.messages[0].text, "Print on Office Laser ?");
-  EXPECT_EQ(window.messages[0].title, "Tavelor");
-  EXPECT_EQ(window.messages[0].icon, i18n::Icon::Question);
-  EXPECT_EQ(window.messages[0].buttons, i18n::Buttons::OkCancel);
-}
-
-TEST_F(PrintCommand, CancelAtThePrinterQuestionKeepsTheOldName) {
+TEST_F(PrintCommand, AsksForThePrinterByNameAndCancelKeepsTheOldName) {
   window.answers = {i18n::Answer::Cancel};
   mnufileprint_Click(state, window, *language);
   EXPECT_THAT(window.page->log,
               ElementsAre("deviceName", "message question 'Print on Office Laser ?'"));
+  ASSERT_EQ(window.messages.size(), 1u);
+  EXPECT_EQ(window.messages[0].title, "Tavelor");
+  EXPECT_EQ(window.messages[0].buttons, i18n::Buttons::OkCancel);
   EXPECT_THAT(window.prompts, IsEmpty());
   EXPECT_EQ(state.sheetName, "Previous sheet");
 }

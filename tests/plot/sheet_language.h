@@ -1,55 +1,41 @@
 #pragma once
 
-#include <unistd.h>
-
-#include <filesystem>
-#include <fstream>
-#include <memory>
-#include <string>
-
-#include "i18n/language.h"
-#include "support/fake_print_window.h"
+#include "support/language_folder.h"
 
 namespace tavelor::plot::test {
 
-// A program folder in the temp directory with one Windows-1252 language file, "Test.lng", and a
-// language module reading it. Label 13 holds an accented letter to show the sheet gets UTF-8.
-class SheetLanguage {
+// The texts the sheet and the print command read. Label 13 holds an accented letter, written
+// to the file in Windows-1252, to show the sheet gets UTF-8.
+class SheetLanguage : public testing::LanguageFolder {
  public:
-  SheetLanguage() {
-    folder_ = std::filesystem::temp_directory_path() /
-              ("tavelor-plot-" + std::to_string(::getpid()) + "-" + std::to_string(++count()));
-    std::filesystem::create_directories(folder_);
-    std::ofstream file(folder_ / "Test.lng", std::ios::binary);
-    file << "[Label]\r\n0=Tavelor\r\n1=Root chord\r\n2=Tip chord\r\n3=Panel length\r\n"
-            "4=Sweep\r\n5=Centring %\r\n6=Span\r\n7=Area\r\n8=Aspect ratio\r\n9=Distance X\r\n"
-            "10=Mean chord\r\n11=Centring distance\r\n12=Panel\r\n13=Entr\xE9"
-            "es\r\n14=Results\r\n15=Mass\r\n16=Wing loading\r\n"
-            "[Print]\r\n1=Scale\r\n2=Sheet:\r\n3=Date:\r\n"
-            "[Message]\r\n10=Nothing to print yet\r\n11=Print on\r\n12=Name of the sheet?\r\n"
-            "13=Print\r\n14=My wing\r\n15=Sheet sent to the printer\r\n16=Printer fault\r\n";
-    file.close();
-    module = std::make_unique<i18n::LanguageModule>(folder_.string(), faults);
-    module->setLanguage("Test");
-  }
-  ~SheetLanguage() {
-    std::error_code ignored;
-    std::filesystem::remove_all(folder_, ignored);
-  }
-  SheetLanguage(const SheetLanguage&) = delete;
-  SheetLanguage& operator=(const SheetLanguage&) = delete;
-
-  i18n::LanguageModule& operator*() { return *module; }
-
-  testing::FakeInputWindow faults;  // INI faults would land here; none are expected
-  std::unique_ptr<i18n::LanguageModule> module;
-
- private:
-  static int& count() {
-    static int n = 0;
-    return n;
-  }
-  std::filesystem::path folder_;
+  SheetLanguage()
+      : LanguageFolder({{"Label",
+                         {{"0", "Tavelor"},
+                          {"1", "Root chord"},
+                          {"2", "Tip chord"},
+                          {"3", "Panel length"},
+                          {"4", "Sweep"},
+                          {"5", "Centring %"},
+                          {"6", "Span"},
+                          {"7", "Area"},
+                          {"8", "Aspect ratio"},
+                          {"9", "Distance X"},
+                          {"10", "Mean chord"},
+                          {"11", "Centring distance"},
+                          {"12", "Panel"},
+                          {"13", "Entr\u00e9es"},
+                          {"14", "Results"},
+                          {"15", "Mass"},
+                          {"16", "Wing loading"}}},
+                        {"Print", {{"1", "Scale"}, {"2", "Sheet:"}, {"3", "Date:"}}},
+                        {"Message",
+                         {{"10", "Nothing to print yet"},
+                          {"11", "Print on"},
+                          {"12", "Name of the sheet?"},
+                          {"13", "Print"},
+                          {"14", "My wing"},
+                          {"15", "Sheet sent to the printer"},
+                          {"16", "Printer fault"}}}}) {}
 };
 
 }  // namespace tavelor::plot::test

@@ -110,13 +110,6 @@ INSTANTIATE_TEST_SUITE_P(
                   {2464, 4732, 7000, 9268, 11536},
                   {8986, 8759.2, 8390.65, 8362.3, 8220.55}}));
 
-TEST(SheetLayout, ScaleLabelsCarryTheirLeadingBlank) {
-  EXPECT_EQ(scaleLabel(50), " 1/50");
-  EXPECT_EQ(scaleLabel(20), " 1/20");
-  EXPECT_EQ(scaleLabel(10), " 1/10");
-  EXPECT_EQ(scaleLabel(5), " 1/5");
-}
-
 struct NumberCase {
   double value;
   const char* mark;

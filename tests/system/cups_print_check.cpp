@@ -23,17 +23,17 @@
 
 #include "calc/calculate.h"
 #include "i18n/language.h"
-#include "pdf_sheet.h"
 #include "plot/print_command.h"
 #include "plot/print_window.h"
 #include "qt/printer_page.h"
 #include "support/fake_window.h"
+#include "support/pdf_sheet.h"
 
 namespace tavelor {
 namespace {
 
-using system_test::kPointsPerMm;
-using system_test::Segment;
+using testing::kPointsPerMm;
+using testing::Segment;
 
 // The main window as the print command sees it; its page is the program's own system page.
 class QueueWindow : public testing::FakeInputWindow, public plot::PrintWindow {
@@ -128,20 +128,20 @@ void CupsPrintCheck::exampleWingOnQueue() {
   if (const QString keep = environment("TAVELOR_TEST_KEEP"); !keep.isEmpty())
     QFile::copy(copy, keep);
 
-  const system_test::SheetText text = system_test::readSheetText(copy);
+  const testing::SheetText text = testing::readSheetText(copy);
   QCOMPARE(text.pages, 1);
   // A4, either as a landscape page or as a portrait one with the sheet turned on it.
   const double longSide = std::max(text.width, text.height);
   const double shortSide = std::min(text.width, text.height);
   QCOMPARE(std::round(longSide), 842.0);
   QCOMPARE(std::round(shortSide), 595.0);
-  system_test::SheetFrame frame{text.width, text.height, text.width < text.height, true};
+  testing::SheetFrame frame{text.width, text.height, text.width < text.height, true};
 
   // The title's corner at (20 mm, 16 mm) from the sheet's corner: that also tells which way a
   // turned sheet lies.
-  const system_test::Word* titleWord = text.find(QStringLiteral("Wing:"));
+  const testing::Word* titleWord = text.find(QStringLiteral("Wing:"));
   QVERIFY(titleWord != nullptr);
-  system_test::Word title = frame.map(*titleWord);
+  testing::Word title = frame.map(*titleWord);
   if (frame.turned && std::abs(title.xMin / kPointsPerMm - 20) > 1.5) {
     frame.clockwise = false;
     title = frame.map(*titleWord);
@@ -156,7 +156,7 @@ void CupsPrintCheck::exampleWingOnQueue() {
   // 7.26, mean chord 202.47 mm, its station 306.17 mm, the centring 68.15 mm behind the root's
   // leading edge, 1500 g and 55.56 g/dm². A turned page reads in any order: look for the words.
   const QStringList words =
-      system_test::readPlainText(copy).split(QRegularExpression(QStringLiteral("\\s+")));
+      testing::readPlainText(copy).split(QRegularExpression(QStringLiteral("\\s+")));
   for (const char* expected : {"Results", "Span", "400.00",  "Wing",   "area",  "27.00",  "dm²",
                                "Aspect",  "7.26", "Mean",    "202.47", "MAC",   "306.17", "68.15",
                                "Mass",    "1500", "loading", "55.56",  "g/dm²", "Scale",  "1/5"}) {
@@ -168,22 +168,16 @@ void CupsPrintCheck::exampleWingOnQueue() {
   // The outline at true scale, 1/5: root chord 250 mm is 50 mm on paper, the half span 700 mm
   // is 140 mm. Black hairlines only (the underlines are thicker).
   std::vector<Segment> outline;
-  for (const Segment& s :
-       system_test::readSegments(copy, work.filePath(QStringLiteral("sheet.svg")))) {
+  for (const Segment& s : testing::readSegments(copy, work.filePath(QStringLiteral("sheet.svg")))) {
     if (s.stroke == QLatin1String("rgb(0%,0%,0%)") && s.width < 0.5 && s.length() > 5) {
       outline.push_back(frame.map(s));
     }
   }
   QVERIFY2(!outline.empty(), "no outline on the sheet");
-  double left = 1e9, right = -1e9;
-  for (const Segment& s : outline) {
-    left = std::min({left, s.from.x(), s.to.x()});
-    right = std::max({right, s.from.x(), s.to.x()});
-  }
-  const auto root = std::find_if(outline.begin(), outline.end(), [left](const Segment& s) {
-    return s.vertical() && std::abs(s.from.x() - left) < 0.05;
-  });
-  QVERIFY(root != outline.end());
+  const testing::OutlineExtent extent = testing::measureOutline(outline);
+  const double left = extent.left, right = extent.right;
+  const Segment* root = extent.root;
+  QVERIFY(root != nullptr);
   QVERIFY2(std::abs(root->length() / kPointsPerMm - 50) <= 0.2,
            qPrintable(QString::number(root->length() / kPointsPerMm)));
   QVERIFY2(std::abs((right - left) / kPointsPerMm - 140) <= 0.2,

@@ -2,18 +2,14 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <string>
 
-#include "language_folder.h"
-#include "support/fake_window.h"
+#include "support/language_folder.h"
 
 namespace tavelor::ui {
 namespace {
 
-using testing::IniSections;
-using testing::iniText;
-using testing::ProgramFolder;
+using ::tavelor::testing::IniSections;
 
 const std::string kCrLf = "\r\n";
 
@@ -37,6 +33,21 @@ IniSections fullLanguage() {
   return sections;
 }
 
+IniSections withoutTranslator() {
+  IniSections sections = fullLanguage();
+  sections["About"].erase("translate");
+  return sections;
+}
+
+const std::string kFullHelp =
+    "h1" + kCrLf + blanks(5) + "h2" + kCrLf + blanks(5) + "h3" + kCrLf + blanks(5) + "h4" + kCrLf +
+    blanks(5) + "h5" + kCrLf + blanks(8) + "h6" + kCrLf + blanks(8) + "h7" + kCrLf + blanks(5) +
+    "h8" + kCrLf + kCrLf + "h9" + kCrLf + kCrLf + "h10" + kCrLf + "h11" + kCrLf + "h12" + kCrLf +
+    kCrLf + "h13" + kCrLf + kCrLf + "h14" + kCrLf + "h15" + kCrLf + kCrLf + "h16" + kCrLf + "h17" +
+    kCrLf + kCrLf + "h18" + kCrLf + kCrLf;
+const std::string kFullClosing =
+    "h21" + kCrLf + blanks(10) + "h22" + kCrLf + blanks(10) + "h23" + kCrLf + blanks(10) + "h24";
+
 struct TextsCase {
   const char* name;
   IniSections sections;
@@ -44,52 +55,41 @@ struct TextsCase {
   std::string closing;
   std::string description;
   std::string okCaption;
+  std::string caption;  // the About window's, and its title line
+  std::string title;
 };
 
-class AboutHelpTextsTest : public ::testing::TestWithParam<TextsCase> {
- protected:
-  void SetUp() override {
-    folder.write("English.lng", iniText(GetParam().sections));
-    language.setLanguage("English");
-  }
-  ProgramFolder folder;
-  ::tavelor::testing::FakeInputWindow faults;
-  i18n::LanguageModule language{folder.path(), faults};
-};
+class AboutHelpTextsTest : public ::testing::TestWithParam<TextsCase> {};
 
 TEST_P(AboutHelpTextsTest, AreLaidOutByteForByte) {
-  const HelpTexts help = buildHelpTexts(language);
+  ::tavelor::testing::LanguageFolder language(GetParam().sections, "English");
+  const HelpTexts help = buildHelpTexts(*language);
   EXPECT_EQ(help.helpText, GetParam().help);
   EXPECT_EQ(help.closingText, GetParam().closing);
   EXPECT_EQ(help.okCaption, GetParam().okCaption);
 
-  const AboutTexts about = buildAboutTexts(language);
+  const AboutTexts about = buildAboutTexts(*language);
   EXPECT_EQ(about.description, GetParam().description);
   EXPECT_EQ(about.okCaption, GetParam().okCaption);
-  EXPECT_TRUE(faults.messages.empty());
-}
-
-IniSections withoutTranslator() {
-  IniSections sections = fullLanguage();
-  sections["About"].erase("translate");
-  return sections;
+  EXPECT_EQ(about.caption, GetParam().caption);
+  EXPECT_EQ(about.title, GetParam().title);
+  EXPECT_EQ(about.version, "Version " + std::to_string(TAVELOR_VERSION_MAJOR) + "." +
+                               std::to_string(TAVELOR_VERSION_MINOR) + "." +
+                               std::to_string(TAVELOR_VERSION_PATCH) + " - English");
+  EXPECT_TRUE(language.faults.messages.empty());
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Languages, AboutHelpTextsTest,
     ::testing::Values(
-        TextsCase{"Full", fullLanguage(),
-                  "h1" + kCrLf + blanks(5) + "h2" + kCrLf + blanks(5) + "h3" + kCrLf + blanks(5) +
-                      "h4" + kCrLf + blanks(5) + "h5" + kCrLf + blanks(8) + "h6" + kCrLf +
-                      blanks(8) + "h7" + kCrLf + blanks(5) + "h8" + kCrLf + kCrLf + "h9" + kCrLf +
-                      kCrLf + "h10" + kCrLf + "h11" + kCrLf + "h12" + kCrLf + kCrLf + "h13" +
-                      kCrLf + kCrLf + "h14" + kCrLf + "h15" + kCrLf + kCrLf + "h16" + kCrLf +
-                      "h17" + kCrLf + kCrLf + "h18" + kCrLf + kCrLf,
-                  "h21" + kCrLf + blanks(10) + "h22" + kCrLf + blanks(10) + "h23" + kCrLf +
-                      blanks(10) + "h24",
+        TextsCase{"Full", fullLanguage(), kFullHelp, kFullClosing,
                   "Wing tool" + kCrLf + "For builders" + kCrLf + "Translated by : Ann" + kCrLf +
                       "ann@example.org" + kCrLf + kCrLf,
-                  "Close"},
+                  "Close", "About Tavelor", "Tavelor"},
+        // An empty translator ends the third line right after the colon.
+        TextsCase{"NoTranslator", withoutTranslator(), kFullHelp, kFullClosing,
+                  "Wing tool\r\nFor builders\r\nTranslated by : \r\nann@example.org\r\n\r\n",
+                  "Close", "About Tavelor", "Tavelor"},
         // Missing keys leave their blanks and line ends in place.
         TextsCase{"Empty",
                   {},
@@ -98,42 +98,10 @@ INSTANTIATE_TEST_SUITE_P(
                       lineEnds(2) + lineEnds(1 + 1 + 2 + 2 + 1 + 2 + 1 + 2 + 2),
                   kCrLf + blanks(10) + kCrLf + blanks(10) + kCrLf + blanks(10),
                   kCrLf + kCrLf + " : " + kCrLf + kCrLf + kCrLf,
+                  "",
+                  "",
                   ""}),
     [](const auto& info) { return std::string(info.param.name); });
-
-TEST(AboutHelpTexts, EmptyTranslatorEndsTheThirdLineRightAfterTheColon) {
-  ProgramFolder folder;
-  folder.write("English.lng", iniText(withoutTranslator()));
-  ::tavelor::testing::FakeInputWindow faults;
-  i18n::LanguageModule language(folder.path(), faults);
-  language.setLanguage("English");
-  EXPECT_EQ(buildAboutTexts(language).description,
-            "Wing tool\r\nFor builders\r\nTranslated by : \r\nann@example.org\r\n\r\n");
-}
-
-TEST(AboutHelpTexts, AboutReadsCaptionTitleAndVersionOfTheCurrentLanguage) {
-  ProgramFolder folder;
-  folder.write("English.lng", iniText(fullLanguage()));
-  ::tavelor::testing::FakeInputWindow faults;
-  i18n::LanguageModule language(folder.path(), faults);
-  language.setLanguage("English");
-
-  const AboutTexts about = buildAboutTexts(language);
-  EXPECT_EQ(about.caption, "About Tavelor");
-  EXPECT_EQ(about.title, "Tavelor");
-  EXPECT_EQ(about.version, "Version " + std::to_string(TAVELOR_VERSION_MAJOR) + "." +
-                               std::to_string(TAVELOR_VERSION_MINOR) + "." +
-                               std::to_string(TAVELOR_VERSION_PATCH) + " - English");
-}
-
-TEST(AboutHelpTexts, VersionLineJoinsNumbersWithoutBlanks) {
-  EXPECT_EQ(versionLine("Deutsch").rfind("Version ", 0), 0u);
-  const std::string line = versionLine("Deutsch");
-  const std::string numbers = line.substr(8, line.size() - 8 - std::string(" - Deutsch").size());
-  EXPECT_EQ(numbers.find(' '), std::string::npos);
-  EXPECT_EQ(std::count(numbers.begin(), numbers.end(), '.'), 2);
-  EXPECT_EQ(line.substr(line.size() - 10), " - Deutsch");
-}
 
 }  // namespace
 }  // namespace tavelor::ui

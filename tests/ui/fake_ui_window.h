@@ -9,10 +9,37 @@
 
 #include "i18n/language_chooser.h"
 #include "support/fake_window.h"
+#include "support/language_folder.h"
 #include "support/recording_page.h"
 #include "ui/window.h"
 
 namespace tavelor::ui::testing {
+
+using ::tavelor::testing::IniSections;
+using ::tavelor::testing::languageFileBytes;
+using ::tavelor::testing::TempFolder;
+
+// A language of the tests: every main-window text tagged with the language's mark, so a test
+// sees at once which language a caption came from.
+inline std::string languageText(const std::string& mark) {
+  IniSections sections;
+  const auto numbered = [&](const std::string& section, const std::string& word, int first,
+                            int last) {
+    for (int key = first; key <= last; ++key) {
+      sections[section][std::to_string(key)] = mark + " " + word + " " + std::to_string(key);
+    }
+  };
+  numbered("File", "file", 0, 4);
+  numbered("Help", "help", 0, 2);
+  numbered("Label", "label", 0, 16);
+  numbered("Button", "button", 1, 4);
+  numbered("Message", "message", 1, 16);
+  sections["language"] = {{"1", mark + " language"}, {"2", mark + " choose"}};
+  sections["ToolTipText"]["1"] = mark + " tip";
+  sections["Message"]["14"] = mark + " sheet";
+  sections["About"] = {{"1", mark + " about"}, {"2", "Tavelor " + mark}};
+  return languageFileBytes(sections);
+}
 
 // The chooser window as a user answers it: a name to pick from the list and confirm, or nothing
 // to close the window without a choice.

@@ -10,7 +10,6 @@
 #include <vector>
 
 #include "fake_ui_window.h"
-#include "language_folder.h"
 
 namespace tavelor::ui {
 namespace {
@@ -24,7 +23,7 @@ using ::testing::HasSubstr;
 using ::testing::IsEmpty;
 using testing::languageText;
 using ::testing::Not;
-using testing::ProgramFolder;
+using testing::TempFolder;
 
 const std::string kFrench =
     "Fran\xc3\xa7"
@@ -52,7 +51,7 @@ class StartUpTest : public ::testing::Test {
     return texts;
   }
 
-  ProgramFolder folder;
+  TempFolder folder;
   FakeUiWindow window;
   MainForm form{window, folder.path()};
 };
@@ -172,7 +171,7 @@ struct EmptyFolderCase {
 class NoLanguageFileTest : public ::testing::TestWithParam<EmptyFolderCase> {};
 
 TEST_P(NoLanguageFileTest, SaysSoNamingTheFolderAndEnds) {
-  ProgramFolder folder;
+  TempFolder folder;
   for (const auto& name : GetParam().otherFiles) folder.write(name, "[File]\r\n0=x\r\n");
   std::filesystem::create_directory(folder.file("Old.lng"));  // a folder is no language file
   FakeUiWindow window;
@@ -244,16 +243,6 @@ TEST_F(WiringTest, ClearMovesTheFocusOnlyOnceARootChordHadIt) {
   form.fieldGotFocus(Field::C_max, 2);
   form.cmdClear_Click();
   EXPECT_THAT(window.focusCalls, ElementsAre(std::pair(Field::C_max, 0)));
-}
-
-TEST_F(WiringTest, TipChordChangesReachTheNextRootChord) {
-  window.setFieldText(Field::C_min, 0, "120");
-  window.setFieldText(Field::C_min, 2, "90");
-  form.C_min_Change();
-  EXPECT_EQ(window.fieldText(Field::C_max, 1), "120");
-  EXPECT_EQ(window.fieldText(Field::C_max, 3), "90");
-  EXPECT_TRUE(form.keyPress(Field::deport, U'-'));
-  EXPECT_FALSE(form.keyPress(Field::C_max, U'-'));
 }
 
 TEST_F(WiringTest, QuitEndsAtOnceWithoutAsking) {

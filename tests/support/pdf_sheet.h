@@ -3,7 +3,8 @@
 // A printed sheet read back from its PDF with poppler's tools: the words with their boxes
 // (pdftotext -bbox) and every stroked straight segment (pdftocairo -svg). A PDF that went
 // through a print queue has been rewritten by its filters, so the reader takes any path made of
-// moves and lines, not only the two-point paths the program itself writes.
+// moves and lines, not only the two-point paths the program itself writes. Qt only: included by
+// the Qt and system test executables.
 
 #include <QFile>
 #include <QPointF>
@@ -16,7 +17,7 @@
 #include <cmath>
 #include <vector>
 
-namespace tavelor::system_test {
+namespace tavelor::testing {
 
 inline constexpr double kPointsPerMm = 72 / 25.4;
 
@@ -171,4 +172,23 @@ inline std::vector<Segment> readSegments(const QString& pdf, const QString& svgP
   return segments;
 }
 
-}  // namespace tavelor::system_test
+// The extent of a wing outline on the page: its leftmost and rightmost points and the vertical
+// segment at its left, the root chord (null when there is none).
+struct OutlineExtent {
+  double left = 1e9, right = -1e9;
+  const Segment* root = nullptr;
+};
+
+inline OutlineExtent measureOutline(const std::vector<Segment>& outline) {
+  OutlineExtent extent;
+  for (const Segment& s : outline) {
+    extent.left = std::min({extent.left, s.from.x(), s.to.x()});
+    extent.right = std::max({extent.right, s.from.x(), s.to.x()});
+  }
+  for (const Segment& s : outline) {
+    if (s.vertical() && std::abs(s.from.x() - extent.left) < 0.05) extent.root = &s;
+  }
+  return extent;
+}
+
+}  // namespace tavelor::testing
