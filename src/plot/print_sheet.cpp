@@ -19,6 +19,7 @@ class SheetPrinter {
   SheetPrinter(const calc::WingState& state, PrintWindow& window, i18n::LanguageModule& language,
                PageSurface& page)
       : state_(state),
+        geometry_(boundedForLayout(state)),
         window_(window),
         language_(language),
         page_(page),
@@ -172,7 +173,7 @@ class SheetPrinter {
     page_.setCurrentX(kBoxLeft);
     page_.setBold(true);
     page_.setUnderline(true);
-    scale_ = chooseScale(state_);
+    scale_ = chooseScale(geometry_);
     if (scale_.divisor) {
       say(text("Print", "1") + scaleLabel(*scale_.divisor), true);
     }
@@ -181,31 +182,32 @@ class SheetPrinter {
   }
 
   void outline(double k) {
-    stations_ = placeStations(state_, k);
+    stations_ = placeStations(geometry_, k);
     for (int i = 0; i <= n_; ++i) {
-      drawPanelOutline(page_, state_, i, stations_.stationX[i], stations_.stationTE[i], k);
+      drawPanelOutline(page_, geometry_, i, stations_.stationX[i], stations_.stationTE[i], k);
     }
   }
 
   void marks(double k) {
     const double x0 = stations_.stationX[0];
     const double te0 = stations_.stationTE[0];
-    const double xs = x0 + state_.macSpanPos[n_] * k;
-    const double le0 = te0 - state_.rootChord[0] * k;
-    const double yc = le0 + state_.centringPos[n_] * k;
+    const double xs = x0 + geometry_.macSpanPos[n_] * k;
+    const double le0 = te0 - geometry_.rootChord[0] * k;
+    const double yc = le0 + geometry_.centringPos[n_] * k;
     auto line = [this](double x1, double y1, double x2, double y2, Rgb colour) {
       page_.drawLine(toSurface(x1), toSurface(y1), toSurface(x2), toSurface(y2), colour);
     };
     // The offsets are fixed twips so the marks stay visible at every scale.
     page_.setLineStyle(LineStyle::DashDotDot);
     line(xs - 200, yc, xs + 200, yc, kBlue);
-    line(xs, yc - state_.macLength[n_] / 2 * k, xs, yc + state_.macLength[n_] * k, kRed);
+    line(xs, yc - geometry_.macLength[n_] / 2 * k, xs, yc + geometry_.macLength[n_] * k, kRed);
     line(x0, le0 - 300, x0, le0 - 20, kRed);
     line(x0, te0 + 20, x0, te0 + 400, kRed);
     line(x0 + 50, le0, xs + 100, le0, kBlue);
   }
 
   const calc::WingState& state_;
+  const calc::WingState geometry_;  // the figures as the outline and the marks lay them out
   PrintWindow& window_;
   i18n::LanguageModule& language_;
   PageSurface& page_;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <algorithm>
+#include <cmath>
 #include <limits>
 
 #include "calc/wing_state.h"
@@ -17,6 +19,23 @@ inline float toSurface(double value) {
     return std::numeric_limits<float>::lowest();
   }
   return static_cast<float>(value);  // NaN passes through unchanged
+}
+
+// The wing's lengths as the layout reads them: finite figures beyond any wing are pinned to
+// +/-1e100 mm, so that sums and products of a few of them at any scale stay finite and no
+// infinity minus infinity turns a line into NaN. Every real wing passes unchanged.
+inline calc::WingState boundedForLayout(const calc::WingState& state) {
+  constexpr double kLimit = 1e100;
+  calc::WingState bounded = state;
+  for (calc::PanelArray* values :
+       {&bounded.rootChord, &bounded.tipChord, &bounded.panelLength, &bounded.sweepOffset,
+        &bounded.spanUpTo, &bounded.macLength, &bounded.macSpanPos, &bounded.macLeadPos,
+        &bounded.centringPos}) {
+    for (double& value : *values) {
+      if (std::isfinite(value)) value = std::clamp(value, -kLimit, kLimit);
+    }
+  }
+  return bounded;
 }
 
 // The index of the last panel in use, kept inside the panel arrays whatever the record holds.
