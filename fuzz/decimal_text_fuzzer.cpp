@@ -1,0 +1,118 @@
+// toNumber on any field text and formatResult on any double, with either decimal mark.
+//
+// Input: one byte of options (bits 0-1: the mark toNumber is given; bit 2: the mark formatResult
+// writes), then the field text. formatResult formats both the number read from the text and the
+// double whose bits are the text's first eight bytes.
+
+#include <clocale>
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <string_view>
+
+#include "calc/decimal_text.h"
+#include "fuzz_support.h"
+
+namespace {
+
+using tavelor::calc::formatResult;
+using tavelor::calc::toNumber;
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+bool allDigits(std::string_view text) {
+  for (char c : text) {
+    if (!isDigit(c)) return false;
+  }
+  return true;
+}
+
+// "[-]d.d" with at least one digit and nothing else: what strtod reads the same way.
+bool isPlainDecimal(std::string_view text) {
+  if (!text.empty() && text.front() == '-') text.remove_prefix(1);
+  const auto point = text.find('.');
+  const auto integer = text.substr(0, point);
+  const auto fraction =
+      point == std::string_view::npos ? std::string_view() : text.substr(point + 1);
+  return allDigits(integer) && allDigits(fraction) && integer.size() + fraction.size() > 0;
+}
+
+// The "# ##0.00" shape: " " [-] 1 to 3 digits, or [-] digits " " 3 digits; then the mark and
+// two decimals. No leading zero except a lone "0", and no minus on zero.
+bool hasResultShape(std::string_view text, std::string_view mark) {
+  if (text.size() < mark.size() + 2) return false;
+  const auto decimals = text.substr(text.size() - 2);
+  if (!allDigits(decimals)) return false;
+  text.remove_suffix(2);
+  if (!text.ends_with(mark)) return false;
+  text.remove_suffix(mark.size());
+
+  std::string integer;
+  if (text.starts_with(' ')) {
+    text.remove_prefix(1);
+    if (text.starts_with('-')) text.remove_prefix(1);
+    if (text.empty() || text.size() > 3 || !allDigits(text)) return false;
+    integer = text;
+  } else {
+    if (text.starts_with('-')) text.remove_prefix(1);
+    const auto blank = text.find(' ');
+    if (blank == std::string_view::npos || blank == 0) return false;
+    const auto high = text.substr(0, blank);
+    const auto low = text.substr(blank + 1);
+    if (!allDigits(high) || low.size() != 3 || !allDigits(low)) return false;
+    integer = std::string(high) + std::string(low);
+  }
+  return integer == "0" || integer.front() != '0';
+}
+
+void checkFormatted(double value, std::string_view mark) {
+  const std::string text = formatResult(value, mark);
+  FUZZ_CHECK(!tavelor::fuzz::showsNonFinite(text));
+  if (!std::isfinite(value)) return;
+  FUZZ_CHECK(hasResultShape(text, mark));
+
+  // Read back without the blank, the result is the value to within half a hundredth (plus the
+  // rounding of the 15-digit form the halves are decided on).
+  std::string plain;
+  for (char c : text) {
+    if (c != ' ') plain += c;
+  }
+  const bool minus = plain.front() == '-';
+  FUZZ_CHECK(minus == (value < 0 && plain.find_first_not_of("-0,.") != std::string::npos));
+  const double back = toNumber(plain, mark);
+  if (std::isinf(back)) {
+    FUZZ_CHECK(std::fabs(value) > 1.797693134862e308);  // the 15-digit form rounds past the top
+    return;
+  }
+  FUZZ_CHECK(std::fabs(back - value) <= 0.005 * (1 + 1e-12) + 1e-14 * std::fabs(value));
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  if (size == 0) return 0;
+  static constexpr std::string_view kReadMarks[] = {".", ",", "\xD9\xAB", ""};  // U+066B
+  const std::string_view readMark = kReadMarks[data[0] & 3];
+  const std::string_view writeMark = (data[0] & 4) ? "," : ".";
+  const std::string text(reinterpret_cast<const char*>(data + 1), size - 1);
+
+  const double value = toNumber(text, readMark);
+  FUZZ_CHECK(!std::isnan(value));
+  // Reading stops at the first character that cannot belong to a number.
+  FUZZ_CHECK(toNumber(text + "x", readMark) == value);
+  if (readMark == "." && isPlainDecimal(text)) {
+    const double expected = std::strtod(text.c_str(), nullptr);
+    // Below the smallest normal double the two may round differently; neither is wrong.
+    if (expected == 0 || std::isinf(expected) || std::fabs(expected) >= 2.2250738585072014e-308) {
+      FUZZ_CHECK(value == expected);
+    }
+  }
+
+  checkFormatted(value, writeMark);
+  double bits = 0;
+  std::memcpy(&bits, text.data(), std::min(text.size(), sizeof bits));
+  checkFormatted(bits, writeMark);
+  return 0;
+}
