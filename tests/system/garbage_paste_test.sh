@@ -102,8 +102,15 @@ paste_and_calculate() {
     if [ -n "${texts[k]}" ]; then
       set_clipboard "${texts[k]}"
       xdotool key Menu
-      x_wait_other_window "$app_pid" 5 "$main" >/dev/null || fail "no context menu on field $k"
+      x_wait_other_window "$app_pid" 10 "$main" >/dev/null || fail "no context menu on field $k"
+      sleep 0.2
       xdotool key p
+      # The menu must be gone (the paste done) before the next key, however slow the build.
+      for _ in $(seq 300); do
+        [ "$(x_window_count "$app_pid")" -eq 1 ] && break
+        sleep 0.03
+      done
+      [ "$(x_window_count "$app_pid")" -eq 1 ] || fail "the context menu of field $k stays open"
     fi
     xdotool key Tab
   done
