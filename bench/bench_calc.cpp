@@ -29,79 +29,74 @@ class CountingSurface : public plot::DrawingSurface {
   long operations = 0;
 };
 
-void BM_CalculateFivePanelWing(benchmark::State& run) {
+// A typed five-panel wing and what calculate needs beside it. A valid wing never looks a text
+// up, so the language module needs no file.
+struct TypedWing {
+  TypedWing() { typeFivePanelWing(window); }
+  bool calculate() {
+    const bool stands = calc::calculate(state, window, language);
+    window.selections.clear();  // keep the recording fake from growing
+    return stands;
+  }
+
   FakeInputWindow window;
   FakeInputWindow faults;
-  // A valid wing never looks a text up, so the language module needs no file.
-  tavelor::i18n::LanguageModule language("/nonexistent", faults);
+  tavelor::i18n::LanguageModule language{"/nonexistent", faults};
   calc::WingState state = freshState();
-  typeFivePanelWing(window);
+};
 
+void BM_CalculateFivePanelWing(benchmark::State& run) {
+  TypedWing wing;
   for (auto _ : run) {
-    const bool stands = calc::calculate(state, window, language);
+    const bool stands = wing.calculate();
     benchmark::DoNotOptimize(stands);
-    benchmark::DoNotOptimize(state);
-    window.selections.clear();  // keep the recording fake from growing
+    benchmark::DoNotOptimize(wing.state);
   }
-  if (!window.messages.empty() || state.lastPanel != 4) run.SkipWithError("the wing did not stand");
+  if (!wing.window.messages.empty() || wing.state.lastPanel != 4) {
+    run.SkipWithError("the wing did not stand");
+  }
 }
 BENCHMARK(BM_CalculateFivePanelWing);
 
 // calculate then drawPlan, as the calculate button runs them, into a surface that records every
 // line as text (the figure the start-up and key-press budget is judged by).
 void BM_CalculateAndDrawPlan(benchmark::State& run) {
-  FakeInputWindow window;
-  FakeInputWindow faults;
-  tavelor::i18n::LanguageModule language("/nonexistent", faults);
-  calc::WingState state = freshState();
-  typeFivePanelWing(window);
+  TypedWing wing;
   tavelor::testing::RecordingSurface surface;
-
   std::size_t lines = 0;
   for (auto _ : run) {
-    if (calc::calculate(state, window, language)) plot::drawPlan(state, surface);
+    if (wing.calculate()) plot::drawPlan(wing.state, surface);
     lines = surface.log.size();
     surface.log.clear();
-    window.selections.clear();
   }
   run.counters["surface_ops"] = static_cast<double>(lines);
-  if (!window.messages.empty() || lines < 20) run.SkipWithError("the plan was not drawn");
+  if (!wing.window.messages.empty() || lines < 20) run.SkipWithError("the plan was not drawn");
 }
 BENCHMARK(BM_CalculateAndDrawPlan);
 
 // The same into a surface that only counts: the core's own share of the figure above.
 void BM_CalculateAndDrawPlanCounting(benchmark::State& run) {
-  FakeInputWindow window;
-  FakeInputWindow faults;
-  tavelor::i18n::LanguageModule language("/nonexistent", faults);
-  calc::WingState state = freshState();
-  typeFivePanelWing(window);
+  TypedWing wing;
   CountingSurface surface;
-
   for (auto _ : run) {
-    if (calc::calculate(state, window, language)) plot::drawPlan(state, surface);
-    window.selections.clear();
+    if (wing.calculate()) plot::drawPlan(wing.state, surface);
   }
   run.counters["surface_ops"] = benchmark::Counter(static_cast<double>(surface.operations),
                                                    benchmark::Counter::kAvgIterations);
-  if (!window.messages.empty()) run.SkipWithError("the wing did not stand");
+  if (!wing.window.messages.empty()) run.SkipWithError("the wing did not stand");
 }
 BENCHMARK(BM_CalculateAndDrawPlanCounting);
 
 // drawPlan alone on a calculated wing.
 void BM_DrawPlanCounting(benchmark::State& run) {
-  FakeInputWindow window;
-  FakeInputWindow faults;
-  tavelor::i18n::LanguageModule language("/nonexistent", faults);
-  calc::WingState state = freshState();
-  typeFivePanelWing(window);
-  if (!calc::calculate(state, window, language)) {
+  TypedWing wing;
+  if (!wing.calculate()) {
     run.SkipWithError("the wing did not stand");
     return;
   }
   CountingSurface surface;
   for (auto _ : run) {
-    plot::drawPlan(state, surface);
+    plot::drawPlan(wing.state, surface);
     benchmark::DoNotOptimize(surface.operations);
   }
 }

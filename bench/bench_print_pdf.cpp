@@ -69,21 +69,8 @@ class PdfSheet {
   QString pdf_ = pdfFolder_.filePath(QStringLiteral("sheet.pdf"));
 };
 
-// The first sheet of a session, when the font database is still cold.
-void BM_ImprimePdfFirstSheet(benchmark::State& run) {
-  PdfSheet sheet;
-  if (!sheet.ready()) {
-    run.SkipWithError("the wing did not stand");
-    return;
-  }
-  bool printed = true;
-  for (auto _ : run) printed = sheet.printOnce() && printed;
-  if (!printed || sheet.pdfSize() < 1000) run.SkipWithError("the sheet did not reach the PDF");
-  run.counters["pdf_bytes"] = static_cast<double>(sheet.pdfSize());
-}
-BENCHMARK(BM_ImprimePdfFirstSheet)->Iterations(1)->Unit(benchmark::kMillisecond);
-
-// Every later sheet.
+// Every sheet printed into one PDF file; run once, it is the first sheet of a session, when the
+// font database is still cold.
 void BM_ImprimePdf(benchmark::State& run) {
   PdfSheet sheet;
   if (!sheet.ready()) {
@@ -95,6 +82,10 @@ void BM_ImprimePdf(benchmark::State& run) {
   if (!printed || sheet.pdfSize() < 1000) run.SkipWithError("the sheet did not reach the PDF");
   run.counters["pdf_bytes"] = static_cast<double>(sheet.pdfSize());
 }
+BENCHMARK(BM_ImprimePdf)
+    ->Name("BM_ImprimePdfFirstSheet")
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ImprimePdf)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -181,7 +181,7 @@ TEST_F(CalculateTest, PanelsBeyondTheLastKeepWhatAnEarlierCalculationLeft) {
   EXPECT_EQ(state.areaUpTo[1], twoPanels.areaUpTo[1]);
 }
 
-enum class Expect { Results, PanelMessage, CentringMessage };
+enum Expect { kResults, kPanelFault, kCentringFault };
 
 struct ValidationCase {
   const char* name;
@@ -203,7 +203,7 @@ TEST_P(ValidationTest, ShowsTheFirstFaultOnly) {
 
   const bool stands = run();
 
-  EXPECT_EQ(stands, c.expect == Expect::Results);
+  EXPECT_EQ(stands, c.expect == kResults);
   EXPECT_EQ(state.resultsValid, stands ? 1 : 0);
   if (stands) {
     EXPECT_TRUE(window.messages.empty());
@@ -212,7 +212,7 @@ TEST_P(ValidationTest, ShowsTheFirstFaultOnly) {
   }
   ASSERT_EQ(window.messages.size(), 1u);
   const auto& message = window.messages[0];
-  EXPECT_EQ(message.text, c.expect == Expect::PanelMessage ? kPanelMessage : kCentringMessage);
+  EXPECT_EQ(message.text, c.expect == kPanelFault ? kPanelMessage : kCentringMessage);
   EXPECT_EQ(message.title, kTitle);
   EXPECT_EQ(message.icon, i18n::Icon::Warning);
   EXPECT_EQ(message.buttons, i18n::Buttons::Ok);
@@ -225,46 +225,37 @@ TEST_P(ValidationTest, ShowsTheFirstFaultOnly) {
 const Row kPanel1{"200", "150", "300", "20"};
 const Row kPanel2{"150", "100", "200", "40"};
 
+using V = ValidationCase;
 INSTANTIATE_TEST_SUITE_P(
     Table, ValidationTest,
     ::testing::Values(
-        ValidationCase{"EverythingEmpty", {}, "30", Expect::PanelMessage},
-        ValidationCase{
-            "Panel1LengthWithoutTip", {{"200", "", "300", "0"}}, "30", Expect::PanelMessage},
-        ValidationCase{
-            "Panel1TipWithoutLength", {{"200", "150", "", "0"}}, "30", Expect::PanelMessage},
-        ValidationCase{"Panel2TipWithoutLength",
-                       {kPanel1, {"150", "100", "", "0"}},
-                       "30",
-                       Expect::PanelMessage},
-        ValidationCase{
-            "Panel1WithoutRootChord", {{"", "150", "300", "0"}}, "30", Expect::PanelMessage},
-        ValidationCase{"CentringCheckedBeforeRootChord",
-                       {{"", "150", "300", "0"}},
-                       "120",
-                       Expect::CentringMessage},
-        ValidationCase{"CentringEmpty", {kPanel1}, "", Expect::CentringMessage},
-        ValidationCase{"CentringZero", {kPanel1}, "0", Expect::CentringMessage},
-        ValidationCase{"CentringHundred", {kPanel1}, "100", Expect::CentringMessage},
-        ValidationCase{"CentringNegativePasted", {kPanel1}, "-5", Expect::CentringMessage},
-        ValidationCase{"CentringJustBelowHundred", {kPanel1}, "99,9", Expect::Results},
-        ValidationCase{"CentringWorthZeroNotZeroText", {kPanel1, kPanel2}, "0,0", Expect::Results},
-        ValidationCase{"CentringDoubleZeroText", {kPanel1}, "00", Expect::Results},
+        V{"EverythingEmpty", {}, "30", kPanelFault},
+        V{"Panel1LengthWithoutTip", {{"200", "", "300", "0"}}, "30", kPanelFault},
+        V{"Panel1TipWithoutLength", {{"200", "150", "", "0"}}, "30", kPanelFault},
+        V{"Panel2TipWithoutLength", {kPanel1, {"150", "100", "", "0"}}, "30", kPanelFault},
+        V{"Panel1WithoutRootChord", {{"", "150", "300", "0"}}, "30", kPanelFault},
+        V{"CentringCheckedBeforeRootChord", {{"", "150", "300", "0"}}, "120", kCentringFault},
+        V{"CentringEmpty", {kPanel1}, "", kCentringFault},
+        V{"CentringZero", {kPanel1}, "0", kCentringFault},
+        V{"CentringHundred", {kPanel1}, "100", kCentringFault},
+        V{"CentringNegativePasted", {kPanel1}, "-5", kCentringFault},
+        V{"CentringJustBelowHundred", {kPanel1}, "99,9", kResults},
+        V{"CentringWorthZeroNotZeroText", {kPanel1, kPanel2}, "0,0", kResults},
+        V{"CentringDoubleZeroText", {kPanel1}, "00", kResults},
         // A gap in the grid is a panel fault, found before the centring is looked at.
-        ValidationCase{"GapBetweenPanels",
-                       {kPanel1, {"150", "", "", ""}, {"", "100", "200", "40"}},
-                       "120",
-                       Expect::PanelMessage},
-        ValidationCase{"FivePanels",
-                       {kPanel1,
-                        kPanel2,
-                        {"100", "90", "100", "50"},
-                        {"90", "80", "100", "60"},
-                        {"80", "40", "100", "80"}},
-                       "30",
-                       Expect::Results},
-        ValidationCase{
-            "UnusedPanelSweepIgnored", {kPanel1, {"150", "", "", "999"}}, "30", Expect::Results}),
+        V{"GapBetweenPanels",
+          {kPanel1, {"150", "", "", ""}, {"", "100", "200", "40"}},
+          "120",
+          kPanelFault},
+        V{"FivePanels",
+          {kPanel1,
+           kPanel2,
+           {"100", "90", "100", "50"},
+           {"90", "80", "100", "60"},
+           {"80", "40", "100", "80"}},
+          "30",
+          kResults},
+        V{"UnusedPanelSweepIgnored", {kPanel1, {"150", "", "", "999"}}, "30", kResults}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(CalculateTest, ValuesReadBeforeAFailureAreKept) {
@@ -326,27 +317,25 @@ TEST_P(FaultTest, ShowsThePanelMessageAndKeepsThePreviousResults) {
 const std::string kHuge = "1" + std::string(200, '0');
 const std::string kBeyondDouble(400, '9');
 
+using F = FaultCase;
 INSTANTIATE_TEST_SUITE_P(
     Table, FaultTest,
     ::testing::Values(
-        FaultCase{"LaterPanelWithZeroRootChord",
-                  {{"250", "200", "400", "0"}, {"200", "100", "300", "50"}},
-                  "",
-                  {{Field::C_max, {1, "0"}}}},
-        FaultCase{"PastedNegativeTipCancelsTheArea",
-                  {{"100", "100", "100", "0"}, {"100", "-300", "100", "0"}},
-                  "",
-                  {}},
-        FaultCase{"PastedNegativeLength", {{"200", "200", "-500", "0"}}, "", {}},
-        FaultCase{"TipOppositeToRoot", {{"100", "-100", "300", "0"}}, "", {}},
-        FaultCase{"LengthBeyondLargestDouble", {{"200", "200", kBeyondDouble, "0"}}, "", {}},
-        FaultCase{"AreaOverflows", {{kHuge, kHuge, kHuge, "0"}}, "", {}},
-        FaultCase{"SweepBeyondLargestDouble", {{"200", "150", "300", kBeyondDouble}}, "", {}},
-        FaultCase{"MassBeyondLargestDouble", {{"200", "150", "300", "0"}}, kBeyondDouble, {}},
-        FaultCase{"LoadingOverflows",
-                  {{"0,001", "0,001", "0,001", "0"}},
-                  "1" + std::string(300, '0'),
-                  {}}),
+        F{"LaterPanelWithZeroRootChord",
+          {{"250", "200", "400", "0"}, {"200", "100", "300", "50"}},
+          "",
+          {{Field::C_max, {1, "0"}}}},
+        F{"PastedNegativeTipCancelsTheArea",
+          {{"100", "100", "100", "0"}, {"100", "-300", "100", "0"}},
+          "",
+          {}},
+        F{"PastedNegativeLength", {{"200", "200", "-500", "0"}}, "", {}},
+        F{"TipOppositeToRoot", {{"100", "-100", "300", "0"}}, "", {}},
+        F{"LengthBeyondLargestDouble", {{"200", "200", kBeyondDouble, "0"}}, "", {}},
+        F{"AreaOverflows", {{kHuge, kHuge, kHuge, "0"}}, "", {}},
+        F{"SweepBeyondLargestDouble", {{"200", "150", "300", kBeyondDouble}}, "", {}},
+        F{"MassBeyondLargestDouble", {{"200", "150", "300", "0"}}, kBeyondDouble, {}},
+        F{"LoadingOverflows", {{"0,001", "0,001", "0,001", "0"}}, "1" + std::string(300, '0'), {}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

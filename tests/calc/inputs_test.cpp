@@ -124,15 +124,5 @@ TEST_F(ClearInputsTest, EmptiesGridAndResultsAndResetsCentring) {
   EXPECT_TRUE(language.faults.messages.empty());
 }
 
-TEST_F(ClearInputsTest, MovesTheFocusOnlyOnceARootChordHasHadIt) {
-  clearInputs(state, window, *language);  // as at start-up
-  EXPECT_TRUE(window.focusCalls.empty());
-
-  onFieldFocus(state, window, Field::C_max, 2);
-  clearInputs(state, window, *language);
-  const std::vector<std::pair<Field, int>> expected{{Field::C_max, 0}};
-  EXPECT_EQ(window.focusCalls, expected);
-}
-
 }  // namespace
 }  // namespace tavelor::calc

@@ -21,19 +21,20 @@ using calc::ResultLabel;
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 
+// Panel 2's root chord follows panel 1's tip, panel 3's root chord panel 2's tip.
 const std::vector<std::string> kTwoPanelLines = {"Z2O-Please don't Delete ....",
                                                  "250",
                                                  "200",
                                                  "400",
-                                                 "0",  // panel 1
+                                                 "0",
                                                  "200",
                                                  "100",
                                                  "300",
-                                                 "50",  // panel 2, root chained to panel 1's tip
+                                                 "50",
                                                  "100",
                                                  "",
                                                  "",
-                                                 "",  // panel 3's root chained to panel 2's tip
+                                                 "",
                                                  "",
                                                  "",
                                                  "",
@@ -63,7 +64,7 @@ class WingFileCommands : public WingFileFixture, public ::testing::Test {
  protected:
   // Types the two-panel wing, calculates it and saves it to name.
   std::string saveTwoPanelWing(const std::string& name) {
-    typeTwoPanelWing();
+    window.typeExampleWing();
     EXPECT_TRUE(calc::calculate(state, window, language));
     const std::string path = folder.file(name);
     window.saveAnswers.push_back(path);
@@ -91,26 +92,6 @@ TEST_F(WingFileCommands, SaveWritesEveryFieldTextAsItStands) {
   EXPECT_THAT(folder.names(), ::testing::UnorderedElementsAre("test.lng", "delta.txt"));
 }
 
-TEST_F(WingFileCommands, DialogsAreAskedForTextFilesInTheProgramFolder) {
-  typeTwoPanelWing();
-  ASSERT_TRUE(calc::calculate(state, window, language));
-  mnusave_Click(files, state, window, language);
-  (void)mnuopen_Click(files, state, window, language);
-
-  ASSERT_EQ(window.saveRequests.size(), 1u);
-  ASSERT_EQ(window.openRequests.size(), 1u);
-  for (const auto* request : {&window.saveRequests[0], &window.openRequests[0]}) {
-    EXPECT_EQ(request->filterText, "Wing data (*.txt)");
-    EXPECT_EQ(request->filterPattern, "*.txt");
-    EXPECT_EQ(request->initialFolder, folder.path());
-    EXPECT_EQ(request->defaultExtension, "txt");
-  }
-  EXPECT_EQ(window.saveRequests[0].title, "Save wing");
-  EXPECT_TRUE(window.saveRequests[0].confirmOverwrite);
-  EXPECT_EQ(window.openRequests[0].title, "Open wing");
-  EXPECT_TRUE(window.openRequests[0].mustExist);
-}
-
 TEST_F(WingFileCommands, SavedWingOpensBackToTheSameTextsAndResults) {
   const std::string path = saveTwoPanelWing("round.txt");
   const auto texts = fieldTexts(window);
@@ -129,44 +110,27 @@ TEST_F(WingFileCommands, SavedWingOpensBackToTheSameTextsAndResults) {
   EXPECT_EQ(fresh.files.currentFileName, "round.txt");
 }
 
-// A field edited after the calculation: the save writes the text as it stands, Windows-1252 on
-// disk, and it opens back as UTF-8.
-struct EditedSaveCase {
-  const char* name;
-  Field field;
-  int index;
-  std::size_t line;  // of the file
-  std::string typed, onDisk, openedBack;
-};
-
-class EditedSave : public WingFileCommands, public ::testing::WithParamInterface<EditedSaveCase> {};
-
-TEST_P(EditedSave, WritesTheTextAsItStands) {
-  const auto& c = GetParam();
-  typeTwoPanelWing();
+// Fields edited after the calculation: the save writes the texts as they stand, Windows-1252 on
+// disk with line breaks as blanks, and they open back as UTF-8.
+TEST_F(WingFileCommands, SaveWritesEditedTextsAsTheyStand) {
+  window.typeExampleWing();
   ASSERT_TRUE(calc::calculate(state, window, language));
-  window.setFieldText(c.field, c.index, c.typed);
+  window.setFieldText(Field::deport, 0, "-12,5");
+  window.setFieldText(Field::masse, 0, "15\r\n00 g \u00e9t\u00e9 \u20ac\n");
   window.saveAnswers.push_back(folder.file("edited.txt"));
   mnusave_Click(files, state, window, language);
 
   auto lines = kTwoPanelLines;
-  lines[c.line] = c.onDisk;
+  lines[4] = "-12,5";
+  lines[22] = "15  00 g \xe9t\xe9 \x80 ";
   EXPECT_EQ(folder.read("edited.txt"), joinLines(lines));
   EXPECT_TRUE(openFile(folder.file("edited.txt")));
-  EXPECT_EQ(window.fieldText(c.field, c.index), c.openedBack);
+  EXPECT_EQ(window.fieldText(Field::deport, 0), "-12,5");
+  EXPECT_EQ(window.fieldText(Field::masse, 0), "15  00 g \u00e9t\u00e9 \u20ac ");
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Fields, EditedSave,
-    ::testing::Values(EditedSaveCase{"Sweep", Field::deport, 0, 4, "-12,5", "-12,5", "-12,5"},
-                      EditedSaveCase{"NonAscii", Field::masse, 0, 22, "1500 g \u00e9t\u00e9 \u20ac",
-                                     "1500 g \xe9t\xe9 \x80", "1500 g \u00e9t\u00e9 \u20ac"},
-                      EditedSaveCase{"LineBreaksBecomeBlanks", Field::masse, 0, 22, "15\r\n00\n",
-                                     "15  00 ", "15  00 "}),
-    [](const auto& info) { return std::string(info.param.name); });
-
 TEST_F(WingFileCommands, SaveIsRefusedWhileNoCalculationStands) {
-  typeTwoPanelWing();  // typed but not calculated
+  window.typeExampleWing();  // typed but not calculated
   window.saveAnswers.push_back(folder.file("refused.txt"));
   mnusave_Click(files, state, window, language);
   ASSERT_TRUE(calc::calculate(state, window, language));
@@ -184,41 +148,42 @@ TEST_F(WingFileCommands, SaveIsRefusedWhileNoCalculationStands) {
   EXPECT_FALSE(std::filesystem::exists(folder.file("refused.txt")));
 }
 
-TEST_F(WingFileCommands, CancelledSaveChangesNothing) {
-  typeTwoPanelWing();
+// Both dialogs ask for text files in the program folder; cancelled, they change nothing.
+TEST_F(WingFileCommands, CancelledDialogsChangeNothing) {
+  window.typeExampleWing();
   ASSERT_TRUE(calc::calculate(state, window, language));
-  const auto texts = fieldTexts(window);
-  mnusave_Click(files, state, window, language);  // no scripted answer: cancelled
-
-  EXPECT_THAT(window.messages, IsEmpty());
-  EXPECT_EQ(window.windowCaption, "Tavelor");
-  EXPECT_EQ(fieldTexts(window), texts);
-  EXPECT_THAT(folder.names(), ElementsAre("test.lng"));
-}
-
-TEST_F(WingFileCommands, CancelledOpenLeavesTheWindowUntouched) {
-  typeTwoPanelWing();
-  ASSERT_TRUE(calc::calculate(state, window, language));
-  window.windowCaption = "Tavelor - Wing data : before.txt";
   const auto texts = fieldTexts(window);
   const auto results = window.results;
   const int planClears = window.planClears;
-
+  mnusave_Click(files, state, window, language);
   EXPECT_FALSE(mnuopen_Click(files, state, window, language));
 
+  ASSERT_EQ(window.saveRequests.size(), 1u);
+  ASSERT_EQ(window.openRequests.size(), 1u);
+  for (const auto* request : {&window.saveRequests[0], &window.openRequests[0]}) {
+    EXPECT_EQ(request->filterText, "Wing data (*.txt)");
+    EXPECT_EQ(request->filterPattern, "*.txt");
+    EXPECT_EQ(request->initialFolder, folder.path());
+    EXPECT_EQ(request->defaultExtension, "txt");
+  }
+  EXPECT_EQ(window.saveRequests[0].title, "Save wing");
+  EXPECT_TRUE(window.saveRequests[0].confirmOverwrite);
+  EXPECT_EQ(window.openRequests[0].title, "Open wing");
+  EXPECT_TRUE(window.openRequests[0].mustExist);
   EXPECT_EQ(fieldTexts(window), texts);
   EXPECT_EQ(window.results, results);
   EXPECT_EQ(window.planClears, planClears);
   EXPECT_TRUE(state.resultsValid);
-  EXPECT_EQ(window.windowCaption, "Tavelor - Wing data : before.txt");
+  EXPECT_EQ(window.windowCaption, "Tavelor");
   EXPECT_THAT(window.messages, IsEmpty());
+  EXPECT_THAT(folder.names(), ElementsAre("test.lng"));
 }
 
 TEST_F(WingFileCommands, FailedWriteKeepsTheOldFileByteForByte) {
   const std::string path = folder.file("wing.txt");
   const std::string old = joinLines({"Z2O-Please don't Delete ....", "old"});
   folder.write("wing.txt", old);
-  typeTwoPanelWing();
+  window.typeExampleWing();
   ASSERT_TRUE(calc::calculate(state, window, language));
   window.saveAnswers.push_back(path);
   {
@@ -249,7 +214,7 @@ class FailedSave : public WingFileCommands, public ::testing::WithParamInterface
 TEST_P(FailedSave, ReportsTheSystemErrorAndLeavesTheFolderAsItWas) {
   std::filesystem::create_directory(folder.file("folder.txt"));
   folder.write("folder.txt/inside", "keep");
-  typeTwoPanelWing();
+  window.typeExampleWing();
   ASSERT_TRUE(calc::calculate(state, window, language));
   window.saveAnswers.push_back(folder.file(GetParam().target));
   mnusave_Click(files, state, window, language);
@@ -268,7 +233,7 @@ INSTANTIATE_TEST_SUITE_P(Targets, FailedSave,
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(WingFileCommands, OpenOfAMissingFileReportsItAfterClearing) {
-  typeTwoPanelWing();
+  window.typeExampleWing();
   ASSERT_TRUE(calc::calculate(state, window, language));
   EXPECT_FALSE(openFile(folder.file("missing.txt")));
 
@@ -359,17 +324,8 @@ TEST_P(OpenFile, FillsTheFieldsAsIfTyped) {
 INSTANTIATE_TEST_SUITE_P(Files, OpenFile, ::testing::ValuesIn(openCases()),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(WingFileCommands, OpenedFileIsCalculatedWithItsOwnFigures) {
-  folder.write("wing.txt", joinLines(linesWith(kTwoPanelLines, 0, "no mass in this file")));
-  ASSERT_TRUE(openFile(folder.file("wing.txt")));
-
-  EXPECT_EQ(window.resultCaption(ResultLabel::Lbenv), "1 400.00 mm  ");
-  EXPECT_EQ(window.resultCaption(ResultLabel::Lbcmoy), " 202.47 mm  ");
-  EXPECT_EQ(window.resultCaption(ResultLabel::LbafficheCA), " 0.00 g/dm\u00b2");
-}
-
 TEST_F(WingFileCommands, EmptyFileLeavesTheWindowClearedAndCalculationComplains) {
-  typeTwoPanelWing();
+  window.typeExampleWing();
   ASSERT_TRUE(calc::calculate(state, window, language));
   folder.write("empty.txt", "");
   EXPECT_FALSE(openFile(folder.file("empty.txt")));
@@ -421,26 +377,14 @@ INSTANTIATE_TEST_SUITE_P(Sizes, FileSize,
                                            SizeCase{"OneByteMore", 65537, true}),
                          [](const auto& info) { return std::string(info.param.name); });
 
-struct SeparatorCase {
-  const char* path;
-  int position;
-};
-
-class LastSeparator : public ::testing::TestWithParam<SeparatorCase> {};
-
-TEST_P(LastSeparator, IsFoundFromTheEnd) {
-  WingFileState files;
-  const std::string path = GetParam().path;
-  LenMonFichier(files, path);
-  EXPECT_EQ(files.lastSeparatorPos, GetParam().position);
-  EXPECT_EQ(path, GetParam().path);
+TEST(LastSeparator, IsFoundFromTheEnd) {
+  for (const auto& [path, position] : std::vector<std::pair<std::string, int>>{
+           {"/home/ann/wings/delta.txt", 16}, {"/home/ann/", 10}, {"delta.txt", 0}}) {
+    WingFileState files;
+    LenMonFichier(files, path);
+    EXPECT_EQ(files.lastSeparatorPos, position) << path;
+  }
 }
-
-INSTANTIATE_TEST_SUITE_P(Paths, LastSeparator,
-                         ::testing::Values(SeparatorCase{"/home/ann/wings/delta.txt", 16},
-                                           SeparatorCase{"/delta.txt", 1},
-                                           SeparatorCase{"/home/ann/", 10},
-                                           SeparatorCase{"delta.txt", 0}, SeparatorCase{"", 0}));
 
 }  // namespace
 }  // namespace tavelor::files::test

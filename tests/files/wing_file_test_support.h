@@ -45,14 +45,6 @@ class WingFileFixture {
     calc::clearInputs(state, window, language);
   }
 
-  // The two-panel wing: (400 long, chords 250 and 200, sweep 0), (300, 200 and 100, sweep 50).
-  void typeTwoPanelWing() {
-    window.setPanel(0, "250", "200", "400", "0");
-    window.setPanel(1, window.fieldText(calc::Field::C_max, 1), "100", "300", "50");
-    window.setFieldText(calc::Field::Cg, 0, "30");
-    window.setFieldText(calc::Field::masse, 0, "1500");
-  }
-
   TempFolder folder;
   tavelor::testing::FakeFileWindow window;
   i18n::LanguageModule language;

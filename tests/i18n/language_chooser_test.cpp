@@ -101,18 +101,12 @@ TEST_F(LanguageChooserTest, FirstStartKeepsBuiltInTextsAndListsSorted) {
   EXPECT_TRUE(boxes.shown.empty());
 }
 
+// The list is rebuilt at each opening.
 TEST_F(LanguageChooserTest, FromMenuShowsCurrentCaptionAndStoredLanguage) {
   startInEnglish();
   chooser.open();
   EXPECT_EQ(view.caption, "Choose your language");
   EXPECT_EQ(view.edit, "English");
-  EXPECT_EQ(module.currentLanguage, "English");
-  EXPECT_EQ(view.items.size(), 3u);
-}
-
-TEST_F(LanguageChooserTest, ListIsRebuiltAtEachOpening) {
-  startInEnglish();
-  chooser.open();
   folder.write("Italiano.lng", "");
   std::filesystem::remove(folder.file("Deutsch.lng"));
   chooser.open();
@@ -149,18 +143,26 @@ TEST_F(LanguageChooserTest, PickingCurrentLanguageAgainRewritesSameValue) {
   EXPECT_EQ(module.languageFile, "/English.lng");
 }
 
+// What the user does after opening the chooser from the menu, in this order.
 struct NoChangeCase {
   const char* name;
-  void (*act)(LanguageChooserTest&, FakeChooserView&, LanguageChooser&, TempFolder&);
+  bool pick;          // Deutsch from the list
+  const char* typed;  // then over the box's text, or nullptr
+  bool removeFile;    // Deutsch.lng gone before OK
+  bool closedByUser;  // instead of OK
 };
 
 class LanguageChooserNoChange : public LanguageChooserTest,
                                 public ::testing::WithParamInterface<NoChangeCase> {};
 
 TEST_P(LanguageChooserNoChange, ClosesWithoutTouchingAnything) {
+  const auto& c = GetParam();
   startInEnglish();
   chooser.open();
-  GetParam().act(*this, view, chooser, folder);
+  if (c.pick) view.pick(chooser, "Deutsch");
+  if (c.typed) view.edit = c.typed;
+  if (c.removeFile) std::filesystem::remove(folder.file("Deutsch.lng"));
+  c.closedByUser ? chooser.closedByUser() : chooser.okPressed();
   EXPECT_EQ(folder.read("tv.ini"), kStoredEnglish);
   EXPECT_EQ(module.currentLanguage, "English");
   EXPECT_EQ(module.languageFile, "/English.lng");
@@ -170,45 +172,16 @@ TEST_P(LanguageChooserNoChange, ClosesWithoutTouchingAnything) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, LanguageChooserNoChange,
-    ::testing::Values(NoChangeCase{"okWithoutPick",
-                                   [](auto&, auto&, auto& chooser, auto&) { chooser.okPressed(); }},
-                      NoChangeCase{"typedNameWithoutPick",
-                                   [](auto&, auto& view, auto& chooser, auto&) {
-                                     view.edit = "Deutsch";
-                                     chooser.okPressed();
-                                   }},
-                      NoChangeCase{"pickedThenTypedOver",
-                                   [](auto&, auto& view, auto& chooser, auto&) {
-                                     view.pick(chooser, "Deutsch");
-                                     view.edit = "Deutsc";
-                                     chooser.okPressed();
-                                   }},
-                      NoChangeCase{"pickedThenTypedAnotherName",
-                                   [](auto&, auto& view, auto& chooser, auto&) {
-                                     view.pick(chooser, "Deutsch");
-                                     view.edit = "Klingon";
-                                     chooser.okPressed();
-                                   }},
-                      NoChangeCase{"pickedFileRemovedBeforeOk",
-                                   [](auto&, auto& view, auto& chooser, auto& folder) {
-                                     view.pick(chooser, "Deutsch");
-                                     std::filesystem::remove(folder.file("Deutsch.lng"));
-                                     chooser.okPressed();
-                                   }},
-                      NoChangeCase{"pickedThenClosedByUser",
-                                   [](auto&, auto& view, auto& chooser, auto&) {
-                                     view.pick(chooser, "Deutsch");
-                                     chooser.closedByUser();
-                                   }}),
+    ::testing::Values(NoChangeCase{"okWithoutPick", false, nullptr, false, false},
+                      NoChangeCase{"typedNameWithoutPick", false, "Deutsch", false, false},
+                      NoChangeCase{"pickedThenTypedOver", true, "Deutsc", false, false},
+                      NoChangeCase{"pickedThenTypedAnotherName", true, "Klingon", false, false},
+                      NoChangeCase{"pickedFileRemovedBeforeOk", true, nullptr, true, false},
+                      NoChangeCase{"pickedThenClosedByUser", true, nullptr, false, true}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(LanguageChooserEmpty, NoLanguageFileOnlyCloses) {
-  TempFolder folder;
-  RecordingBoxes boxes;
-  LanguageModule module(folder.path(), boxes);
-  RecordingCaptions window;
-  FakeChooserView view;
-  LanguageChooser chooser(module, window, view);
+TEST_F(LanguageChooserTest, NoLanguageFileOnlyCloses) {
+  for (const auto& name : folder.names()) std::filesystem::remove(folder.file(name));
   module.firstStart = true;
   chooser.open();
   EXPECT_TRUE(view.items.empty());
@@ -251,8 +224,7 @@ INSTANTIATE_TEST_SUITE_P(
                  {"\u0395\u03BB\u03BB\u03B7\u03BD\u03B9\u03BA\u03AC.lng"},
                  {},
                  {}},
-        ListCase{"nonAsciiName", {"Fran\u00E7ais.lng"}, {}, {"Fran\u00E7ais"}},
-        ListCase{"nothing", {}, {}, {}}),
+        ListCase{"nonAsciiName", {"Fran\u00E7ais.lng"}, {}, {"Fran\u00E7ais"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(LanguageListMissingFolder, IsEmpty) {

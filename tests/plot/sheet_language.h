@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calc/wing_state.h"
 #include "support/language_folder.h"
 
 namespace tavelor::plot::test {
@@ -37,5 +38,16 @@ class SheetLanguage : public testing::LanguageFolder {
                           {"15", "Sheet sent to the printer"},
                           {"16", "Printer fault"}}}}) {}
 };
+
+// Five panels of 200 mm with chained chords from 300 to 200 and mixed sweep offsets.
+inline calc::WingState withFivePanels(calc::WingState state) {
+  state.lastPanel = 4;
+  state.rootChord = {300, 280, 260, 240, 220};
+  state.tipChord = {280, 260, 240, 220, 200};
+  state.panelLength = {200, 200, 200, 200, 200};
+  state.sweepOffset = {0, -12.5, 5, 12.5, 20};
+  state.spanUpTo = {200, 400, 600, 800, 1000};
+  return state;
+}
 
 }  // namespace tavelor::plot::test

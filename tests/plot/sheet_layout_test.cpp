@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "plot/number_text.h"
+#include "sheet_language.h"
 
 namespace tavelor::plot {
 namespace {
@@ -80,17 +81,6 @@ TEST_P(StationPlacement, PlacesEveryPanel) {
   }
 }
 
-calc::WingState fivePanels() {
-  calc::WingState state;
-  state.lastPanel = 4;
-  state.rootChord = {300, 280, 260, 240, 220};
-  state.tipChord = {280, 260, 240, 220, 200};
-  state.panelLength = {200, 200, 200, 200, 200};
-  state.sweepOffset = {0, -12.5, 5, 12.5, 20};
-  state.spanUpTo = {200, 400, 600, 800, 1000};
-  return state;
-}
-
 INSTANTIATE_TEST_SUITE_P(
     SheetLayout, StationPlacement,
     ::testing::Values(
@@ -105,7 +95,7 @@ INSTANTIATE_TEST_SUITE_P(
                   {7001.5}},
         Placement{"no scale", lastTip(0, 0, 200, 300), 0, {8134}, {7285}},
         Placement{"five panels chained root to tip",
-                  fivePanels(),
+                  test::withFivePanels({}),
                   11.34,
                   {2464, 4732, 7000, 9268, 11536},
                   {8986, 8759.2, 8390.65, 8362.3, 8220.55}}));

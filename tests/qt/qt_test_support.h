@@ -9,6 +9,9 @@
 #include <QTimer>
 #include <functional>
 #include <memory>
+#include <string>
+
+#include "qt/main_window.h"
 
 namespace tavelor::qt::testing {
 
@@ -24,6 +27,16 @@ inline std::unique_ptr<QTemporaryDir> programFolder(const QByteArray& storedLang
     if (ini.open(QIODevice::WriteOnly)) ini.write("[Langue]\r\n1=" + storedLanguage + "\r\n");
   }
   return folder;
+}
+
+// The main window of a program folder, started and shown ready, its date 06/12/2026; null when
+// the start-up ended the program.
+inline std::unique_ptr<MainWindow> startedWindow(const QTemporaryDir& folder) {
+  auto window = std::make_unique<MainWindow>(folder.path(), QStringLiteral("."),
+                                             [] { return std::string("06/12/2026"); });
+  if (!window->startUp()) return nullptr;
+  window->showReady();
+  return window;
 }
 
 struct ModalAnswer {

@@ -63,6 +63,15 @@ class FakeInputWindow : public virtual calc::InputWindow {
     setFieldText(calc::Field::deport, index, sweep);
   }
 
+  // The worked two-panel wing: chords 250 to 200 over 400 mm, then 200 to 100 over 300 mm with
+  // the leading edge 50 mm back; centring 30 %, mass 1500 g.
+  void typeExampleWing() {
+    setPanel(0, "250", "200", "400", "0");
+    setPanel(1, "200", "100", "300", "50");
+    setFieldText(calc::Field::Cg, 0, "30");
+    setFieldText(calc::Field::masse, 0, "1500");
+  }
+
   static std::pair<calc::Field, int> key(calc::Field field, int index) {
     if (field == calc::Field::Cg || field == calc::Field::masse) index = 0;
     return {field, index};

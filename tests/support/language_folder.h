@@ -2,6 +2,7 @@
 
 #include <stdlib.h>  // mkdtemp
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -42,11 +43,13 @@ class TempFolder {
     std::ofstream(file(name), std::ios::binary | std::ios::trunc) << bytes;
   }
   std::string read(const std::string& name) const { return readFile(file(name)); }
+  // The folder's entry names, sorted.
   std::vector<std::string> names() const {
     std::vector<std::string> result;
     for (const auto& entry : std::filesystem::directory_iterator(path_)) {
       result.push_back(entry.path().filename().string());
     }
+    std::sort(result.begin(), result.end());
     return result;
   }
 

@@ -191,4 +191,14 @@ inline OutlineExtent measureOutline(const std::vector<Segment>& outline) {
   return extent;
 }
 
+// The example wing at 1/5 on paper: root chord 250 mm is 50 mm, the half span 700 mm 140 mm.
+// Empty when the outline is at that scale within tolerance (mm), else what is wrong.
+inline QString trueScaleFault(const OutlineExtent& extent, double tolerance) {
+  if (!extent.root) return QStringLiteral("no root chord on the sheet");
+  const double root = extent.root->length() / kPointsPerMm;
+  const double span = (extent.right - extent.left) / kPointsPerMm;
+  if (std::abs(root - 50) <= tolerance && std::abs(span - 140) <= tolerance) return {};
+  return QStringLiteral("root chord %1 mm, half span %2 mm on paper").arg(root).arg(span);
+}
+
 }  // namespace tavelor::testing

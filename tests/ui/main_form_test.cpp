@@ -56,34 +56,42 @@ class StartUpTest : public ::testing::Test {
   MainForm form{window, folder.path()};
 };
 
-TEST_F(StartUpTest, FirstRunAsksForALanguageThenOpensTranslatedAndCleared) {
-  window.chooserAnswers = {"English"};
+class FirstRunTest : public StartUpTest, public ::testing::WithParamInterface<int> {};
+
+// Each time the chooser is closed without a choice the fixed message insists, and the chooser
+// opens again until a language is chosen.
+TEST_P(FirstRunTest, AsksForALanguageUntilChosenThenOpensTranslatedAndCleared) {
+  const auto declines = static_cast<std::size_t>(GetParam());
+  window.chooserAnswers.assign(declines, std::nullopt);
+  window.chooserAnswers.push_back(kFrench);
 
   ASSERT_TRUE(form.startUp());
 
-  ASSERT_EQ(window.chooserOpenings.size(), 1u);
-  const auto& opening = window.chooserOpenings[0];
-  EXPECT_TRUE(opening.firstStart);
-  EXPECT_EQ(opening.caption, "Select your Language");
-  EXPECT_EQ(opening.editText, "Select");
-  EXPECT_THAT(opening.items, ElementsAre("English", kFrench));
-  EXPECT_THAT(folder.read("tv.ini"), HasSubstr("1=English"));
-  EXPECT_THAT(window.messages, IsEmpty());
+  ASSERT_EQ(window.chooserOpenings.size(), declines + 1);
+  for (const auto& opening : window.chooserOpenings) {
+    EXPECT_TRUE(opening.firstStart);
+    EXPECT_EQ(opening.caption, "Select your Language");
+    EXPECT_EQ(opening.editText, "Select");
+    EXPECT_THAT(opening.items, ElementsAre("English", kFrench));
+  }
+  ASSERT_EQ(window.messages.size(), declines);
+  for (const auto& message : window.messages) {
+    EXPECT_EQ(message.text, "Please select a language");
+    EXPECT_EQ(message.title, "tv");
+    EXPECT_EQ(message.icon, i18n::Icon::Critical);
+    EXPECT_EQ(message.buttons, i18n::Buttons::Ok);
+  }
+  EXPECT_THAT(folder.read("tv.ini"), HasSubstr("1=" + kFrenchInTvIni));
 
-  EXPECT_EQ(form.language().currentLanguage, "English");
+  EXPECT_EQ(form.language().currentLanguage, kFrench);
   EXPECT_FALSE(form.language().firstStart);
-  EXPECT_EQ(window.captions["mnufile"], "EN file 0");
-  EXPECT_EQ(window.captions["Trap4"], "EN label 12 5");
-  EXPECT_EQ(window.toolTips["cmdCalcul"], "EN tip");
-  EXPECT_EQ(window.windowCaption, "EN label 0");
+  EXPECT_EQ(window.captions["mnufile"], "FR file 0");
+  EXPECT_EQ(window.captions["Trap4"], "FR label 12 5");
+  EXPECT_EQ(window.toolTips["cmdCalcul"], "FR tip");
+  EXPECT_EQ(window.windowCaption, "FR label 0");
 
   EXPECT_EQ(window.fieldText(Field::Cg, 0), "30");
-  for (int i = 0; i < calc::kPanels; ++i) {
-    for (Field field : {Field::C_max, Field::C_min, Field::L_trap, Field::deport}) {
-      EXPECT_EQ(window.fieldText(field, i), "");
-    }
-  }
-  EXPECT_EQ(window.fieldText(Field::masse, 0), "");
+  EXPECT_EQ(window.fieldText(Field::C_max, 0), "");
   EXPECT_EQ(form.state().areaUnit, " dm\xc2\xb2  ");
   EXPECT_EQ(form.state().lengthUnit, " mm  ");
   EXPECT_EQ(form.state().resultsValid, 0);
@@ -93,32 +101,7 @@ TEST_F(StartUpTest, FirstRunAsksForALanguageThenOpensTranslatedAndCleared) {
   EXPECT_EQ(window.ends, 0);
 }
 
-class DeclinedStartUpTest : public StartUpTest, public ::testing::WithParamInterface<int> {};
-
-TEST_P(DeclinedStartUpTest, InsistsWithTheFixedMessageUntilALanguageIsChosen) {
-  const int declines = GetParam();
-  window.chooserAnswers.assign(static_cast<std::size_t>(declines), std::nullopt);
-  window.chooserAnswers.push_back(kFrench);
-
-  ASSERT_TRUE(form.startUp());
-
-  ASSERT_EQ(window.chooserOpenings.size(), static_cast<std::size_t>(declines + 1));
-  for (const auto& opening : window.chooserOpenings) {
-    EXPECT_TRUE(opening.firstStart);
-    EXPECT_EQ(opening.caption, "Select your Language");
-  }
-  ASSERT_EQ(window.messages.size(), static_cast<std::size_t>(declines));
-  for (const auto& message : window.messages) {
-    EXPECT_EQ(message.text, "Please select a language");
-    EXPECT_EQ(message.title, "tv");
-    EXPECT_EQ(message.icon, i18n::Icon::Critical);
-    EXPECT_EQ(message.buttons, i18n::Buttons::Ok);
-  }
-  EXPECT_EQ(window.captions["mnufile"], "FR file 0");
-  EXPECT_EQ(window.fieldText(Field::Cg, 0), "30");
-}
-
-INSTANTIATE_TEST_SUITE_P(Declines, DeclinedStartUpTest, ::testing::Values(1, 3));
+INSTANTIATE_TEST_SUITE_P(Declines, FirstRunTest, ::testing::Values(0, 1, 3));
 
 TEST_F(StartUpTest, StoredLanguageOpensWithoutTheChooser) {
   storeLanguage(kFrenchInTvIni);
@@ -245,14 +228,6 @@ TEST_F(WiringTest, ClearMovesTheFocusOnlyOnceARootChordHadIt) {
   EXPECT_THAT(window.focusCalls, ElementsAre(std::pair(Field::C_max, 0)));
 }
 
-TEST_F(WiringTest, QuitEndsAtOnceWithoutAsking) {
-  typeRectangularWing();
-  form.cmdCalcul_Click();
-  form.mnufilequit_Click();
-  EXPECT_EQ(window.ends, 1);
-  EXPECT_THAT(window.messages, IsEmpty());
-}
-
 TEST_F(WiringTest, LanguageMenuAppliesTheChoiceToTheWindowAndToLaterWindows) {
   typeRectangularWing();
   form.cmdCalcul_Click();
@@ -277,12 +252,6 @@ TEST_F(WiringTest, LanguageMenuAppliesTheChoiceToTheWindowAndToLaterWindows) {
   ASSERT_EQ(window.abouts.size(), 1u);
   EXPECT_EQ(window.abouts[0].caption, "FR about");
   EXPECT_THAT(window.abouts[0].version, HasSubstr(" - " + kFrench));
-}
-
-TEST_F(WiringTest, LanguageMenuClosedWithoutAChoiceChangesNothing) {
-  form.mnulang_Click();
-  EXPECT_EQ(window.captions["mnufile"], "EN file 0");
-  EXPECT_EQ(form.language().currentLanguage, "English");
 }
 
 TEST_F(WiringTest, SavedWingOpensBackAndIsDrawnAgain) {
@@ -320,6 +289,11 @@ TEST_F(WiringTest, PrintButtonAndMenuRunThePrintCommand) {
   EXPECT_EQ(window.prompts[0], "\r\n\r\nEN message 12");
   EXPECT_EQ(form.state().sheetName, "EN sheet");
   EXPECT_THAT(window.page->log, Contains("end"));
+
+  const auto messages = window.messages.size();
+  form.mnufilequit_Click();  // at once, without asking
+  EXPECT_EQ(window.ends, 1);
+  EXPECT_EQ(window.messages.size(), messages);
 }
 
 }  // namespace
