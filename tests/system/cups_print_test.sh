@@ -93,7 +93,19 @@ if [ -z "$up" ]; then
 fi
 
 set -e
-timeout 30 lpadmin -p "$queue" -v cups-pdf:/ -m "$ppd" 2>&1 | grep -v 'drivers are deprecated' || true
+# A scheduler that has only just come up may still refuse the new queue: try a few times, and
+# say why when it never takes it.
+made=""
+for _ in $(seq 10); do
+  timeout 30 lpadmin -p "$queue" -v cups-pdf:/ -m "$ppd" >"$base/log/lpadmin.out" 2>&1 || true
+  if timeout 5 lpstat -p "$queue" >/dev/null 2>&1; then made=1; break; fi
+  sleep 0.5
+done
+if [ -z "$made" ]; then
+  grep -v 'drivers are deprecated' "$base/log/lpadmin.out" >&2 || true
+  echo "FAIL: the scheduler did not take the queue $queue" >&2
+  exit 1
+fi
 timeout 10 cupsenable "$queue"
 timeout 10 cupsaccept "$queue"
 timeout 10 lpadmin -d "$queue"

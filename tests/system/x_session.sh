@@ -4,10 +4,12 @@
 
 x_session_pids=()
 
-# Starts Xvfb on the first free display and exports DISPLAY.
+# Starts Xvfb on the first free display and exports DISPLAY. -noreset: without it the server
+# resets when its last client leaves, and a program started again during the reset aborts with
+# "could not connect to display".
 x_session_start() {
   local fd_file="$1/display"
-  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fd_file" 2>"$1/xvfb.log" &
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$fd_file" 2>"$1/xvfb.log" &
   x_session_pids+=($!)
   for _ in $(seq 100); do
     [ -s "$fd_file" ] && break
