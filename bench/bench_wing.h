@@ -2,16 +2,15 @@
 
 // The wing every benchmark works on, and a program folder holding the real English language file,
 // so the texts the sheet prints are read from disk as they are in the program.
-#include <unistd.h>
 
 #include <filesystem>
 #include <string>
-#include <system_error>
 
 #include "calc/calculate.h"
 #include "calc/inputs.h"
 #include "i18n/language.h"
 #include "support/fake_window.h"
+#include "support/language_folder.h"
 
 namespace tavelor::bench {
 
@@ -35,28 +34,13 @@ inline calc::WingState freshState() {
   return state;
 }
 
-// A temporary program folder with a copy of lang/English.lng; removed with the object.
-class EnglishProgramFolder {
+// A program folder holding the shipped English language file, as the program finds it.
+class EnglishProgramFolder : public testing::TempFolder {
  public:
   EnglishProgramFolder() {
-    folder_ =
-        std::filesystem::temp_directory_path() / ("tavelor-bench-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(folder_);
     std::filesystem::copy_file(std::filesystem::path(TAVELOR_LANG_DIR) / "English.lng",
-                               folder_ / "English.lng",
-                               std::filesystem::copy_options::overwrite_existing);
+                               file("English.lng"));
   }
-  ~EnglishProgramFolder() {
-    std::error_code ignored;
-    std::filesystem::remove_all(folder_, ignored);
-  }
-  EnglishProgramFolder(const EnglishProgramFolder&) = delete;
-  EnglishProgramFolder& operator=(const EnglishProgramFolder&) = delete;
-
-  std::string path() const { return folder_.string(); }
-
- private:
-  std::filesystem::path folder_;
 };
 
 }  // namespace tavelor::bench

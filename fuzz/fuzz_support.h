@@ -1,7 +1,5 @@
 #pragma once
 
-#include <stdlib.h>  // mkdtemp
-
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -15,6 +13,7 @@
 #include <string_view>
 
 #include "plot/drawing_surface.h"
+#include "support/language_folder.h"
 #include "support/recording_page.h"
 
 // A property that does not hold stops the run like a crash, so libFuzzer keeps the input.
@@ -128,36 +127,9 @@ class CheckedPage : public testing::RecordingPage {
   int nonFiniteLines = 0;
 };
 
-// A program folder in the temporary directory for the files a run writes; it lives as long as
-// the fuzzing process. The runs choose no language, so every text the commands look up is empty
-// and no language file is read: the INI reader has a target of its own, and without the reads
-// each run is several times faster.
-class ProgramFolder {
- public:
-  ProgramFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "tavelor-fuzz-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) == nullptr) {
-      std::perror("mkdtemp");
-      std::abort();
-    }
-    folder_ = pattern;
-  }
-  ~ProgramFolder() {
-    std::error_code ignored;
-    std::filesystem::remove_all(folder_, ignored);
-  }
-  ProgramFolder(const ProgramFolder&) = delete;
-  ProgramFolder& operator=(const ProgramFolder&) = delete;
-
-  std::string path() const { return folder_.string(); }
-  std::string file(const std::string& name) const { return (folder_ / name).string(); }
-
- private:
-  std::filesystem::path folder_;
-};
-
-inline ProgramFolder& programFolder() {
-  static ProgramFolder folder;
+// One program folder for the whole run, removed when the fuzzer ends.
+inline testing::TempFolder& programFolder() {
+  static testing::TempFolder folder;
   return folder;
 }
 

@@ -30,7 +30,7 @@ const calc::ResultLabel kLabels[] = {calc::ResultLabel::Lbenv,      calc::Result
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  fuzz::ProgramFolder& program = fuzz::programFolder();
+  testing::TempFolder& program = fuzz::programFolder();
   const std::string path = program.file("wing.txt");
   {
     std::ofstream file(path, std::ios::binary | std::ios::trunc);

@@ -23,29 +23,7 @@ unset XDG_CONFIG_HOME XDG_DOCUMENTS_DIR PRINTER LPDEST
 export LC_ALL=C.UTF-8 LANG=C.UTF-8
 
 app_pid=""
-cleanup() {
-  local status=$?
-  if [ "$status" -ne 0 ] && [ -n "${DISPLAY:-}" ] && command -v import >/dev/null; then
-    import -window root "$work/failure.png" 2>/dev/null && echo "screenshot: $work/failure.png" >&2
-  fi
-  if [ -n "$app_pid" ]; then
-    kill "$app_pid" 2>/dev/null || true
-    wait "$app_pid" 2>/dev/null || true
-  fi
-  watchdog_stop
-  x_session_cleanup
-  exit "$status"
-}
-trap cleanup EXIT
-trap 'echo "FAIL: out of time" >&2; exit 1' TERM
-trap 'echo "FAIL: command failed at line $LINENO" >&2' ERR
-# The whole run is bounded; the watchdog ends it through the cleanup above.
-watchdog_start 90
-
-fail() {
-  echo "FAIL: $*" >&2
-  exit 1
-}
+x_run_bounded "$work" 90
 
 start_program() {
   (cd "$work/program" && exec ./tavelor) >>"$work/tavelor.log" 2>&1 &

@@ -20,29 +20,7 @@ export CUPS_SERVER="$work/no-cupsd-here.sock"
 
 app_pid=""
 clip_pid=""
-cleanup() {
-  local status=$?
-  if [ "$status" -ne 0 ] && [ -n "${DISPLAY:-}" ] && command -v import >/dev/null; then
-    import -window root "$work/failure.png" 2>/dev/null && echo "screenshot: $work/failure.png" >&2
-  fi
-  local pid
-  for pid in $clip_pid $app_pid; do
-    kill "$pid" 2>/dev/null || true
-    wait "$pid" 2>/dev/null || true
-  done
-  watchdog_stop
-  x_session_cleanup
-  exit "$status"
-}
-trap cleanup EXIT
-trap 'echo "FAIL: out of time" >&2; exit 1' TERM
-trap 'echo "FAIL: command failed at line $LINENO" >&2' ERR
-watchdog_start 100
-
-fail() {
-  echo "FAIL: $*" >&2
-  exit 1
-}
+x_run_bounded "$work" 100
 
 # --- The texts.
 t="$work/texts"

@@ -110,3 +110,33 @@ watchdog_stop() {
   x_watchdog=""
   return 0
 }
+
+fail() {
+  echo "FAIL: $*" >&2
+  exit 1
+}
+
+# Bounds the whole run to $2 seconds and, however it ends, leaves a screenshot in folder $1 when
+# it failed and ends everything the script started: the program ($app_pid), a clipboard owner
+# ($clip_pid), the watchdog and the X server.
+x_run_bounded() {
+  x_work="$1"
+  trap x_session_exit EXIT
+  trap 'echo "FAIL: out of time" >&2; exit 1' TERM
+  trap 'echo "FAIL: command failed at line $LINENO" >&2' ERR
+  watchdog_start "$2"
+}
+
+x_session_exit() {
+  local status=$? pid
+  if [ "$status" -ne 0 ] && [ -n "${DISPLAY:-}" ] && command -v import >/dev/null; then
+    import -window root "$x_work/failure.png" 2>/dev/null && echo "screenshot: $x_work/failure.png" >&2
+  fi
+  for pid in ${clip_pid:-} ${app_pid:-}; do
+    kill "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
+  done
+  watchdog_stop
+  x_session_cleanup
+  exit "$status"
+}
