@@ -5,7 +5,6 @@
 #include <QFile>
 #include <QPointer>
 #include <QTemporaryDir>
-#include <QTest>
 #include <QTimer>
 #include <functional>
 #include <memory>
@@ -15,22 +14,19 @@
 
 namespace tavelor::qt::testing {
 
-// A program folder holding the shipped language files and, when given, a tv.ini naming one.
-inline std::unique_ptr<QTemporaryDir> programFolder(const QByteArray& storedLanguage = "English") {
+// A program folder holding the shipped language files and a tv.ini naming English.
+inline std::unique_ptr<QTemporaryDir> programFolder() {
   auto folder = std::make_unique<QTemporaryDir>();
   const QDir languages(QStringLiteral(TAVELOR_LANG_DIR));
   for (const QString& name : languages.entryList({QStringLiteral("*.lng")}, QDir::Files)) {
     QFile::copy(languages.filePath(name), folder->filePath(name));
   }
-  if (!storedLanguage.isEmpty()) {
-    QFile ini(folder->filePath(QStringLiteral("tv.ini")));
-    if (ini.open(QIODevice::WriteOnly)) ini.write("[Langue]\r\n1=" + storedLanguage + "\r\n");
-  }
+  QFile ini(folder->filePath(QStringLiteral("tv.ini")));
+  if (ini.open(QIODevice::WriteOnly)) ini.write("[Langue]\r\n1=English\r\n");
   return folder;
 }
 
-// The main window of a program folder, started and shown ready, its date 06/12/2026; null when
-// the start-up ended the program.
+// The main window of a program folder, started and shown ready; null when start-up ended it.
 inline std::unique_ptr<MainWindow> startedWindow(const QTemporaryDir& folder) {
   auto window = std::make_unique<MainWindow>(folder.path(), QStringLiteral("."),
                                              [] { return std::string("06/12/2026"); });
@@ -44,17 +40,21 @@ struct ModalAnswer {
   bool leftOpen = false;  // the answer did not close it: it was closed by force
 };
 
-namespace detail {
-inline void pollForModal(std::shared_ptr<ModalAnswer> state,
-                         std::shared_ptr<std::function<void(QWidget*)>> answer, int triesLeft) {
+// Answers the next modal window once it is up: `answer` gets it and should close it. A window
+// still open afterwards is closed by force and reported, so a wrong expectation fails the test
+// instead of hanging it.
+inline std::shared_ptr<ModalAnswer> answerNextModal(std::function<void(QWidget*)> answer,
+                                                    int triesLeft = 500,
+                                                    std::shared_ptr<ModalAnswer> state = {}) {
+  if (!state) state = std::make_shared<ModalAnswer>();
   QTimer::singleShot(10, [state, answer, triesLeft] {
     QWidget* modal = QApplication::activeModalWidget();
     if (!modal) {
-      if (triesLeft > 0) pollForModal(state, answer, triesLeft - 1);
+      if (triesLeft > 0) answerNextModal(answer, triesLeft - 1, state);
       return;
     }
     state->answered = true;
-    (*answer)(modal);
+    answer(modal);
     QTimer::singleShot(300, [state, modal = QPointer<QWidget>(modal)] {
       if (modal && modal->isVisible()) {
         state->leftOpen = true;
@@ -62,16 +62,6 @@ inline void pollForModal(std::shared_ptr<ModalAnswer> state,
       }
     });
   });
-}
-}  // namespace detail
-
-// Answers the next modal window once it is up: `answer` gets it and should close it. A window
-// still open afterwards is closed by force and reported, so a wrong expectation fails the test
-// instead of hanging it.
-inline std::shared_ptr<ModalAnswer> answerNextModal(std::function<void(QWidget*)> answer) {
-  auto state = std::make_shared<ModalAnswer>();
-  detail::pollForModal(state, std::make_shared<std::function<void(QWidget*)>>(std::move(answer)),
-                       500);
   return state;
 }
 
