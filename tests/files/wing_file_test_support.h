@@ -13,8 +13,6 @@
 
 namespace tavelor::files::test {
 
-using ::tavelor::testing::TempFolder;
-
 // Joins lines, each followed by lineEnd.
 inline std::string joinLines(const std::vector<std::string>& lines,
                              const std::string& lineEnd = "\r\n") {
@@ -28,24 +26,19 @@ inline std::string joinLines(const std::vector<std::string>& lines,
 class WingFileFixture {
  public:
   WingFileFixture() : language(folder.path(), window) {
-    folder.write("test.lng", testing::languageFileBytes({{"Label", {{"0", "Tavelor"}}},
-                                                         {"Message",
-                                                          {{"1", "Panel data invalid"},
-                                                           {"2", "Centring invalid"},
-                                                           {"3", "Calculate first"},
-                                                           {"4", "Save wing"},
-                                                           {"5", "Wing data"},
-                                                           {"6", "Saved as:"},
-                                                           {"7", "Open wing"},
-                                                           {"8", "Error"},
-                                                           {"9", "in"}}}}));
+    // clang-format off
+    folder.write("test.lng", testing::languageFileBytes(
+        {{"Label", {{"0", "Tavelor"}}},
+         {"Message", {{"1", "Panel data invalid"}, {"3", "Calculate first"}, {"4", "Save wing"},
+                      {"5", "Wing data"}, {"6", "Saved as:"}, {"8", "Error"}, {"9", "in"}}}}));
+    // clang-format on
     language.setLanguage("test");
     state.areaUnit = calc::kAreaUnit;  // as start-up sets them
     state.lengthUnit = calc::kLengthUnit;
     calc::clearInputs(state, window, language);
   }
 
-  TempFolder folder;
+  tavelor::testing::TempFolder folder;
   tavelor::testing::FakeFileWindow window;
   i18n::LanguageModule language;
   calc::WingState state;
