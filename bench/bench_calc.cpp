@@ -41,7 +41,7 @@ struct TypedWing {
 
   FakeInputWindow window;
   FakeInputWindow faults;
-  tavelor::i18n::LanguageModule language{"/nonexistent", faults};
+  tavelor::i18n::Language language{"/nonexistent", faults};
   calc::WingState state = freshState();
 };
 

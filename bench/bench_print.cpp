@@ -17,7 +17,7 @@ namespace plot = tavelor::plot;
 void BM_ImprimeRecordingPage(benchmark::State& run) {
   tavelor::bench::EnglishProgramFolder folder;
   tavelor::testing::FakeInputWindow faults;
-  tavelor::i18n::LanguageModule language(folder.path(), faults);
+  tavelor::i18n::Language language(folder.path(), faults);
   language.setLanguage("English");
 
   tavelor::testing::FakePrintWindow window;
@@ -47,13 +47,13 @@ BENCHMARK(BM_ImprimeRecordingPage)->Unit(benchmark::kMicrosecond);
 void BM_LanguageLookup(benchmark::State& run) {
   tavelor::bench::EnglishProgramFolder folder;
   tavelor::testing::FakeInputWindow faults;
-  tavelor::i18n::LanguageModule language(folder.path(), faults);
+  tavelor::i18n::Language language(folder.path(), faults);
   language.setLanguage("English");
   for (auto _ : run) {
-    std::string text = language.GetINIFile("Label", "16");
+    std::string text = language.text("Label", "16");
     benchmark::DoNotOptimize(text);
   }
-  if (!faults.messages.empty() || language.GetINIFile("Label", "16").empty())
+  if (!faults.messages.empty() || language.text("Label", "16").empty())
     run.SkipWithError("the language file was not read");
 }
 BENCHMARK(BM_LanguageLookup)->Unit(benchmark::kMicrosecond);

@@ -50,7 +50,7 @@ class PdfSheet {
     plot::imprime(state_, window_, language_, *page);
     // Message 15 (with the file's path after it) says the sheet went out; 16 that it failed.
     const bool printed = !window_.messages.empty() && window_.messages.back().text.starts_with(
-                                                          language_.GetINIFile("Message", "15"));
+                                                          language_.text("Message", "15"));
     window_.messages.clear();
     return printed;
   }
@@ -61,7 +61,7 @@ class PdfSheet {
  private:
   tavelor::bench::EnglishProgramFolder folder_;
   tavelor::testing::FakeInputWindow faults_;
-  tavelor::i18n::LanguageModule language_;
+  tavelor::i18n::Language language_;
   SheetWindow window_;
   calc::WingState state_;
   bool stands_ = false;

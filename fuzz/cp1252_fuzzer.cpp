@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "fuzz_support.h"
-#include "i18n/cp1252.h"
+#include "base/cp1252.h"
 
 namespace {
 

@@ -12,13 +12,13 @@
 #include <string>
 #include <string_view>
 
-#include "calc/decimal_text.h"
+#include "base/decimal_text.h"
 #include "fuzz_support.h"
 
 namespace {
 
-using tavelor::calc::formatResult;
-using tavelor::calc::toNumber;
+using tavelor::base::formatResult;
+using tavelor::base::toNumber;
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "fuzz_support.h"
-#include "i18n/ini_text.h"
+#include "base/ini_text.h"
 
 namespace {
 

@@ -55,7 +55,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const bool allFinite = fillNumbers(state, input);
   state.sheetName = input.rest();
 
-  i18n::LanguageModule language(fuzz::programFolder().path(), window);
+  i18n::Language language(fuzz::programFolder().path(), window);
   fuzz::CheckedPage page(window.page);
   plot::imprime(state, window, language, page);
 
@@ -63,7 +63,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   FUZZ_CHECK(!window.busy);
   FUZZ_CHECK(window.messages.size() == 1);
   const bool failed = window.page->operations > window.page->failAt;
-  FUZZ_CHECK(failed == (window.messages[0].icon == i18n::Icon::Critical));
+  FUZZ_CHECK(failed == (window.messages[0].icon == base::Icon::Critical));
   if (!allFinite) return 0;
   FUZZ_CHECK(page.nonFiniteLines == 0);
   if (fuzz::showsNonFinite(state.sheetName)) return 0;

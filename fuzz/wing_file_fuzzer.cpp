@@ -40,7 +40,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   testing::FakeFileWindow window;
   window.mark = size % 2 ? "," : ".";
-  i18n::LanguageModule language(program.path(), window);
+  i18n::Language language(program.path(), window);
   calc::WingState state;
   state.areaUnit = calc::kAreaUnit;  // as start-up sets them
   state.lengthUnit = calc::kLengthUnit;

@@ -5,10 +5,10 @@
 namespace tavelor::i18n {
 
 // The main window as translate sees it: captions and tool tips set by control name.
-// Names: "frmMain" (title bar), the menus "mnufile", "mnuopen", "mnusave", "mnufileprint",
-// "mnufilequit", "mnulang", "mnuaide", "mnuhlp", "nmuabout", the labels "Label1" .. "Label11",
-// "Lbmasse", "Lbca", "Trap0" .. "Trap4", the frames "données" and "résultats", the buttons
-// "cmdCalcul", "cmdClear", "cmdprint".
+// Names: "mainWindow" (title bar), the menus and their items ("fileMenu", "openItem", ...),
+// the captions of fields and results ("rootChordCaption", ...), the panel headings
+// "panelHeading0" .. "panelHeading4", the frames "inputsFrame" and "resultsFrame", and the buttons
+// "calculateButton", "clearButton", "printButton".
 class CaptionTarget {
  public:
   virtual ~CaptionTarget() = default;

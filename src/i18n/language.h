@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <string>
 
-#include "i18n/message_box.h"
+#include "base/message_box.h"
 
 namespace tavelor::i18n {
 
@@ -21,20 +21,20 @@ std::string faultText(int errorNumber, const std::string& description,
 // The settings and language module: the three INI operations and the shared language state.
 // One instance lives as long as the main window. Every read opens the file again (no cache), so
 // a language file edited while the program runs is seen by the next lookup.
-class LanguageModule {
+class Language {
  public:
   // programFolder: the folder of the executable, without a trailing separator.
   // faults: where a fault of the INI reader or writer is reported (critical box, title "tv").
-  LanguageModule(std::string programFolder, MessageBoxes& faults);
+  Language(std::string programFolder, base::MessageBoxes& faults);
 
   const std::string& programFolder() const { return programFolder_; }
 
   // fileName is joined to the program folder unchanged: callers pass kSeparator + name.
   // Values are returned as UTF-8, cut to 99 (GetINI) / 199 (GetINIFile) file characters.
-  std::string GetINI(const std::string& section, const std::string& key,
+  std::string readSetting(const std::string& section, const std::string& key,
                      const std::string& fileName);
-  std::string GetINIFile(const std::string& section, const std::string& key);
-  bool WriteINI(const std::string& section, const std::string& key, const std::string& value,
+  std::string text(const std::string& section, const std::string& key);
+  bool writeSetting(const std::string& section, const std::string& key, const std::string& value,
                 const std::string& fileName);
 
   // Shared language state.
@@ -55,7 +55,7 @@ class LanguageModule {
   void reportFault(int errorNumber, const std::string& description, const char* operation);
 
   std::string programFolder_;
-  MessageBoxes& faults_;
+  base::MessageBoxes& faults_;
 };
 
 }  // namespace tavelor::i18n

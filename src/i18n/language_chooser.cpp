@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <system_error>
 
-#include "i18n/cp1252.h"
+#include "base/cp1252.h"
 #include "i18n/translate.h"
 
 namespace tavelor::i18n {
@@ -62,7 +62,7 @@ std::vector<std::string> listLanguages(const std::string& folder, const std::str
     if (!matchesNamePattern(fileName, pattern) || fileName.size() <= 4) continue;
     if (!isLanguageFile(it->path())) continue;
     std::string name = fileName.substr(0, fileName.size() - 4);
-    if (!fitsCp1252(name)) continue;
+    if (!base::fitsCp1252(name)) continue;
     if (!isLanguageFile(fs::path(folder) / (name + kLanguageExtension))) continue;
     names.push_back(std::move(name));
   }
@@ -72,21 +72,21 @@ std::vector<std::string> listLanguages(const std::string& folder, const std::str
   return names;
 }
 
-LanguageChooser::LanguageChooser(LanguageModule& language, CaptionTarget& mainWindow,
+LanguageChooser::LanguageChooser(Language& language, CaptionTarget& mainWindow,
                                  ChooserView& view)
     : language_(language), mainWindow_(mainWindow), view_(view) {}
 
 void LanguageChooser::open() {
   choiceMade_ = false;
   view_.clearItems();
-  fillLanguageList(language_.programFolder() + kSeparator, kLanguagePattern);
+  fillLanguageList(language_.programFolder() + base::kSeparator, kLanguagePattern);
   if (language_.firstStart) {
     // No language file is known yet: the window keeps its built-in texts.
     view_.setCaption(kChooserBuiltInCaption);
     view_.setEditText(kChooserBuiltInText);
     return;
   }
-  view_.setCaption(language_.GetINIFile("LANGUAGE", "2"));
+  view_.setCaption(language_.text("LANGUAGE", "2"));
   language_.currentLanguage = language_.readStoredLanguage();
   view_.setEditText(language_.currentLanguage);
 }
@@ -112,7 +112,6 @@ void LanguageChooser::okPressed() {
   view_.close();
 }
 
-void LanguageChooser::closedByUser() {}
 
 bool LanguageChooser::usable(const std::string& name) const {
   if (std::find(listed_.begin(), listed_.end(), name) == listed_.end()) return false;

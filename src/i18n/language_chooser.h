@@ -14,7 +14,7 @@ inline constexpr const char* kChooserBuiltInCaption = "Select your Language";
 inline constexpr const char* kChooserBuiltInText = "Select";
 inline constexpr const char* kLanguagePattern = "*.lng";
 
-// The chooser window `lang` as its logic sees it: an editable drop-down box `Combo1`, the `ok`
+// The chooser window as its logic sees it: an editable drop-down box of languages, the OK
 // button and the window itself. The window layer implements it and calls the LanguageChooser
 // handlers from its events.
 class ChooserView {
@@ -46,7 +46,7 @@ std::vector<std::string> listLanguages(const std::string& folder, const std::str
 // The logic of the chooser window; one instance per opening of the window.
 class LanguageChooser {
  public:
-  LanguageChooser(LanguageModule& language, CaptionTarget& mainWindow, ChooserView& view);
+  LanguageChooser(Language& language, CaptionTarget& mainWindow, ChooserView& view);
 
   // The window opens: list rebuilt, caption and box set (built-in texts at the first start,
   // otherwise the current language's caption and the stored language's name).
@@ -58,8 +58,6 @@ class LanguageChooser {
   // OK: when an item was picked and the box still shows it, and its language file still exists,
   // stores it in tv.ini, makes it current and translates the main window; then closes.
   void okPressed();
-  // The window's own close control: nothing changes.
-  void closedByUser();
 
   bool choiceMade() const { return choiceMade_; }
   const std::vector<std::string>& listedLanguages() const { return listed_; }
@@ -67,7 +65,7 @@ class LanguageChooser {
  private:
   bool usable(const std::string& name) const;
 
-  LanguageModule& language_;
+  Language& language_;
   CaptionTarget& mainWindow_;
   ChooserView& view_;
   bool choiceMade_ = false;

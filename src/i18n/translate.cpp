@@ -4,38 +4,45 @@
 
 namespace tavelor::i18n {
 
-void translate(LanguageModule& language, CaptionTarget& mainWindow) {
-  const auto caption = [&](const char* control, const char* section, const std::string& key) {
-    mainWindow.setCaption(control, language.GetINIFile(section, key));
-  };
+namespace {
 
-  caption("mnufile", "File", "0");
-  caption("mnuopen", "File", "1");
-  caption("mnusave", "File", "2");
-  caption("mnufileprint", "File", "3");
-  caption("mnufilequit", "File", "4");
-  caption("mnulang", "language", "1");
-  caption("mnuaide", "Help", "0");
-  caption("mnuhlp", "Help", "1");
-  caption("nmuabout", "Help", "2");
-  caption("frmMain", "Label", "0");
-  for (int n = 1; n <= 11; ++n) {
-    const std::string number = std::to_string(n);
-    caption(("Label" + number).c_str(), "Label", number);
+struct CaptionSource {
+  const char* control;
+  const char* section;
+  const char* key;
+};
+
+// Every caption the language file gives the main window directly.
+constexpr CaptionSource kCaptions[] = {
+    {"fileMenu", "File", "0"},           {"openItem", "File", "1"},
+    {"saveItem", "File", "2"},           {"printItem", "File", "3"},
+    {"quitItem", "File", "4"},           {"languageItem", "language", "1"},
+    {"helpMenu", "Help", "0"},           {"helpItem", "Help", "1"},
+    {"aboutItem", "Help", "2"},          {"mainWindow", "Label", "0"},
+    {"rootChordCaption", "Label", "1"},  {"tipChordCaption", "Label", "2"},
+    {"lengthCaption", "Label", "3"},     {"sweepCaption", "Label", "4"},
+    {"centringCaption", "Label", "5"},   {"spanCaption", "Label", "6"},
+    {"areaCaption", "Label", "7"},       {"aspectRatioCaption", "Label", "8"},
+    {"macStationCaption", "Label", "9"}, {"macLengthCaption", "Label", "10"},
+    {"centringPointCaption", "Label", "11"}, {"inputsFrame", "Label", "13"},
+    {"resultsFrame", "Label", "14"},     {"calculateButton", "Button", "1"},
+    {"clearButton", "Button", "2"},      {"printButton", "Button", "3"},
+};
+
+}  // namespace
+
+void translate(Language& language, CaptionTarget& mainWindow) {
+  for (const CaptionSource& c : kCaptions) {
+    mainWindow.setCaption(c.control, language.text(c.section, c.key));
   }
-  mainWindow.setCaption("Lbmasse", language.GetINIFile("Label", "15") + " : ");
-  mainWindow.setCaption("Lbca", language.GetINIFile("Label", "16") + " : ");
+  mainWindow.setCaption("massCaption", language.text("Label", "15") + " : ");
+  mainWindow.setCaption("wingLoadingCaption", language.text("Label", "16") + " : ");
   for (int index = 0; index < 5; ++index) {
     // Looked up for each heading, as every text is read at the moment it is shown.
-    mainWindow.setCaption("Trap" + std::to_string(index),
-                          language.GetINIFile("Label", "12") + " " + std::to_string(index + 1));
+    mainWindow.setCaption("panelHeading" + std::to_string(index),
+                          language.text("Label", "12") + " " + std::to_string(index + 1));
   }
-  caption("données", "Label", "13");
-  caption("résultats", "Label", "14");
-  caption("cmdCalcul", "Button", "1");
-  mainWindow.setToolTip("cmdCalcul", language.GetINIFile("ToolTipText", "1"));
-  caption("cmdClear", "Button", "2");
-  caption("cmdprint", "Button", "3");
+  mainWindow.setToolTip("calculateButton", language.text("ToolTipText", "1"));
 }
 
 }  // namespace tavelor::i18n

@@ -8,6 +8,6 @@ namespace tavelor::i18n {
 // Applies the current language file to the main window: menus, title bar, labels, panel
 // headings, frames, buttons and the calculate button's tool tip, each text looked up at the
 // moment it is set. A missing file, section or key gives an empty text and is not reported.
-void translate(LanguageModule& language, CaptionTarget& mainWindow);
+void translate(Language& language, CaptionTarget& mainWindow);
 
 }  // namespace tavelor::i18n

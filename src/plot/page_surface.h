@@ -20,8 +20,6 @@ class PageSurface {
  public:
   virtual ~PageSurface() = default;
   virtual void setLandscape() = 0;
-  virtual double currentX() const = 0;
-  virtual double currentY() const = 0;
   virtual void setCurrentX(double twips) = 0;
   virtual void setCurrentY(double twips) = 0;
   virtual void setFontName(const std::string& name) = 0;

@@ -2,8 +2,8 @@
 
 #include <cstdint>
 
-#include "calc/wing_state.h"
 #include "plot/drawing_surface.h"
+#include "wing/geometry.h"
 
 namespace tavelor::plot {
 
@@ -17,6 +17,7 @@ double roundHalfEven(double value);
 
 // Clears the plan strip and draws the half-wing's panels and its mean-chord and centring marks,
 // scaled by a whole number of twips per millimetre and centred in the strip.
-void drawPlan(const calc::WingState& state, DrawingSurface& surface);
+void drawPlan(const wing::WingResults& results, const wing::WingGeometry& geometry,
+              DrawingSurface& surface);
 
 }  // namespace tavelor::plot

@@ -3,29 +3,40 @@
 #include <algorithm>
 #include <cmath>
 
-#include "plot/surface_coords.h"
-
 namespace tavelor::plot {
 
-SheetScale chooseScale(const calc::WingState& state) {
-  const int n = lastPanelIndex(state);
-  const double halfSpan = state.spanUpTo[n];
-  const double lastOffset = state.sweepOffset[n];
-  const double lastTip = state.tipChord[n];
-  const double root = state.rootChord[0];
+namespace {
+
+// The figures that size the drawing: the half span, the root chord, the last panel's sweep and
+// tip chord.
+struct Extent {
+  double halfSpan, root, lastOffset, lastTip;
+};
+
+Extent extentOf(const wing::WingResults& results) {
+  const wing::Panel& last = results.panels.back();
+  return {bounded(results.halfSpan), bounded(results.panels.front().rootChord),
+          bounded(last.sweep), bounded(last.tipChord)};
+}
+
+}  // namespace
+
+SheetScale chooseScale(const wing::WingResults& results) {
+  const Extent e = extentOf(results);
   // Only the last tip and the root size the figure chordwise.
   auto deeperThan = [&](double limit) {
-    return lastOffset + lastTip > limit || (lastOffset < 0 && std::fabs(lastOffset) + root > limit);
+    return e.lastOffset + e.lastTip > limit ||
+           (e.lastOffset < 0 && std::fabs(e.lastOffset) + e.root > limit);
   };
 
   int divisor = 0;
-  if (halfSpan > 5000) {
+  if (e.halfSpan > 5000) {
     divisor = 50;
-  } else if (halfSpan > 2500 || deeperThan(1100)) {
+  } else if (e.halfSpan > 2500 || deeperThan(1100)) {
     divisor = 20;
-  } else if (halfSpan > 1250 || deeperThan(550)) {
+  } else if (e.halfSpan > 1250 || deeperThan(550)) {
     divisor = 10;
-  } else if (halfSpan > 0) {
+  } else if (e.halfSpan > 0) {
     divisor = 5;
   } else {
     return {};
@@ -33,28 +44,14 @@ SheetScale chooseScale(const calc::WingState& state) {
   return {divisor, twipsPerMm / divisor};
 }
 
-Stations placeStations(const calc::WingState& state, double drawScale) {
-  const int n = lastPanelIndex(state);
+Placement placeOnSheet(const wing::WingResults& results, double drawScale) {
+  const Extent e = extentOf(results);
   const double k = drawScale;
-  const double halfSpan = state.spanUpTo[n];
-  const double lastOffset = state.sweepOffset[n];
-  const double lastTip = state.tipChord[n];
-  const double root = state.rootChord[0];
-
-  const double extent =
-      lastOffset < 0 ? (root - lastOffset) * k : std::max(root, lastOffset + lastTip) * k;
+  const double extent = e.lastOffset < 0 ? (e.root - e.lastOffset) * k
+                                         : std::max(e.root, e.lastOffset + e.lastTip) * k;
   const double top = (kBoxHeight - std::fabs(extent)) / 2 + kBoxTop;
-
-  Stations out;
-  out.stationTE[0] = lastOffset < 0 ? top + std::fabs(extent) : top + root * k;
-  out.stationX[0] = (kBoxWidth - halfSpan * k) / 2 + kBoxLeft;
-  for (int i = 1; i <= n; ++i) {
-    out.stationX[i] = out.stationX[i - 1] + state.panelLength[i - 1] * k;
-    out.stationTE[i] = out.stationTE[i - 1] - state.rootChord[i - 1] * k +
-                       (state.sweepOffset[i - 1] - previousSweep(state, i - 1)) * k +
-                       state.tipChord[i - 1] * k;
-  }
-  return out;
+  const double rootTrailing = e.lastOffset < 0 ? top + std::fabs(extent) : top + e.root * k;
+  return {(kBoxWidth - e.halfSpan * k) / 2 + kBoxLeft, rootTrailing - e.root * k, k};
 }
 
 std::string scaleLabel(int divisor) { return " 1/" + std::to_string(divisor); }

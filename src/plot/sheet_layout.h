@@ -3,7 +3,8 @@
 #include <optional>
 #include <string>
 
-#include "calc/wing_state.h"
+#include "plot/surface_coords.h"
+#include "wing/wing.h"
 
 namespace tavelor::plot {
 
@@ -24,19 +25,12 @@ struct SheetScale {
   double drawScale = 0;
 };
 
-// Where each panel starts on the page: stationX[i] is the x of panel i's root, stationTE[i] the
-// y of its root trailing edge. Entries above lastPanel stay 0.
-struct Stations {
-  calc::PanelArray stationX{};
-  calc::PanelArray stationTE{};
-};
-
 // Picks 1/50, 1/20, 1/10 or 1/5 from the half span and the chordwise extent of the root and the
 // last tip; every threshold is strict, so a value on a threshold takes the finer scale.
-SheetScale chooseScale(const calc::WingState& state);
+SheetScale chooseScale(const wing::WingResults& results);
 
-// Centres the half-wing in the box at drawScale and chains the panels root to tip.
-Stations placeStations(const calc::WingState& state, double drawScale);
+// Centres the half-wing in the box at drawScale: where its root leading edge lands.
+Placement placeOnSheet(const wing::WingResults& results, double drawScale);
 
 // " 1/50", " 1/20", " 1/10" or " 1/5": the text appended to the scale line's caption.
 std::string scaleLabel(int divisor);

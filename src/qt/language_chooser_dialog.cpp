@@ -82,14 +82,7 @@ std::optional<std::string> LanguageChooserDialog::selectedItemText() const {
 }
 
 void LanguageChooserDialog::close() {
-  closing_ = true;
   accept();
-}
-
-void LanguageChooserDialog::reject() {
-  // Escape or the window's close control: nothing is applied.
-  if (!closing_ && chooser_) chooser_->closedByUser();
-  QDialog::reject();
 }
 
 }  // namespace tavelor::qt

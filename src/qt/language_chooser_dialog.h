@@ -8,7 +8,7 @@
 
 namespace tavelor::qt {
 
-// The language chooser window `lang`: an editable drop-down box and an OK button. Its logic is an
+// The language chooser window: an editable drop-down box and an OK button. Its logic is an
 // i18n::LanguageChooser driven from the box's and the button's events.
 class LanguageChooserDialog : public QDialog, public i18n::ChooserView {
   Q_OBJECT
@@ -31,8 +31,6 @@ class LanguageChooserDialog : public QDialog, public i18n::ChooserView {
   std::optional<std::string> selectedItemText() const override;
   void close() override;
 
-  void reject() override;
-
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -40,7 +38,6 @@ class LanguageChooserDialog : public QDialog, public i18n::ChooserView {
   QComboBox* combo_;
   QPushButton* ok_;
   i18n::LanguageChooser* chooser_ = nullptr;
-  bool closing_ = false;
 };
 
 }  // namespace tavelor::qt

@@ -44,7 +44,7 @@ class QtPrinterPage final : public plot::PageSurface {
   static std::unique_ptr<QtPrinterPage> toPdfFile(const QString& path, std::string decimalMark);
   // Writes the sheet as a new PDF file in folder, named after sheetName as it reads when the
   // document ends (the print command fills it in after it has asked for the device name).
-  // sheetName must outlive the page; pass the main window's WingState::sheetName.
+  // sheetName must outlive the page; pass the main form's sheet name.
   static std::unique_ptr<QtPrinterPage> toPdfFolder(const QString& folder,
                                                     const std::string& sheetName,
                                                     std::string decimalMark);
@@ -52,8 +52,6 @@ class QtPrinterPage final : public plot::PageSurface {
   ~QtPrinterPage() override;
 
   void setLandscape() override;
-  double currentX() const override { return x_; }
-  double currentY() const override { return y_; }
   void setCurrentX(double twips) override { x_ = twips; }
   void setCurrentY(double twips) override { y_ = twips; }
   void setFontName(const std::string& name) override;
@@ -70,11 +68,6 @@ class QtPrinterPage final : public plot::PageSurface {
   std::string deviceName() override;
   void abortDocument() override;
   std::string deliveryNote() const override;
-
-  // The PDF file the sheet went to (empty for a print queue, or before the document ended when
-  // the name is chosen then).
-  QString pdfPath() const { return pdfPath_; }
-  QPrinter& printer() { return *printer_; }
 
  private:
   enum class Target { Queue, PdfFile, PdfFolder };

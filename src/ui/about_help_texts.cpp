@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "plot/print_sheet.h"
+
 namespace tavelor::ui {
 
 namespace {
@@ -24,11 +26,11 @@ constexpr HelpLine kHelpLines[] = {
 constexpr HelpLine kClosingLines[] = {{21, 0, 1}, {22, 10, 1}, {23, 10, 1}, {24, 10, 0}};
 
 template <std::size_t N>
-std::string buildLines(i18n::LanguageModule& language, const HelpLine (&lines)[N]) {
+std::string buildLines(i18n::Language& language, const HelpLine (&lines)[N]) {
   std::string text;
   for (const HelpLine& line : lines) {
     text.append(static_cast<std::size_t>(line.blanks), ' ');
-    text += language.GetINIFile("MsgHelp", std::to_string(line.key));
+    text += language.text("MsgHelp", std::to_string(line.key));
     for (int i = 0; i < line.lineEnds; ++i) text += kCrLf;
   }
   return text;
@@ -37,30 +39,28 @@ std::string buildLines(i18n::LanguageModule& language, const HelpLine (&lines)[N
 }  // namespace
 
 std::string versionLine(const std::string& currentLanguage) {
-  return "Version " + std::to_string(TAVELOR_VERSION_MAJOR) + "." +
-         std::to_string(TAVELOR_VERSION_MINOR) + "." + std::to_string(TAVELOR_VERSION_PATCH) +
-         " - " + currentLanguage;
+  return plot::versionText() + " - " + currentLanguage;
 }
 
-AboutTexts buildAboutTexts(i18n::LanguageModule& language) {
+AboutTexts buildAboutTexts(i18n::Language& language) {
   AboutTexts texts;
-  texts.okCaption = language.GetINIFile("Button", "4");
-  texts.caption = language.GetINIFile("About", "1");
-  texts.title = language.GetINIFile("About", "2");
+  texts.okCaption = language.text("Button", "4");
+  texts.caption = language.text("About", "1");
+  texts.title = language.text("About", "2");
   texts.version = versionLine(language.currentLanguage);
-  texts.description = language.GetINIFile("About", "4") + kCrLf;
-  texts.description += language.GetINIFile("About", "5") + kCrLf;
+  texts.description = language.text("About", "4") + kCrLf;
+  texts.description += language.text("About", "5") + kCrLf;
   texts.description +=
-      language.GetINIFile("About", "6") + " : " + language.GetINIFile("About", "translate") + kCrLf;
-  texts.description += language.GetINIFile("About", "email") + kCrLf + kCrLf;
+      language.text("About", "6") + " : " + language.text("About", "translate") + kCrLf;
+  texts.description += language.text("About", "email") + kCrLf + kCrLf;
   return texts;
 }
 
-HelpTexts buildHelpTexts(i18n::LanguageModule& language) {
+HelpTexts buildHelpTexts(i18n::Language& language) {
   HelpTexts texts;
   texts.helpText = buildLines(language, kHelpLines);
   texts.closingText = buildLines(language, kClosingLines);
-  texts.okCaption = language.GetINIFile("Button", "4");
+  texts.okCaption = language.text("Button", "4");
   return texts;
 }
 

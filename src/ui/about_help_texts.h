@@ -27,7 +27,7 @@ inline constexpr const char* kHelpCaption = "Informations :";
 // "Version " + major.minor.patch of this build + " - " + the language's name.
 std::string versionLine(const std::string& currentLanguage);
 
-AboutTexts buildAboutTexts(i18n::LanguageModule& language);
-HelpTexts buildHelpTexts(i18n::LanguageModule& language);
+AboutTexts buildAboutTexts(i18n::Language& language);
+HelpTexts buildHelpTexts(i18n::Language& language);
 
 }  // namespace tavelor::ui

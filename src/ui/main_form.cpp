@@ -2,12 +2,12 @@
 
 #include <utility>
 
-#include "calc/calculate.h"
-#include "calc/inputs.h"
+#include "base/decimal_text.h"
 #include "i18n/language_chooser.h"
 #include "i18n/translate.h"
+#include "plot/number_text.h"
 #include "plot/plan_view.h"
-#include "plot/print_command.h"
+#include "ui/wing_inputs.h"
 
 namespace tavelor::ui {
 
@@ -26,10 +26,10 @@ bool MainForm::settleLanguage() {
     if (stored.empty()) {
       // With no language file at all the chooser's list stays empty and asking again could
       // never succeed: say so and stop instead.
-      if (i18n::listLanguages(language_.programFolder() + i18n::kSeparator, i18n::kLanguagePattern)
+      if (i18n::listLanguages(language_.programFolder() + base::kSeparator, i18n::kLanguagePattern)
               .empty()) {
-        window_.showMessage(noLanguageFileText(language_.programFolder()), i18n::kAppTitle,
-                            i18n::Icon::Critical, i18n::Buttons::Ok);
+        window_.showMessage(noLanguageFileText(language_.programFolder()), base::kAppTitle,
+                            base::Icon::Critical, base::Buttons::Ok);
         window_.endProgram();
         return false;
       }
@@ -43,8 +43,8 @@ bool MainForm::settleLanguage() {
     language_.currentLanguage = language_.readStoredLanguage();
     if (language_.currentLanguage.empty()) language_.currentLanguage = chosen;
     if (!language_.currentLanguage.empty()) return true;
-    window_.showMessage(kPleaseSelectLanguage, i18n::kAppTitle, i18n::Icon::Critical,
-                        i18n::Buttons::Ok);
+    window_.showMessage(kPleaseSelectLanguage, base::kAppTitle, base::Icon::Critical,
+                        base::Buttons::Ok);
   }
 }
 
@@ -53,48 +53,88 @@ bool MainForm::startUp() {
   language_.setLanguage(language_.currentLanguage);
   i18n::translate(language_, window_);
   language_.firstStart = false;
-  state_.focusReady = 0;
-  state_.resultsValid = 0;
-  state_.areaUnit = calc::kAreaUnit;
-  state_.lengthUnit = calc::kLengthUnit;
-  calc::clearInputs(state_, window_, language_);
+  focusReady_ = false;
+  clearInputs();
   return true;
 }
 
-void MainForm::cmdCalcul_Click() {
-  if (calc::calculate(state_, window_, language_)) plot::drawPlan(state_, window_.planSurface());
+files::WingTexts MainForm::fieldTexts() const {
+  files::WingTexts texts;
+  for (std::size_t slot = 0; slot < texts.size(); ++slot) {
+    texts[slot] = window_.fieldText(kFieldOrder[slot].field, kFieldOrder[slot].index);
+  }
+  return texts;
 }
 
-void MainForm::cmdClear_Click() { calc::clearInputs(state_, window_, language_); }
-
-void MainForm::cmdprint_Click() { plot::cmdprint_Click(state_, window_, language_); }
-
-void MainForm::C_min_Change() { calc::C_min_Change(window_); }
-
-bool MainForm::keyPress(calc::Field field, char32_t character) const {
-  return calc::keyPasses(field, character);
+void MainForm::warn(const char* messageKey) {
+  window_.showMessage(language_.text("Message", messageKey), language_.text("Label", "0"),
+                      base::Icon::Warning, base::Buttons::Ok);
 }
 
-void MainForm::fieldGotFocus(calc::Field field, int index) {
-  calc::onFieldFocus(state_, window_, field, index);
+bool MainForm::calculate() {
+  const std::string mark = window_.decimalMark();
+  const InputReading reading = readInputs(fieldTexts(), mark);
+  std::optional<wing::WingResults> next;
+  if (reading.fault == InputFault::None) next = wing::computeWing(reading.inputs).results;
+  if (!next) {
+    results_.reset();
+    warn(reading.fault == InputFault::Centring ? "2" : "1");
+    return false;
+  }
+  results_ = std::move(next);
+  geometry_ = wing::wingGeometry(*results_);
+
+  const wing::WingResults& r = *results_;
+  const auto show = [&](ResultLabel label, double value, const char* unit) {
+    window_.setResultText(label, base::formatResult(value, mark) + unit);
+  };
+  show(ResultLabel::Span, r.span, plot::kLengthUnit);
+  show(ResultLabel::Area, r.areaDm2, plot::kAreaUnit);
+  show(ResultLabel::AspectRatio, r.aspectRatio, "");
+  show(ResultLabel::MacStation, r.macStation, plot::kLengthUnit);
+  show(ResultLabel::Centring, r.centring, plot::kLengthUnit);
+  show(ResultLabel::MacLength, r.macLength, plot::kLengthUnit);
+  show(ResultLabel::WingLoading, r.wingLoading, plot::kLoadingUnit);
+  window_.selectAll(Field::RootChord, 0);
+  if (focusReady_) window_.setFocus(Field::RootChord, 0);
+  plot::drawPlan(r, geometry_, window_.planSurface());
+  return true;
 }
 
-void MainForm::mnuopen_Click() {
-  if (files::mnuopen_Click(files_, state_, window_, language_)) {
-    plot::drawPlan(state_, window_.planSurface());
+void MainForm::clearInputs() {
+  results_.reset();
+  for (const FieldRef& ref : kFieldOrder) window_.setFieldText(ref.field, ref.index, "");
+  window_.setFieldText(Field::Centring, 0, "30");
+  for (const auto label : {ResultLabel::Span, ResultLabel::Area, ResultLabel::AspectRatio,
+                           ResultLabel::MacStation, ResultLabel::MacLength, ResultLabel::Centring,
+                           ResultLabel::WingLoading}) {
+    window_.setResultText(label, "");
+  }
+  window_.planSurface().clear();
+  window_.setWindowTitle(language_.text("Label", "0"));
+  window_.selectAll(Field::RootChord, 0);
+  // Before the window is visible (start-up) it must not be given the focus.
+  if (focusReady_) window_.setFocus(Field::RootChord, 0);
+}
+
+void MainForm::copyTipChords() {
+  // The tip chord of panel 5 has no panel after it.
+  for (int i = 0; i + 1 < kPanels; ++i) {
+    window_.setFieldText(Field::RootChord, i + 1, window_.fieldText(Field::TipChord, i));
   }
 }
 
-void MainForm::mnusave_Click() { files::mnusave_Click(files_, state_, window_, language_); }
+void MainForm::fieldFocused(Field field, int index) {
+  window_.selectAll(field, index);
+  if (field == Field::RootChord) focusReady_ = true;
+}
 
-void MainForm::mnufileprint_Click() { plot::mnufileprint_Click(state_, window_, language_); }
+void MainForm::quit() { window_.endProgram(); }
 
-void MainForm::mnufilequit_Click() { window_.endProgram(); }
+void MainForm::chooseLanguage() { window_.showLanguageChooser(language_); }
 
-void MainForm::mnulang_Click() { window_.showLanguageChooser(language_); }
+void MainForm::showHelp() { window_.showHelp(buildHelpTexts(language_)); }
 
-void MainForm::mnuhlp_Click() { window_.showHelp(buildHelpTexts(language_)); }
-
-void MainForm::nmuabout_Click() { window_.showAbout(buildAboutTexts(language_)); }
+void MainForm::showAbout() { window_.showAbout(buildAboutTexts(language_)); }
 
 }  // namespace tavelor::ui

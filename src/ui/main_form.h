@@ -1,12 +1,12 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
-#include "calc/input_window.h"
-#include "calc/wing_state.h"
-#include "files/file_commands.h"
+#include "files/wing_file.h"
 #include "i18n/language.h"
 #include "ui/window.h"
+#include "wing/geometry.h"
 
 namespace tavelor::ui {
 
@@ -14,9 +14,9 @@ namespace tavelor::ui {
 inline constexpr const char* kPleaseSelectLanguage = "Please select a language";
 std::string noLanguageFileText(const std::string& programFolder);
 
-// The main form `frmMain`: owns the wing record and the language module for the program's whole
-// life, runs the start-up sequence and turns each event of the window into its handler. It holds
-// no toolkit code; the window layer calls these handlers from its own events.
+// The main form: owns the language and the last results for the program's whole life, runs the
+// start-up sequence and every command of the main window. It holds no toolkit code; the window
+// layer calls these commands from its own events.
 class MainForm {
  public:
   // programFolder: the executable's folder, without a trailing separator.
@@ -29,38 +29,43 @@ class MainForm {
   // file in its folder): the user was told and the window was asked to end the program.
   bool startUp();
 
-  // Buttons.
-  void cmdCalcul_Click();
-  void cmdClear_Click();
-  void cmdprint_Click();
+  // Reads the fields, computes the wing, shows the figures and draws the plan. False after a
+  // message about the input: the last figures and plan stay on screen but no longer count.
+  bool calculate();
+  // Empties the panels, the mass and the results; the centring back to "30".
+  void clearInputs();
+  void openWingFile();
+  void saveWingAs();
+  void printSheet();
+  void quit();
+  void chooseLanguage();
+  void showHelp();
+  void showAbout();
 
-  // Input fields.
-  void C_min_Change();
-  // Whether a character typed into a field reaches it; the window discards it otherwise.
-  bool keyPress(calc::Field field, char32_t character) const;
-  void fieldGotFocus(calc::Field field, int index);
+  // A tip chord changed: copy every tip chord into the next panel's root chord.
+  void copyTipChords();
+  // An input field gained the focus: its text is selected.
+  void fieldFocused(Field field, int index);
 
-  // Menus.
-  void mnuopen_Click();
-  void mnusave_Click();
-  void mnufileprint_Click();
-  void mnufilequit_Click();
-  void mnulang_Click();
-  void mnuhlp_Click();
-  void nmuabout_Click();
-
-  calc::WingState& state() { return state_; }
-  i18n::LanguageModule& language() { return language_; }
-  files::WingFileState& fileState() { return files_; }
+  i18n::Language& language() { return language_; }
+  const std::optional<wing::WingResults>& results() const { return results_; }
+  const std::string& sheetName() const { return sheetName_; }
 
  private:
-  // Start-up steps 1 to 4: returns false when no language can ever be chosen.
   bool settleLanguage();
+  files::WingTexts fieldTexts() const;
+  void warn(const char* messageKey);
+  void reportFileError(const files::FileError& error);
+  void showFileName(const std::string& path);
+  FileDialogRequest wingFileRequest(const char* titleKey);
 
   Window& window_;
-  i18n::LanguageModule language_;
-  calc::WingState state_;
-  files::WingFileState files_;
+  i18n::Language language_;
+  std::optional<wing::WingResults> results_;
+  wing::WingGeometry geometry_;
+  // The first field has been focused by the user: from then on commands give it the focus back.
+  bool focusReady_ = false;
+  std::string sheetName_;
 };
 
 }  // namespace tavelor::ui

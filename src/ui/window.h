@@ -1,28 +1,67 @@
 #pragma once
 
-#include "files/file_window.h"
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "base/message_box.h"
 #include "i18n/caption_target.h"
 #include "i18n/language.h"
 #include "plot/drawing_surface.h"
-#include "plot/print_window.h"
+#include "plot/page_surface.h"
 #include "ui/about_help_texts.h"
+#include "ui/form_fields.h"
 
 namespace tavelor::ui {
 
-// The main window `frmMain` as the main form drives it: every port the logic layers need, plus
-// what only the shell uses. The Qt layer implements it; core tests use a recording fake.
-//
-// Secondary windows are modal and owned by the main window: each show* call returns when the
-// window has closed.
-class Window : public plot::PrintWindow, public files::FileWindow, public i18n::CaptionTarget {
+// What the file dialogs are asked for.
+struct FileDialogRequest {
+  std::string title;
+  std::string filterText;  // e.g. "Wing files (*.txt)"
+  std::string initialFolder;
+  std::string defaultExtension;  // "txt"
+  bool confirmOverwrite = false;  // save: ask before replacing an existing file
+  bool mustExist = false;         // open: the file must exist
+};
+
+// Prompts and dialogs that wait for the user.
+class Dialogs {
  public:
-  // The plan strip `plan`; clearPlan() clears the same surface.
-  virtual plot::DrawingSurface& planSurface() = 0;
-  // The language chooser `lang`: builds its view, runs an i18n::LanguageChooser on it (with this
-  // window as the caption target for translate) and returns when the user has closed it.
-  virtual void showLanguageChooser(i18n::LanguageModule& language) = 0;
+  virtual ~Dialogs() = default;
+  // Modal text prompt; returns the typed text on OK, the empty text on Cancel.
+  virtual std::string promptText(const std::string& prompt, const std::string& title,
+                                 const std::string& proposed) = 0;
+  // The confirmed full path, or nothing when the user cancelled.
+  virtual std::optional<std::string> askSaveFileName(const FileDialogRequest& request) = 0;
+  virtual std::optional<std::string> askOpenFileName(const FileDialogRequest& request) = 0;
+  // The language chooser: runs an i18n::LanguageChooser until the user closes it.
+  virtual void showLanguageChooser(i18n::Language& language) = 0;
   virtual void showAbout(const AboutTexts& texts) = 0;
   virtual void showHelp(const HelpTexts& texts) = 0;
+};
+
+// The printer as the print command reaches it.
+class Printing {
+ public:
+  virtual ~Printing() = default;
+  virtual void setBusyPointer(bool busy) = 0;
+  // A fresh page on the system's printer (or a PDF file when there is none), for one sheet.
+  // sheetName is read when the document ends (it names the PDF file); it must outlive the page.
+  virtual std::unique_ptr<plot::PageSurface> openPage(const std::string& sheetName) = 0;
+  // The current date in the locale's short form.
+  virtual std::string shortDate() const = 0;
+};
+
+// The main window as the main form drives it: small ports, each implemented by the Qt layer and
+// answered in the core tests by one recording fake. Secondary windows are modal: each call
+// returns when the window has closed.
+class Window : public FormFields,
+               public base::MessageBoxes,
+               public i18n::CaptionTarget,
+               public Dialogs,
+               public Printing {
+ public:
+  virtual plot::DrawingSurface& planSurface() = 0;
   // Ends the program at once: every window closes, nothing is asked or saved.
   virtual void endProgram() = 0;
 };

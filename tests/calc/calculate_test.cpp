@@ -122,7 +122,7 @@ TEST_P(ValidationTest, ShowsTheFirstFaultOnly) {
   ASSERT_EQ(window.messages.size(), 1u);
   EXPECT_EQ(window.messages[0].text, c.expect == kPanelFault ? "Bad panels" : "Bad centring");
   EXPECT_EQ(window.messages[0].title, "Tavelor");
-  EXPECT_EQ(window.messages[0].icon, i18n::Icon::Warning);
+  EXPECT_EQ(window.messages[0].icon, base::Icon::Warning);
   for (const auto& text : labels()) EXPECT_EQ(text, "old");
 }
 

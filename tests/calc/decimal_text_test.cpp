@@ -1,4 +1,4 @@
-#include "calc/decimal_text.h"
+#include "base/decimal_text.h"
 
 #include <gtest/gtest.h>
 

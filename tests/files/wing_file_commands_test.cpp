@@ -109,7 +109,7 @@ TEST_F(WingFileCommands, FailedWriteKeepsTheOldFileAndReportsTheSystemError) {
   EXPECT_THAT(folder.names(), ::testing::UnorderedElementsAre("test.lng", "wing.txt"));
   EXPECT_EQ(window.messages.at(0).text, fileError(EFBIG, std::strerror(EFBIG)));
   EXPECT_EQ(window.messages.at(0).title, "Tavelor");
-  EXPECT_EQ(window.messages.at(0).icon, i18n::Icon::Information);
+  EXPECT_EQ(window.messages.at(0).icon, base::Icon::Information);
   EXPECT_EQ(window.windowCaption, "Tavelor");
 }
 

@@ -40,7 +40,7 @@ class WingFileFixture {
 
   tavelor::testing::TempFolder folder;
   tavelor::testing::FakeFileWindow window;
-  i18n::LanguageModule language;
+  i18n::Language language;
   calc::WingState state;
   WingFileState files;
 };

@@ -64,7 +64,7 @@ class LanguageChooserTest : public ::testing::Test {
 
   TempFolder folder;
   testing::FakeInputWindow boxes;
-  LanguageModule module{folder.path(), boxes};
+  Language module{folder.path(), boxes};
   testing::RecordingCaptions window;
   FakeChooserView view;
   LanguageChooser chooser{module, window, view};
@@ -93,7 +93,7 @@ TEST_F(LanguageChooserTest, FromMenuOkAppliesPickedLanguage) {
             "[Langue]\r\n1=Fran\xE7"
             "ais\r\n");
   EXPECT_EQ(module.readStoredLanguage(), kFrenchName);
-  EXPECT_EQ(module.GetINIFile("LANGUAGE", "2"), "Choisissez");
+  EXPECT_EQ(module.text("LANGUAGE", "2"), "Choisissez");
   // The whole main window translated once.
   EXPECT_EQ(std::count(window.log.begin(), window.log.end(), '|'), 34);
   EXPECT_NE(window.log.find("|frmMain=Tavelor FR|"), std::string::npos);

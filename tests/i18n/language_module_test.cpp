@@ -20,7 +20,7 @@ class LanguageModuleTest : public ::testing::Test {
  protected:
   testing::TempFolder folder;
   testing::FakeInputWindow boxes;
-  LanguageModule module{folder.path(), boxes};
+  Language module{folder.path(), boxes};
 };
 
 // The cut counts the file's bytes: 250 "é" are 250 characters on disk, 500 bytes in UTF-8.
@@ -29,8 +29,8 @@ TEST_F(LanguageModuleTest, SettingsKeep99AndLanguageTexts199Characters) {
   module.setLanguage("Test");
   std::string e99;
   for (int i = 0; i < 99; ++i) e99 += "\u00E9";
-  EXPECT_EQ(module.GetINI("s", "K", "/Test.lng"), e99);
-  EXPECT_EQ(module.GetINIFile("s", "K"), e99 + e99 + "\u00E9");
+  EXPECT_EQ(module.readSetting("s", "K", "/Test.lng"), e99);
+  EXPECT_EQ(module.text("s", "K"), e99 + e99 + "\u00E9");
 }
 
 // Every fault shows one box, titled "tv", and the operation carries on without a value.
@@ -44,9 +44,9 @@ TEST_F(LanguageModuleTest, FaultsShowTheFaultBox) {
     boxes.messages.clear();
   };
   std::filesystem::create_directory(folder.file("tv.ini"));
-  EXPECT_EQ(module.GetINI("Langue", "1", "/tv.ini"), "");
+  EXPECT_EQ(module.readSetting("Langue", "1", "/tv.ini"), "");
   expectBox(EISDIR, "GetINI");
-  EXPECT_FALSE(module.WriteINI("Langue", "1", "English", "/tv.ini"));
+  EXPECT_FALSE(module.writeSetting("Langue", "1", "English", "/tv.ini"));
   expectBox(EISDIR, "WriteINI");
   EXPECT_FALSE(module.storeLanguage("\u0395\u03BB\u03BB"));  // no Windows-1252 bytes for it
   expectBox(EILSEQ, "WriteINI");

@@ -6,8 +6,8 @@
 #include <utility>
 #include <vector>
 
-#include "i18n/cp1252.h"
-#include "i18n/ini_text.h"
+#include "base/cp1252.h"
+#include "base/ini_text.h"
 #include "i18n/language.h"
 #include "i18n/language_chooser.h"
 #include "i18n_test_support.h"
@@ -49,14 +49,14 @@ TEST(ShippedLanguageFiles, HoldEveryTextWhole) {
     }
     EXPECT_EQ(file.find("\xC3\xA9"), std::string::npos);  // UTF-8 text would show this
     testing::FakeInputWindow boxes;
-    LanguageModule module(TAVELOR_LANG_DIR, boxes);
+    Language module(TAVELOR_LANG_DIR, boxes);
     module.setLanguage(name);
     for (const auto& [section, key] : keysTheProgramReads()) {
       const auto raw = findIniValue(file, section, key);
       ASSERT_TRUE(raw.has_value()) << section << " " << key;
       EXPECT_FALSE(raw->empty()) << section << " " << key;
       EXPECT_LE(raw->size(), 199u) << section << " " << key << " would be cut";
-      EXPECT_EQ(module.GetINIFile(section, key), decodeCp1252(*raw)) << section << " " << key;
+      EXPECT_EQ(module.text(section, key), decodeCp1252(*raw)) << section << " " << key;
     }
     EXPECT_EQ(findIniValue(file, "Label", "0"), "Tavelor");
     EXPECT_TRUE(boxes.messages.empty());

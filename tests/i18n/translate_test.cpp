@@ -39,7 +39,7 @@ TEST_P(Translate, SetsEveryCaptionInOrder) {
   testing::TempFolder folder;
   if (!c.file.empty()) folder.write("Test.lng", c.file);
   testing::FakeInputWindow boxes;
-  LanguageModule module{folder.path(), boxes};
+  Language module{folder.path(), boxes};
   module.setLanguage("Test");
   testing::RecordingCaptions window;
   translate(module, window);

@@ -32,7 +32,7 @@ TEST_F(PrintCommand, WithoutResultsOnlyRefuses) {
   mnufileprint_Click(state, window, *language);
   EXPECT_THAT(window.page->log, ElementsAre("message critical 'Nothing to print yet'"));
   EXPECT_EQ(window.messages[0].title, "Tavelor");
-  EXPECT_EQ(window.messages[0].buttons, i18n::Buttons::Ok);
+  EXPECT_EQ(window.messages[0].buttons, base::Buttons::Ok);
   EXPECT_EQ(window.pagesOpened, 0);
   EXPECT_THAT(window.prompts, IsEmpty());
   EXPECT_EQ(state.sheetName, "Previous sheet");
@@ -41,10 +41,10 @@ TEST_F(PrintCommand, WithoutResultsOnlyRefuses) {
 // The printer is named in a question; Cancel there keeps the old sheet name, an empty name at
 // the prompt prints nothing.
 TEST_F(PrintCommand, CancelOrAnEmptyNamePrintsNothing) {
-  window.answers = {i18n::Answer::Cancel};
+  window.answers = {base::Answer::Cancel};
   mnufileprint_Click(state, window, *language);
   ASSERT_EQ(window.messages.size(), 1u);
-  EXPECT_EQ(window.messages[0].buttons, i18n::Buttons::OkCancel);
+  EXPECT_EQ(window.messages[0].buttons, base::Buttons::OkCancel);
   EXPECT_THAT(window.prompts, IsEmpty());
   EXPECT_EQ(state.sheetName, "Previous sheet");
 

@@ -91,7 +91,7 @@ TEST_F(PrintSheet, OnePanelSheet) {
             "line 2464,9006 2464,9386 red|line 2514,5584 7667,5584 blue|style solid|bold off|"
             "underline off|size 9|pointer normal|end|"
             "message none 'Sheet sent to the printer\r\nSaved as /home/ann/Test wing.pdf'|");
-  EXPECT_EQ(window.messages.at(0).buttons, i18n::Buttons::Ok);
+  EXPECT_EQ(window.messages.at(0).buttons, base::Buttons::Ok);
 }
 
 // Each further panel's column is 963.9 twips to the right of the previous one.

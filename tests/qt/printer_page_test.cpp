@@ -41,7 +41,7 @@ class PrinterPageTest : public QObject {
 
   // The example wing, calculated in English, printed on page; the window's messages are kept.
   void printExample(SheetWindow& window, plot::PageSurface& page, const std::string& sheet) {
-    i18n::LanguageModule language(TAVELOR_LANG_DIR, window);
+    i18n::Language language(TAVELOR_LANG_DIR, window);
     language.setLanguage("English");
     calc::WingState state;
     state.areaUnit = calc::kAreaUnit;
@@ -132,7 +132,7 @@ class PrinterPageTest : public QObject {
     QCOMPARE(window.messages.size(), std::size_t(1));
     QCOMPARE(window.messages[0].text,
              std::string("The printer reported a fault: the sheet could not be printed."));
-    QCOMPARE(window.messages[0].icon, i18n::Icon::Critical);
+    QCOMPARE(window.messages[0].icon, base::Icon::Critical);
     if (!folder.isEmpty()) QVERIFY(!QFileInfo::exists(folder));
   }
 };

@@ -38,23 +38,23 @@ class FakePrintWindow : public FakeInputWindow, public plot::PrintWindow {
   }
   std::string shortDate() const override { return date; }
 
-  i18n::Answer showMessage(const std::string& text, const std::string& title, i18n::Icon icon,
-                           i18n::Buttons buttons) override {
+  base::Answer showMessage(const std::string& text, const std::string& title, base::Icon icon,
+                           base::Buttons buttons) override {
     page->log.push_back("message " + iconName(icon) + " '" + text + "'");
     return FakeInputWindow::showMessage(text, title, icon, buttons);
   }
 
-  static std::string iconName(i18n::Icon icon) {
+  static std::string iconName(base::Icon icon) {
     switch (icon) {
-      case i18n::Icon::None:
+      case base::Icon::None:
         return "none";
-      case i18n::Icon::Warning:
+      case base::Icon::Warning:
         return "warning";
-      case i18n::Icon::Critical:
+      case base::Icon::Critical:
         return "critical";
-      case i18n::Icon::Information:
+      case base::Icon::Information:
         return "information";
-      case i18n::Icon::Question:
+      case base::Icon::Question:
         return "question";
     }
     return "?";

@@ -14,8 +14,8 @@ namespace tavelor::testing {
 struct ShownMessage {
   std::string text;
   std::string title;
-  i18n::Icon icon;
-  i18n::Buttons buttons;
+  base::Icon icon;
+  base::Buttons buttons;
 };
 
 // A window that keeps field texts and captions in memory and records what the logic did.
@@ -45,10 +45,10 @@ class FakeInputWindow : public virtual calc::InputWindow {
   void clearPlan() override { ++planClears; }
   std::string decimalMark() const override { return mark; }
 
-  i18n::Answer showMessage(const std::string& text, const std::string& title, i18n::Icon icon,
-                           i18n::Buttons buttons) override {
+  base::Answer showMessage(const std::string& text, const std::string& title, base::Icon icon,
+                           base::Buttons buttons) override {
     messages.push_back({text, title, icon, buttons});
-    if (answers.empty()) return i18n::Answer::Ok;
+    if (answers.empty()) return base::Answer::Ok;
     auto answer = answers.front();
     answers.pop_front();
     return answer;
@@ -85,7 +85,7 @@ class FakeInputWindow : public virtual calc::InputWindow {
   int planClears = 0;
   std::string mark = ".";
   std::vector<ShownMessage> messages;
-  std::deque<i18n::Answer> answers;  // answers given to message boxes, Ok when empty
+  std::deque<base::Answer> answers;  // answers given to message boxes, Ok when empty
 };
 
 }  // namespace tavelor::testing

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "i18n/cp1252.h"
+#include "base/cp1252.h"
 #include "i18n/language.h"
 #include "support/fake_window.h"
 
@@ -67,7 +67,7 @@ inline std::string languageFileBytes(const IniSections& sections) {
     text += "[" + section + "]\r\n";
     for (const auto& [key, value] : keys) text += key + "=" + value + "\r\n";
   }
-  return i18n::encodeCp1252(text);
+  return base::encodeCp1252(text);
 }
 
 // A program folder holding one language file, and a language module reading it with that
@@ -78,11 +78,11 @@ class LanguageFolder {
     folder.write(name + ".lng", languageFileBytes(sections));
     module.setLanguage(name);
   }
-  i18n::LanguageModule& operator*() { return module; }
+  i18n::Language& operator*() { return module; }
 
   TempFolder folder;
   FakeInputWindow faults;
-  i18n::LanguageModule module{folder.path(), faults};
+  i18n::Language module{folder.path(), faults};
 };
 
 }  // namespace tavelor::testing

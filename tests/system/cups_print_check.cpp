@@ -84,7 +84,7 @@ void CupsPrintCheck::exampleWingOnQueue() {
 
   calc::WingState state;
   QueueWindow window(state, sheet.toStdString());
-  i18n::LanguageModule language(TAVELOR_LANG_DIR, window);
+  i18n::Language language(TAVELOR_LANG_DIR, window);
   language.setLanguage("English");
   state.areaUnit = calc::kAreaUnit;
   state.lengthUnit = calc::kLengthUnit;
@@ -97,7 +97,7 @@ void CupsPrintCheck::exampleWingOnQueue() {
   // written by the program itself.
   QCOMPARE(window.messages.size(), std::size_t(2));
   QCOMPARE(window.messages[0].text, "Print the sheet on " + queue.toStdString() + " ?");
-  QCOMPARE(window.messages[1].text, language.GetINIFile("Message", "15"));
+  QCOMPARE(window.messages[1].text, language.text("Message", "15"));
 
   const QString pdf = waitForPdf(pdfFolder, sheet, started);
   QVERIFY2(!pdf.isEmpty(), qPrintable("no PDF from the queue in " + pdfFolder));

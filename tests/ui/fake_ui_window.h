@@ -36,7 +36,7 @@ class FakeUiWindow : public ::tavelor::testing::FakeInputWindow,
     FakeInputWindow::clearPlan();
     plan.clear();
   }
-  void showLanguageChooser(i18n::LanguageModule& language) override {
+  void showLanguageChooser(i18n::Language& language) override {
     i18n::LanguageChooser chooser(language, *this, *this);
     chooser.open();
     chooserFirstStarts.push_back(language.firstStart);

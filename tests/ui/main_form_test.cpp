@@ -44,7 +44,7 @@ TEST_F(MainFormTest, FirstRunAsksForALanguageUntilChosenThenOpensTranslatedAndCl
   EXPECT_EQ(window.chooserFirstStarts, std::vector<bool>(3, true));
   ASSERT_EQ(window.messages.size(), 2u);
   EXPECT_EQ(window.messages[1].text, "Please select a language");
-  EXPECT_EQ(window.messages[1].icon, i18n::Icon::Critical);
+  EXPECT_EQ(window.messages[1].icon, base::Icon::Critical);
   EXPECT_THAT(folder.read("tv.ini"), ::testing::HasSubstr("1=" + kFrenchInTvIni));
   EXPECT_EQ(window.captions["mnufile"], "FR File 0");
   EXPECT_EQ(window.fieldText(Field::Cg, 0), "30");

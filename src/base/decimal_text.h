@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-namespace tavelor::calc {
+namespace tavelor::base {
 
 // Reads as much of a field's text as looks like a number; never fails (0 without digits).
 // "." and "," are always decimal marks, and so is decimalMark (the locale's separator).
@@ -13,4 +13,4 @@ double toNumber(std::string_view text, std::string_view decimalMark);
 // form), one literal blank before the last three integer digits, the locale's decimal mark.
 std::string formatResult(double value, std::string_view decimalMark);
 
-}  // namespace tavelor::calc
+}  // namespace tavelor::base

@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-namespace tavelor::i18n {
+namespace tavelor::base {
 
 // Windows-1252 <-> UTF-8, with a table of our own so every machine agrees on the five bytes the
 // code page leaves undefined (0x81, 0x8D, 0x8F, 0x90, 0x9D): they map to the C1 control characters
@@ -21,4 +21,4 @@ bool fitsCp1252(std::string_view utf8);
 // True for the 251 bytes the code page defines.
 bool isDefinedCp1252Byte(unsigned char byte);
 
-}  // namespace tavelor::i18n
+}  // namespace tavelor::base

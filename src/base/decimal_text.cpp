@@ -1,4 +1,4 @@
-#include "calc/decimal_text.h"
+#include "base/decimal_text.h"
 
 #include <charconv>
 #include <cmath>
@@ -6,7 +6,7 @@
 #include <string>
 #include <system_error>
 
-namespace tavelor::calc {
+namespace tavelor::base {
 
 namespace {
 
@@ -152,4 +152,4 @@ std::string formatResult(double value, std::string_view decimalMark) {
   return result;
 }
 
-}  // namespace tavelor::calc
+}  // namespace tavelor::base

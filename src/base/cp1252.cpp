@@ -1,9 +1,9 @@
-#include "i18n/cp1252.h"
+#include "base/cp1252.h"
 
 #include <array>
 #include <cstdint>
 
-namespace tavelor::i18n {
+namespace tavelor::base {
 namespace {
 
 // 0x80..0x9F are the only bytes that differ from Latin-1.
@@ -110,4 +110,4 @@ bool isDefinedCp1252Byte(unsigned char byte) {
   return byte != 0x81 && byte != 0x8D && byte != 0x8F && byte != 0x90 && byte != 0x9D;
 }
 
-}  // namespace tavelor::i18n
+}  // namespace tavelor::base

@@ -1,4 +1,4 @@
-#include "i18n/file_read.h"
+#include "base/file_read.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -7,7 +7,7 @@
 #include <cerrno>
 #include <system_error>
 
-namespace tavelor::i18n {
+namespace tavelor::base {
 namespace {
 
 FileRead fault(int errorNumber) {
@@ -58,4 +58,4 @@ FileRead readWholeFile(const std::string& path, std::size_t maxBytes) {
   return result;
 }
 
-}  // namespace tavelor::i18n
+}  // namespace tavelor::base

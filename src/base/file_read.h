@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <string>
 
-namespace tavelor::i18n {
+namespace tavelor::base {
 
 enum class ReadStatus { Ok, Missing, Fault };
 
@@ -22,4 +22,4 @@ inline constexpr std::size_t kMaxSettingsFileBytes = 16 * 1024 * 1024;
 // (EINVAL; never blocks on a pipe), a file over maxBytes (EFBIG), permission or read errors.
 FileRead readWholeFile(const std::string& path, std::size_t maxBytes = kMaxSettingsFileBytes);
 
-}  // namespace tavelor::i18n
+}  // namespace tavelor::base

@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-namespace tavelor::i18n {
+namespace tavelor::base {
 
 // Replaces the file at path with bytes so that the old file survives any failure: the bytes go
 // to a temporary file in the same folder, every write and the flush to disk are checked, and only
@@ -14,4 +14,4 @@ namespace tavelor::i18n {
 bool replaceFileAtomically(const std::string& path, std::string_view bytes, std::string* errorText,
                            int* errorNumber);
 
-}  // namespace tavelor::i18n
+}  // namespace tavelor::base

@@ -1,8 +1,8 @@
-#include "i18n/ini_text.h"
+#include "base/ini_text.h"
 
 #include <vector>
 
-namespace tavelor::i18n {
+namespace tavelor::base {
 namespace {
 
 std::string_view trim(std::string_view text) {
@@ -156,4 +156,4 @@ std::optional<std::string> setIniValue(std::string_view content, std::string_vie
   return result;
 }
 
-}  // namespace tavelor::i18n
+}  // namespace tavelor::base

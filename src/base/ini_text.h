@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-namespace tavelor::i18n {
+namespace tavelor::base {
 
 // The INI layout as pure functions on the 8-bit bytes of a file, so the rules can be tested and
 // fuzzed without touching a disk. Names and values here are bytes in the file's code page.
@@ -34,4 +34,4 @@ std::string readIniValue(std::string_view content, std::string_view section, std
 std::optional<std::string> setIniValue(std::string_view content, std::string_view section,
                                        std::string_view key, std::string_view value);
 
-}  // namespace tavelor::i18n
+}  // namespace tavelor::base

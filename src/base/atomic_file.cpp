@@ -1,4 +1,4 @@
-#include "i18n/atomic_file.h"
+#include "base/atomic_file.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -9,7 +9,7 @@
 #include <system_error>
 #include <vector>
 
-namespace tavelor::i18n {
+namespace tavelor::base {
 namespace {
 
 bool writeAll(int fd, std::string_view bytes) {
@@ -85,4 +85,4 @@ bool replaceFileAtomically(const std::string& path, std::string_view bytes, std:
   return true;
 }
 
-}  // namespace tavelor::i18n
+}  // namespace tavelor::base

@@ -2,7 +2,7 @@
 
 #include <string>
 
-namespace tavelor::i18n {
+namespace tavelor::base {
 
 // The application's short title, shown by every message box given no title of its own.
 inline constexpr const char* kAppTitle = "tv";
@@ -24,4 +24,4 @@ class MessageBoxes {
                              Buttons buttons) = 0;
 };
 
-}  // namespace tavelor::i18n
+}  // namespace tavelor::base

@@ -1,0 +1,95 @@
+#include "files/wing_file.h"
+
+#include <cerrno>
+#include <system_error>
+#include <utility>
+
+#include "base/atomic_file.h"
+#include "base/cp1252.h"
+#include "base/file_read.h"
+
+namespace tavelor::files {
+
+namespace {
+
+// A line ends at CR LF, at LF alone (a file edited on Linux) or at CR alone.
+class LineReader {
+ public:
+  explicit LineReader(std::string_view bytes) : rest_(bytes) {}
+  bool atEnd() const { return rest_.empty(); }
+  std::optional<std::string_view> readLine() {
+    if (rest_.empty()) return std::nullopt;
+    const auto end = rest_.find_first_of("\r\n");
+    if (end == std::string_view::npos) return std::exchange(rest_, {});
+    const auto line = rest_.substr(0, end);
+    const bool crLf = rest_[end] == '\r' && end + 1 < rest_.size() && rest_[end + 1] == '\n';
+    rest_.remove_prefix(end + (crLf ? 2 : 1));
+    return line;
+  }
+
+ private:
+  std::string_view rest_;
+};
+
+}  // namespace
+
+std::string wingFileBytes(const WingTexts& texts) {
+  std::string bytes;
+  auto addLine = [&bytes](std::string_view line) {
+    bytes.append(line);
+    bytes.append("\r\n");
+  };
+  addLine(kFileHeader);
+  for (std::string text : texts) {
+    for (char& c : text) {
+      if (c == '\r' || c == '\n') c = ' ';
+    }
+    addLine(base::encodeCp1252(text));
+  }
+  return bytes;
+}
+
+WingFileLines readWingFileLines(std::string_view bytes) {
+  WingFileLines out;
+  LineReader lines(bytes);
+  while (!lines.atEnd()) {
+    const auto header = *lines.readLine();
+    for (std::size_t slot = 0; slot < kFieldCount; ++slot) {
+      const auto line = lines.readLine();
+      if (!line) {
+        out.error = FileError{kReadPastEndError, kReadPastEndText};
+        return out;
+      }
+      const bool isMass = slot + 1 == kFieldCount;
+      if (!isMass || header.substr(0, kMassMark.size()) == kMassMark) {
+        out.lines.push_back({slot, base::decodeCp1252(*line)});
+      }
+    }
+  }
+  return out;
+}
+
+std::optional<FileError> readWingFileBytes(const std::string& path, std::string& bytes) {
+  auto read = base::readWholeFile(path, kMaxWingFileBytes);
+  switch (read.status) {
+    case base::ReadStatus::Ok:
+      bytes = std::move(read.bytes);
+      return std::nullopt;
+    case base::ReadStatus::Missing:
+      return FileError{ENOENT, std::generic_category().message(ENOENT)};
+    case base::ReadStatus::Fault:
+      break;
+  }
+  if (read.errorNumber == EFBIG) return FileError{EFBIG, kTooLargeText};
+  return FileError{read.errorNumber, read.errorText};
+}
+
+std::optional<FileError> writeFileBytes(const std::string& path, std::string_view bytes) {
+  FileError error;
+  if (base::replaceFileAtomically(path, bytes, &error.description, &error.number)) {
+    return std::nullopt;
+  }
+  return error;
+}
+
+}  // namespace tavelor::files

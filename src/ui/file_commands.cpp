@@ -1,0 +1,75 @@
+// The wing data file commands of the main form: Save as and Open.
+#include "ui/main_form.h"
+#include "ui/wing_inputs.h"
+
+namespace tavelor::ui {
+
+FileDialogRequest MainForm::wingFileRequest(const char* titleKey) {
+  FileDialogRequest request;
+  auto& language = language_;
+  request.title = language.text("Message", titleKey);
+  request.filterText = language.text("Message", "5") + " (*.txt)";
+  request.initialFolder = language.programFolder();
+  request.defaultExtension = "txt";
+  return request;
+}
+
+void MainForm::reportFileError(const files::FileError& error) {
+  const std::string title = language_.text("Label", "0");
+  window_.showMessage(language_.text("Message", "8") + " # " + std::to_string(error.number) + " " +
+                          language_.text("Message", "9") + " " + title + "\r" + error.description,
+                      title, base::Icon::Information, base::Buttons::Ok);
+}
+
+void MainForm::showFileName(const std::string& path) {
+  const auto separator = path.rfind(base::kSeparator[0]);
+  const std::string name = separator == std::string::npos ? path : path.substr(separator + 1);
+  window_.setWindowTitle(language_.text("Label", "0") + " - " + language_.text("Message", "5") +
+                         " : " + name);
+}
+
+void MainForm::saveWingAs() {
+  if (!results_) {
+    window_.showMessage(language_.text("Message", "3"), language_.text("Message", "4"),
+                        base::Icon::Warning, base::Buttons::Ok);
+    return;
+  }
+  auto request = wingFileRequest("4");
+  request.confirmOverwrite = true;
+  const auto path = window_.askSaveFileName(request);
+  if (!path) return;
+  if (const auto error = files::writeFileBytes(*path, files::wingFileBytes(fieldTexts()))) {
+    reportFileError(*error);
+    return;
+  }
+  window_.showMessage(language_.text("Message", "6") + *path, base::kAppTitle, base::Icon::None,
+                      base::Buttons::Ok);
+  showFileName(*path);
+}
+
+void MainForm::openWingFile() {
+  auto request = wingFileRequest("7");
+  request.mustExist = true;
+  const auto path = window_.askOpenFileName(request);
+  if (!path) return;
+
+  clearInputs();
+  std::string bytes;
+  if (const auto error = files::readWingFileBytes(*path, bytes)) {
+    reportFileError(*error);
+    return;
+  }
+  // Every line goes in as if typed, so a tip chord's change copies into the next root chord.
+  const files::WingFileLines file = files::readWingFileLines(bytes);
+  for (const files::FieldLine& line : file.lines) {
+    window_.setFieldText(kFieldOrder[line.slot].field, kFieldOrder[line.slot].index, line.text);
+  }
+  if (file.error) {
+    reportFileError(*file.error);
+    return;
+  }
+  calculate();
+  showFileName(*path);
+}
+
+}  // namespace tavelor::ui

@@ -1,0 +1,67 @@
+// The print command of the main form: the sheet at its scale on the system's printer.
+#include <memory>
+
+#include "plot/print_sheet.h"
+#include "ui/main_form.h"
+
+namespace tavelor::ui {
+
+void MainForm::printSheet() {
+  const std::string title = language_.text("Label", "0");
+  const auto fault = [&] {
+    window_.showMessage(language_.text("Message", "16"), title, base::Icon::Critical,
+                        base::Buttons::Ok);
+  };
+  if (!results_) {
+    window_.showMessage(language_.text("Message", "10"), title, base::Icon::Critical,
+                        base::Buttons::Ok);
+    return;
+  }
+
+  // One page for the whole command: the printer the user confirms is the one that prints.
+  std::unique_ptr<plot::PageSurface> page;
+  std::string device;
+  try {
+    page = window_.openPage(sheetName_);
+    if (!page) throw plot::PageError("no page");
+    device = page->deviceName();
+  } catch (const plot::PageError&) {
+    fault();
+    return;
+  }
+  const std::string question = language_.text("Message", "11") + " " + device + " ?";
+  if (window_.showMessage(question, title, base::Icon::Question, base::Buttons::OkCancel) ==
+      base::Answer::Cancel) {
+    return;
+  }
+  sheetName_ = window_.promptText("\r\n\r\n" + language_.text("Message", "12"),
+                                  language_.text("Message", "13"), language_.text("Message", "14"));
+  if (sheetName_.empty()) return;
+
+  window_.setBusyPointer(true);
+  try {
+    plot::printSheet({*results_, geometry_, sheetName_, window_.shortDate(), window_.decimalMark()},
+                     language_, *page);
+    window_.setBusyPointer(false);
+    page->endDocument();
+  } catch (const plot::PageError&) {
+    window_.setBusyPointer(false);
+    try {
+      page->abortDocument();
+    } catch (...) {  // the fault is reported below; a second one changes nothing for the user
+    }
+    fault();
+    return;
+  }
+  std::string note;
+  try {
+    note = page->deliveryNote();
+  } catch (const plot::PageError&) {
+    note.clear();  // the sheet is already on its way; only the extra line is lost
+  }
+  std::string message = language_.text("Message", "15");
+  if (!note.empty()) message += "\r\n" + note;
+  window_.showMessage(message, title, base::Icon::None, base::Buttons::Ok);
+}
+
+}  // namespace tavelor::ui

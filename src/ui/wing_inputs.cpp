@@ -1,0 +1,69 @@
+#include "ui/wing_inputs.h"
+
+#include "base/decimal_text.h"
+
+namespace tavelor::ui {
+
+namespace {
+
+constexpr char32_t kBackspace = 8;
+
+std::size_t slotOf(Field field, int panel) {
+  if (field == Field::Centring) return files::kFieldCount - 2;
+  if (field == Field::Mass) return files::kFieldCount - 1;
+  return static_cast<std::size_t>(panel * 4 + static_cast<int>(field));
+}
+
+}  // namespace
+
+bool keyPasses(Field field, char32_t character) {
+  const bool numberKey = (character >= U'0' && character <= U'9') || character == U'.' ||
+                         character == U',' || character == kBackspace;
+  return numberKey || (field == Field::Sweep && character == U'-');
+}
+
+InputReading readInputs(const files::WingTexts& texts, std::string_view decimalMark) {
+  const auto read = [&](Field field, int panel) {
+    return base::toNumber(texts[slotOf(field, panel)], decimalMark);
+  };
+  InputReading reading;
+  int lengthCount = -1;  // panels with a length, minus one
+  int tipCount = -1;     // panels with a tip chord, minus one
+  for (int i = 0; i < kPanels; ++i) {
+    const wing::Panel panel{read(Field::RootChord, i), read(Field::TipChord, i),
+                            read(Field::PanelLength, i), read(Field::Sweep, i)};
+    if (panel.length != 0) ++lengthCount;
+    if (panel.tipChord != 0) ++tipCount;
+    // Panel 1 without a length, a length without a tip chord or the other way round, or a
+    // panel in use after an empty one.
+    if (lengthCount == -1 || lengthCount != tipCount || (panel.length != 0 && lengthCount != i)) {
+      reading.fault = InputFault::Panels;
+      return reading;
+    }
+    if (panel.length != 0) reading.inputs.panels.push_back(panel);
+  }
+
+  const std::string& centringText = texts[slotOf(Field::Centring, 0)];
+  const double centring = base::toNumber(centringText, decimalMark);
+  if (!(centring >= 0 && centring < 100) || centringText.empty() || centringText == "0") {
+    reading.fault = InputFault::Centring;
+    return reading;
+  }
+  if (reading.inputs.panels[0].rootChord == 0) {
+    reading.fault = InputFault::Panels;
+    return reading;
+  }
+  reading.inputs.centringPercent = centring;
+  reading.inputs.mass = read(Field::Mass, 0);
+  return reading;
+}
+
+void typeInto(files::WingTexts& texts, std::size_t slot, const std::string& text) {
+  texts.at(slot) = text;
+  const FieldRef ref = kFieldOrder[slot];
+  if (ref.field == Field::TipChord && ref.index + 1 < kPanels) {
+    texts[slotOf(Field::RootChord, ref.index + 1)] = text;
+  }
+}
+
+}  // namespace tavelor::ui

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "files/wing_file.h"
+#include "ui/form_fields.h"
+#include "wing/wing.h"
+
+namespace tavelor::ui {
+
+inline constexpr int kPanels = wing::kMaxPanels;
+
+struct FieldRef {
+  Field field;
+  int index;
+};
+
+// The fields in the wing file's order: each panel's root chord, tip chord, length and sweep,
+// root panel first, then the centring and the mass.
+inline constexpr std::array<FieldRef, files::kFieldCount> kFieldOrder = [] {
+  std::array<FieldRef, files::kFieldCount> order{};
+  std::size_t next = 0;
+  for (int panel = 0; panel < kPanels; ++panel) {
+    for (auto field : {Field::RootChord, Field::TipChord, Field::PanelLength, Field::Sweep}) {
+      order[next++] = {field, panel};
+    }
+  }
+  order[next++] = {Field::Centring, 0};
+  order[next++] = {Field::Mass, 0};
+  return order;
+}();
+
+// Whether a character typed into a field of this kind reaches it (Backspace always does).
+bool keyPasses(Field field, char32_t character);
+
+enum class InputFault { None, Panels, Centring };
+
+struct InputReading {
+  wing::WingInputs inputs;
+  InputFault fault = InputFault::None;
+};
+
+// Reads the texts as the window holds them: the panels in use (a length and a tip chord, no gap
+// before them), the centring (above 0 and below 100, and not the bare "0") and the mass.
+InputReading readInputs(const files::WingTexts& texts, std::string_view decimalMark);
+
+// Puts one line of a wing file into texts as if typed: a tip chord is copied into the next
+// panel's root chord, as the window does.
+void typeInto(files::WingTexts& texts, std::size_t slot, const std::string& text);
+
+}  // namespace tavelor::ui
