@@ -39,13 +39,20 @@ void MainForm::printSheet() {
   if (sheetName_.empty()) return;
 
   window_.setBusyPointer(true);
+  bool printed = true;
   try {
     plot::printSheet({*results_, geometry_, sheetName_, window_.shortDate(), window_.decimalMark()},
                      language_, *page);
-    window_.setBusyPointer(false);
-    page->endDocument();
   } catch (const plot::PageError&) {
-    window_.setBusyPointer(false);
+    printed = false;
+  }
+  window_.setBusyPointer(false);
+  try {
+    if (printed) page->endDocument();
+  } catch (const plot::PageError&) {
+    printed = false;
+  }
+  if (!printed) {
     try {
       page->abortDocument();
     } catch (...) {  // the fault is reported below; a second one changes nothing for the user

@@ -1,91 +1,119 @@
 #pragma once
 
-#include <deque>
 #include <map>
+#include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
 
-#include "calc/input_window.h"
-#include "calc/inputs.h"
+#include "plot/drawing_surface.h"
+#include "support/language_folder.h"
+#include "ui/main_form.h"
 
 namespace tavelor::testing {
 
-struct ShownMessage {
-  std::string text;
-  std::string title;
-  base::Icon icon;
-  base::Buttons buttons;
-};
-
-// A window that keeps field texts and captions in memory and records what the logic did.
-// Like a real window, changing a C_min text runs the tip-to-root copy.
-class FakeInputWindow : public virtual calc::InputWindow {
+// The main window in memory: field texts, labels and captions, dialog answers from queues, and
+// a record of what the form did. Like a real window, a changed tip chord runs the copy.
+class FakeWindow : public ui::Window, public plot::DrawingSurface {
  public:
-  std::string fieldText(calc::Field field, int index) const override {
-    auto it = fields.find(key(field, index));
+  base::Answer showMessage(const std::string& text, const std::string& title, base::Icon icon,
+                           base::Buttons buttons) override {
+    return boxes.showMessage(text, title, icon, buttons);
+  }
+  const std::vector<ShownMessage>& messages() const { return boxes.messages; }
+  std::string fieldText(ui::Field field, int index) const override {
+    const auto it = fields.find(key(field, index));
     return it == fields.end() ? std::string() : it->second;
   }
-  void setFieldText(calc::Field field, int index, const std::string& text) override {
+  void setFieldText(ui::Field field, int index, const std::string& text) override {
     auto& slot = fields[key(field, index)];
     const bool changed = slot != text;
     slot = text;
-    if (changed && field == calc::Field::C_min) calc::C_min_Change(*this);
+    if (changed && field == ui::Field::TipChord && form) form->copyTipChords();
   }
-  void selectAll(calc::Field field, int index) override { selections.push_back(key(field, index)); }
-  void setFocus(calc::Field field, int index) override { focusCalls.push_back(key(field, index)); }
-  void setResultCaption(calc::ResultLabel label, const std::string& text) override {
+  void selectAll(ui::Field, int) override {}
+  void setFocus(ui::Field field, int index) override { focus = key(field, index); }
+  void setResultText(ui::ResultLabel label, const std::string& text) override {
     results[label] = text;
   }
-  std::string resultCaption(calc::ResultLabel label) const override {
-    auto it = results.find(label);
-    return it == results.end() ? std::string() : it->second;
-  }
-  void setWindowCaption(const std::string& text) override { windowCaption = text; }
-  void clearPlan() override { ++planClears; }
+  void setWindowTitle(const std::string& text) override { title = text; }
   std::string decimalMark() const override { return mark; }
 
-  base::Answer showMessage(const std::string& text, const std::string& title, base::Icon icon,
-                           base::Buttons buttons) override {
-    messages.push_back({text, title, icon, buttons});
-    if (answers.empty()) return base::Answer::Ok;
-    auto answer = answers.front();
-    answers.pop_front();
-    return answer;
+  void setCaption(const std::string& control, const std::string& text) override {
+    captions[control] = text;
+  }
+  void setToolTip(const std::string&, const std::string&) override {}
+
+  std::string promptText(const std::string&, const std::string&, const std::string&) override {
+    return prompt;
+  }
+  std::optional<std::string> askSaveFileName(const ui::FileDialogRequest&) override {
+    return std::exchange(chosenFile, std::nullopt);
+  }
+  std::optional<std::string> askOpenFileName(const ui::FileDialogRequest&) override {
+    return std::exchange(chosenFile, std::nullopt);
+  }
+  void showLanguageChooser(i18n::Language&) override { ++chooserOpenings; }
+  void showAbout(const ui::AboutTexts&) override {}
+  void showHelp(const ui::HelpTexts&) override {}
+
+  void setBusyPointer(bool busy) override { busyDepth += busy ? 1 : -1; }
+  std::unique_ptr<plot::PageSurface> openPage(const std::string&) override {
+    return std::move(page);
+  }
+  std::string shortDate() const override { return "06/12/2026"; }
+
+  plot::DrawingSurface& planSurface() override { return *this; }
+  void endProgram() override { ended = true; }
+
+  // The plan strip: counts what is drawn.
+  void clear() override { planLines = 0; }
+  void setLineStyle(plot::LineStyle) override {}
+  void drawLine(float, float, float, float, std::optional<plot::Rgb>) override { ++planLines; }
+
+  // Types a wing's panels (root, tip, length, sweep each), its centring and its mass.
+  void typeWing(const std::vector<std::vector<std::string>>& panels, const std::string& centring,
+                const std::string& mass) {
+    for (std::size_t i = 0; i < panels.size(); ++i) {
+      const int index = static_cast<int>(i);
+      setFieldText(ui::Field::RootChord, index, panels[i][0]);
+      setFieldText(ui::Field::TipChord, index, panels[i][1]);
+      setFieldText(ui::Field::PanelLength, index, panels[i][2]);
+      setFieldText(ui::Field::Sweep, index, panels[i][3]);
+    }
+    setFieldText(ui::Field::Centring, 0, centring);
+    setFieldText(ui::Field::Mass, 0, mass);
   }
 
-  // Convenience for tests: set a whole panel row's texts.
-  void setPanel(int index, const std::string& root, const std::string& tip,
-                const std::string& length, const std::string& sweep) {
-    setFieldText(calc::Field::C_max, index, root);
-    setFieldText(calc::Field::C_min, index, tip);
-    setFieldText(calc::Field::L_trap, index, length);
-    setFieldText(calc::Field::deport, index, sweep);
+  static std::pair<int, int> key(ui::Field field, int index) {
+    const bool single = field == ui::Field::Centring || field == ui::Field::Mass;
+    return {static_cast<int>(field), single ? 0 : index};
   }
 
-  // The worked two-panel wing: chords 250 to 200 over 400 mm, then 200 to 100 over 300 mm with
-  // the leading edge 50 mm back; centring 30 %, mass 1500 g.
-  void typeExampleWing() {
-    setPanel(0, "250", "200", "400", "0");
-    setPanel(1, "200", "100", "300", "50");
-    setFieldText(calc::Field::Cg, 0, "30");
-    setFieldText(calc::Field::masse, 0, "1500");
-  }
+  ui::MainForm* form = nullptr;
+  RecordingMessages boxes;
+  std::map<std::pair<int, int>, std::string> fields;
+  std::map<ui::ResultLabel, std::string> results;
+  std::map<std::string, std::string> captions;
+  std::pair<int, int> focus{-1, -1};
+  std::string title, mark = ".", prompt;
+  std::optional<std::string> chosenFile;
+  std::unique_ptr<plot::PageSurface> page;
+  int chooserOpenings = 0, busyDepth = 0, planLines = 0;
+  bool ended = false;
+};
 
-  static std::pair<calc::Field, int> key(calc::Field field, int index) {
-    if (field == calc::Field::Cg || field == calc::Field::masse) index = 0;
-    return {field, index};
+// A language folder with a stored language, and a main form started on a fake window.
+struct FormFixture {
+  explicit FormFixture(const IniSections& texts) : language(texts, "English") {
+    language.folder.write("tv.ini", "[Langue]\r\n1=English\r\n");
+    window.form = &form;
+    form.startUp();
   }
-
-  std::map<std::pair<calc::Field, int>, std::string> fields;
-  std::map<calc::ResultLabel, std::string> results;
-  std::vector<std::pair<calc::Field, int>> selections;
-  std::vector<std::pair<calc::Field, int>> focusCalls;
-  std::string windowCaption;
-  int planClears = 0;
-  std::string mark = ".";
-  std::vector<ShownMessage> messages;
-  std::deque<base::Answer> answers;  // answers given to message boxes, Ok when empty
+  LanguageFolder language;
+  FakeWindow window;
+  ui::MainForm form{window, language.folder.path()};
 };
 
 }  // namespace tavelor::testing

@@ -1,60 +1,37 @@
 #pragma once
 
-#include <stdlib.h>  // mkdtemp
-
-#include <algorithm>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <map>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "base/cp1252.h"
+#include "base/message_box.h"
 #include "i18n/language.h"
-#include "support/fake_window.h"
+#include "support/temp_folder.h"
 
 namespace tavelor::testing {
 
-inline std::string readFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+struct ShownMessage {
+  std::string text;
+  std::string title;
+  base::Icon icon;
+  base::Buttons buttons;
+};
 
-// A fresh folder under the system's temporary folder, removed with everything in it.
-class TempFolder {
+// Message boxes that write down what they were asked to show and answer from a queue (OK when
+// it is empty).
+class RecordingMessages : public base::MessageBoxes {
  public:
-  TempFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "tavelor-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("cannot create " + pattern);
-    path_ = pattern;
+  base::Answer showMessage(const std::string& text, const std::string& title, base::Icon icon,
+                           base::Buttons buttons) override {
+    messages.push_back({text, title, icon, buttons});
+    if (answers.empty()) return base::Answer::Ok;
+    const base::Answer answer = answers.front();
+    answers.erase(answers.begin());
+    return answer;
   }
-  ~TempFolder() {
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
-  }
-  TempFolder(const TempFolder&) = delete;
-  TempFolder& operator=(const TempFolder&) = delete;
-
-  const std::string& path() const { return path_; }
-  std::string file(const std::string& name) const { return path_ + "/" + name; }
-  void write(const std::string& name, const std::string& bytes) const {
-    std::ofstream(file(name), std::ios::binary | std::ios::trunc) << bytes;
-  }
-  std::string read(const std::string& name) const { return readFile(file(name)); }
-  // The folder's entry names, sorted.
-  std::vector<std::string> names() const {
-    std::vector<std::string> result;
-    for (const auto& entry : std::filesystem::directory_iterator(path_)) {
-      result.push_back(entry.path().filename().string());
-    }
-    std::sort(result.begin(), result.end());
-    return result;
-  }
-
- private:
-  std::string path_;
+  std::vector<ShownMessage> messages;
+  std::vector<base::Answer> answers;
 };
 
 // Section -> key -> UTF-8 text.
@@ -70,19 +47,19 @@ inline std::string languageFileBytes(const IniSections& sections) {
   return base::encodeCp1252(text);
 }
 
-// A program folder holding one language file, and a language module reading it with that
-// language set. INI faults land in `faults`.
+// A program folder holding one language file, and a language reading it with that language
+// set. INI faults land in `faults`.
 class LanguageFolder {
  public:
   explicit LanguageFolder(const IniSections& sections = {}, const std::string& name = "test") {
     folder.write(name + ".lng", languageFileBytes(sections));
-    module.setLanguage(name);
+    language.setLanguage(name);
   }
-  i18n::Language& operator*() { return module; }
+  i18n::Language& operator*() { return language; }
 
   TempFolder folder;
-  FakeInputWindow faults;
-  i18n::Language module{folder.path(), faults};
+  RecordingMessages faults;
+  i18n::Language language{folder.path(), faults};
 };
 
 }  // namespace tavelor::testing

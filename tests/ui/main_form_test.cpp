@@ -1,112 +1,252 @@
+// The main form's commands through one fake window: the figures as labels, the input checks,
+// the wing data file and the print command.
 #include "ui/main_form.h"
 
-#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <optional>
+#include <array>
 #include <string>
+#include <vector>
 
-#include "fake_ui_window.h"
+#include "support/fake_window.h"
+#include "support/file_size_limit.h"
 
 namespace tavelor::ui {
 namespace {
 
-using calc::Field;
-using calc::ResultLabel;
+using testing::FakeWindow;
+using Panels = std::vector<std::vector<std::string>>;
 
-const std::string kFrench = "Fran\u00e7ais";
-const std::string kFrenchInTvIni = "Fran\347ais";  // tv.ini is Windows-1252 text
+const testing::IniSections kTexts{
+    {"Message",
+     {{"1", "Bad panels"}, {"2", "Bad centring"}, {"3", "Calculate first"}, {"4", "Save"},
+      {"5", "Wing data"}, {"6", "Saved as:"}, {"7", "Open"}, {"8", "Error"}, {"9", "in"},
+      {"10", "Nothing to print"}, {"11", "Print on"}, {"12", "Name?"}, {"13", "Name"},
+      {"14", "My wing"}, {"15", "Printed"}, {"16", "Printer fault"}}},
+    {"Label", {{"0", "Tavelor"}}}};
 
-// A program folder with two languages and no tv.ini yet.
-class MainFormTest : public ::testing::Test {
+const Panels kTwoPanels{{"250", "200", "400", "0"}, {"", "100", "300", "50"}};
+
+class Form : public ::testing::Test, public testing::FormFixture {
  protected:
-  MainFormTest() {
-    folder.write("English.lng", testing::languageText("EN"));
-    folder.write(kFrench + ".lng", testing::languageText("FR"));
+  Form() : FormFixture(kTexts) {}
+  std::vector<std::string> labels() {
+    std::vector<std::string> out;
+    for (auto label : {ResultLabel::Span, ResultLabel::Area, ResultLabel::AspectRatio,
+                       ResultLabel::MacStation, ResultLabel::MacLength, ResultLabel::Centring,
+                       ResultLabel::WingLoading}) {
+      out.push_back(window.results[label]);
+    }
+    return out;
   }
-  void typeRectangularWing() {
-    window.setPanel(0, "200", "200", "500", "0");
-    window.setFieldText(Field::masse, 0, "1000");
-    form.cmdCalcul_Click();
-  }
-
-  tavelor::testing::TempFolder folder;
-  testing::FakeUiWindow window;
-  MainForm form{window, folder.path()};
 };
 
-// Each time the chooser is closed without a choice the message insists and it opens again.
-TEST_F(MainFormTest, FirstRunAsksForALanguageUntilChosenThenOpensTranslatedAndCleared) {
-  window.chooserAnswers = {std::nullopt, std::nullopt, kFrench};
-  ASSERT_TRUE(form.startUp());
-
-  EXPECT_EQ(window.chooserFirstStarts, std::vector<bool>(3, true));
-  ASSERT_EQ(window.messages.size(), 2u);
-  EXPECT_EQ(window.messages[1].text, "Please select a language");
-  EXPECT_EQ(window.messages[1].icon, base::Icon::Critical);
-  EXPECT_THAT(folder.read("tv.ini"), ::testing::HasSubstr("1=" + kFrenchInTvIni));
-  EXPECT_EQ(window.captions["mnufile"], "FR File 0");
-  EXPECT_EQ(window.fieldText(Field::Cg, 0), "30");
-  EXPECT_TRUE(window.focusCalls.empty());  // the window is not shown yet
+TEST_F(Form, WorkedWingsGiveEveryFigure) {
+  struct Case {
+    Panels panels;
+    const char *centring, *mass, *mark;
+    std::vector<std::string> labels;
+  } cases[] = {
+      {{{"200", "200", "500", "0"}}, "30", "1000", ".",
+       {"1 000.00 mm  ", " 20.00 dm\u00b2  ", " 5.00", " 250.00 mm  ", " 200.00 mm  ",
+        " 60.00 mm  ", " 50.00 g/dm\u00b2"}},
+      {{{"250", "150", "600", "100"}}, "25", "", ",",
+       {"1 200,00 mm  ", " 24,00 dm\u00b2  ", " 6,00", " 275,00 mm  ", " 204,17 mm  ",
+        " 96,88 mm  ", " 0,00 g/dm\u00b2"}},
+      {kTwoPanels, "30", "1500", ".",
+       {"1 400.00 mm  ", " 27.00 dm\u00b2  ", " 7.26", " 306.17 mm  ", " 202.47 mm  ",
+        " 68.15 mm  ", " 55.56 g/dm\u00b2"}},
+  };
+  for (const Case& c : cases) {
+    form.clearInputs();
+    window.mark = c.mark;
+    window.typeWing(c.panels, c.centring, c.mass);
+    ASSERT_TRUE(form.calculate());
+    EXPECT_EQ(labels(), c.labels);
+    EXPECT_GT(window.planLines, 0);
+  }
+  EXPECT_TRUE(window.messages().empty());
 }
 
-TEST_F(MainFormTest, StoredLanguageWhoseFileIsGoneOpensWithEmptyCaptionsAndWorks) {
-  folder.write("tv.ini", "[Langue]\r\n1=Klingon\r\n");
-  ASSERT_TRUE(form.startUp());
-  EXPECT_TRUE(window.chooserFirstStarts.empty());
-  EXPECT_EQ(window.captions["mnufile"], "");
-  EXPECT_EQ(window.captions["Trap0"], " 1");
-  typeRectangularWing();
-  EXPECT_EQ(window.resultCaption(ResultLabel::Lbenv), "1 000.00 mm  ");
+// A refused calculation shows the first fault only, leaves every label as it was and no
+// result standing.
+TEST_F(Form, InputChecksShowTheFirstFaultOnly) {
+  const std::vector<std::string> p1{"200", "150", "300", "20"}, p2{"", "100", "200", "40"};
+  const std::string huge = "1" + std::string(200, '0'), beyond(400, '9');
+  struct Case {
+    Panels panels;
+    std::string centring;
+    const char* message;  // nullptr: results
+    std::string mass = "1000";
+  } cases[] = {
+      {{}, "30", "Bad panels"},
+      {{{"200", "", "300", "0"}}, "30", "Bad panels"},
+      {{p1, {"", "100", "", "0"}}, "30", "Bad panels"},
+      {{{"", "150", "300", "0"}}, "30", "Bad panels"},
+      {{{"", "150", "300", "0"}}, "120", "Bad centring"},  // the centring is checked first
+      {{p1}, "", "Bad centring"},
+      {{p1}, "0", "Bad centring"},
+      {{p1}, "100", "Bad centring"},
+      {{p1}, "99,9", nullptr},
+      {{p1, p2}, "0,0", nullptr},
+      {{p1, {"", "", "", "999"}}, "30", nullptr},  // an unused panel's sweep is ignored
+      {{p1, {"", "", "", ""}, {"", "100", "200", "40"}}, "120", "Bad panels"},  // a gap
+      {{{"100", "100", "100", "0"}, {"", "-300", "100", "0"}}, "30", "Bad panels"},
+      {{{"200", "200", beyond, "0"}}, "30", "Bad panels"},
+      {{{huge, huge, huge, "0"}}, "30", "Bad panels"},
+      {{p1}, "30", "Bad panels", beyond},
+  };
+  for (const Case& c : cases) {
+    form.clearInputs();
+    window.typeWing(c.panels, c.centring, c.mass);
+    window.results[ResultLabel::Span] = "old";
+    window.boxes.messages.clear();
+    SCOPED_TRACE(c.centring + " " + std::to_string(c.panels.size()));
+    EXPECT_EQ(form.calculate(), c.message == nullptr);
+    EXPECT_EQ(form.results().has_value(), c.message == nullptr);
+    if (!c.message) continue;
+    ASSERT_EQ(window.messages().size(), 1u);
+    EXPECT_EQ(window.messages()[0].text, c.message);
+    EXPECT_EQ(window.messages()[0].icon, base::Icon::Warning);
+    EXPECT_EQ(window.results[ResultLabel::Span], "old");
+  }
 }
 
-TEST(MainForm, WithoutAnyLanguageFileSaysSoNamingTheFolderAndEnds) {
-  tavelor::testing::TempFolder folder;
-  std::filesystem::create_directory(folder.file("Old.lng"));  // a folder is no language file
-  testing::FakeUiWindow window;
-  MainForm form(window, folder.path());
+const char* const kTwoPanelFile =
+    "Z2O-Please don't Delete ....\r\n250\r\n200\r\n400\r\n0\r\n200\r\n100\r\n300\r\n50\r\n100\r\n"
+    "\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n30\r\n1500\r\n";
+
+TEST_F(Form, SavedWingOpensBackByteForByte) {
+  window.typeWing(kTwoPanels, "30", "1500");
+  window.chosenFile = language.folder.file("delta.txt");
+  form.saveWingAs();
+  EXPECT_EQ(window.messages().at(0).text, "Calculate first");
+
+  ASSERT_TRUE(form.calculate());
+  window.chosenFile = language.folder.file("delta.txt");
+  form.saveWingAs();
+  EXPECT_EQ(language.folder.read("delta.txt"), kTwoPanelFile);
+  EXPECT_EQ(window.title, "Tavelor - Wing data : delta.txt");
+
+  form.clearInputs();
+  window.title.clear();
+  window.chosenFile = language.folder.file("delta.txt");
+  form.openWingFile();
+  EXPECT_EQ(window.fieldText(Field::RootChord, 1), "200");
+  EXPECT_EQ(window.results[ResultLabel::Span], "1 400.00 mm  ");
+  EXPECT_EQ(window.title, "Tavelor - Wing data : delta.txt");
+}
+
+// What a damaged or foreign file gives: the lines read before the fault stay, then the error.
+TEST_F(Form, OpenReportsWhatCannotBeRead) {
+  struct Case {
+    std::string bytes;
+    std::string message;  // empty: opens and computes
+    std::string mass;
+  } cases[] = {
+      {kTwoPanelFile, "", "1500"},
+      {"x\n250\n200\n400\n0\n" + std::string(16, '\n') + "30\n1500\n", "", ""},  // no mark
+      {std::string(kTwoPanelFile) + "\r\n", "Error # 62 in Tavelor\rInput past end of file", "1500"},
+      {"Z2O\r\n250\r\n200\r\n", "Error # 62 in Tavelor\rInput past end of file", ""},
+      {std::string(64 * 1024 + 1, ' '),
+       "Error # 27 in Tavelor\rThe file is too large to be a wing data file", ""},
+  };
+  for (const Case& c : cases) {
+    window.boxes.messages.clear();
+    language.folder.write("w.txt", c.bytes);
+    window.chosenFile = language.folder.file("w.txt");
+    form.openWingFile();
+    EXPECT_EQ(window.fieldText(Field::Mass, 0), c.mass);
+    if (c.message.empty()) {
+      EXPECT_TRUE(window.messages().empty());
+      EXPECT_EQ(window.fieldText(Field::RootChord, 0), "250");
+    } else {
+      ASSERT_EQ(window.messages().size(), 1u);
+      EXPECT_EQ(window.messages()[0].text, c.message);
+    }
+  }
+}
+
+// A failed save leaves the old file whole and says why.
+TEST_F(Form, FailedSaveKeepsTheOldFile) {
+  window.typeWing(kTwoPanels, "30", "1500");
+  ASSERT_TRUE(form.calculate());
+  language.folder.write("old.txt", "old bytes");
+  {
+    testing::FileSizeLimit limit(4);
+    window.chosenFile = language.folder.file("old.txt");
+    form.saveWingAs();
+  }
+  EXPECT_EQ(language.folder.read("old.txt"), "old bytes");
+  ASSERT_EQ(window.messages().size(), 1u);
+  EXPECT_EQ(window.messages()[0].text.rfind("Error # 27 in Tavelor\r", 0), 0u);
+}
+
+// A page that fails at one chosen operation.
+class FailingPage : public plot::PageSurface {
+ public:
+  FailingPage(int failAt, int* aborts, int* steps) : failAt_(failAt), aborts_(aborts), steps_(steps) {}
+  void setLandscape() override { step(); }
+  void setCurrentX(double) override { step(); }
+  void setCurrentY(double) override { step(); }
+  void setFontName(const std::string&) override { step(); }
+  void setFontSize(int) override { step(); }
+  void setBold(bool) override { step(); }
+  void setUnderline(bool) override { step(); }
+  void setInkColour(plot::Rgb) override { step(); }
+  void setLineStyle(plot::LineStyle) override { step(); }
+  void printText(const std::string&, bool) override { step(); }
+  void printNumber(double, bool) override { step(); }
+  void drawLine(float, float, float, float, std::optional<plot::Rgb>) override { step(); }
+  void endDocument() override { step(); }
+  std::string deviceName() override { return "Queue"; }
+  void abortDocument() override { ++*aborts_; }
+  std::string deliveryNote() const override { return "/tmp/My wing.pdf"; }
+
+ private:
+  void step() {
+    if ((*steps_)++ == failAt_) throw plot::PageError("fault");
+  }
+  int failAt_;
+  int* aborts_;
+  int* steps_;
+};
+
+TEST_F(Form, PrintFaultAtAnyStepShowsOneMessageAndDropsTheSheet) {
+  form.printSheet();
+  EXPECT_EQ(window.messages().back().text, "Nothing to print");
+  window.typeWing(kTwoPanels, "30", "1500");
+  ASSERT_TRUE(form.calculate());
+  window.prompt = "Delta";
+
+  int aborts = 0;
+  int total = 0;
+  for (int failAt = 0;; ++failAt) {
+    window.boxes.messages.clear();
+    total = 0;
+    window.page = std::make_unique<FailingPage>(failAt, &aborts, &total);
+    form.printSheet();
+    ASSERT_EQ(window.messages().size(), 2u);  // the printer question, then the outcome
+    EXPECT_EQ(window.busyDepth, 0);
+    if (window.messages()[1].text != "Printer fault") {
+      EXPECT_EQ(window.messages()[1].text, "Printed\r\n/tmp/My wing.pdf");
+      EXPECT_EQ(aborts, failAt);
+      break;
+    }
+    EXPECT_EQ(window.messages()[1].icon, base::Icon::Critical);
+    EXPECT_EQ(aborts, failAt + 1);
+  }
+  EXPECT_GT(total, 100);
+  EXPECT_EQ(form.sheetName(), "Delta");
+}
+
+TEST(FormStart, WithoutAnyLanguageFileTheProgramEnds) {
+  testing::TempFolder empty;
+  FakeWindow window;
+  MainForm form(window, empty.path());
   EXPECT_FALSE(form.startUp());
-  ASSERT_EQ(window.messages.size(), 1u);
-  EXPECT_EQ(window.messages[0].text, noLanguageFileText(folder.path()));
-  EXPECT_THAT(window.messages[0].text, ::testing::HasSubstr(folder.path()));
-  EXPECT_EQ(window.ends, 1);
-}
-
-// Started in the stored language, without the chooser.
-TEST_F(MainFormTest, CommandsAreWiredToTheirParts) {
-  folder.write("tv.ini", "[Langue]\r\n1=English\r\n");
-  ASSERT_TRUE(form.startUp());
-  EXPECT_TRUE(window.chooserFirstStarts.empty());
-  EXPECT_EQ(window.captions["mnufile"], "EN File 0");
-  form.cmdprint_Click();  // nothing calculated yet
-  EXPECT_EQ(window.messages.at(0).text, "EN Message 10");
-  typeRectangularWing();
-  EXPECT_EQ(window.resultCaption(ResultLabel::LbafficheCA), " 50.00 g/dm\xc2\xb2");
-  EXPECT_EQ(window.plan.log.front(), "clear");
-
-  window.filePath = folder.file("wing.txt");
-  form.mnusave_Click();
-  form.cmdClear_Click();
-  form.mnuopen_Click();
-  EXPECT_EQ(window.fieldText(Field::L_trap, 0), "500");
-
-  form.mnufileprint_Click();
-  EXPECT_THAT(window.page->log, ::testing::Contains("end"));
-
-  window.chooserAnswers = {kFrench};
-  form.mnulang_Click();
-  EXPECT_EQ(window.chooserFirstStarts, std::vector<bool>{false});
-  EXPECT_EQ(window.captions["mnufile"], "FR File 0");
-  form.mnuhlp_Click();
-  form.nmuabout_Click();
-  EXPECT_EQ(window.helps.at(0).okCaption, "FR Button 4");
-  EXPECT_EQ(window.abouts.at(0).caption, "FR About 1");
-
-  const auto shown = window.messages.size();
-  form.mnufilequit_Click();  // at once, without asking
-  EXPECT_EQ(window.ends, 1);
-  EXPECT_EQ(window.messages.size(), shown);
+  EXPECT_TRUE(window.ended);
+  EXPECT_EQ(window.messages().at(0).text, noLanguageFileText(empty.path()));
 }
 
 }  // namespace

@@ -1,0 +1,96 @@
+// The wing against the definition of the mean aerodynamic chord, on random wings: its length is
+// the integral of c² over the integral of c, its station the area centroid, its leading edge the
+// chord-weighted mean of the leading-edge line. Closed forms per trapezoid, independent of the
+// merge the calculation does.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <random>
+
+#include "wing/geometry.h"
+#include "wing/wing.h"
+
+namespace tavelor::wing {
+namespace {
+
+TEST(Wing, MergedPanelsMatchTheIntegralsOfRandomWings) {
+  std::mt19937_64 random(20240611);
+  const auto uniform = [&](double low, double high) {
+    return std::uniform_real_distribution<double>(low, high)(random);
+  };
+  const auto near = [](double actual, double expected, double scale) {
+    return std::abs(actual - expected) <= 1e-9 * scale;
+  };
+  for (int n = 0; n < 400; ++n) {
+    WingInputs in;
+    const int panels = std::uniform_int_distribution<int>(1, kMaxPanels)(random);
+    // Along t = 0..1 of each panel: c = cr + dc t, y = y0 + l t, x_le = x0 + dx t.
+    double root = uniform(50, 400), s = 0, a = 0, c2 = 0, m = 0, lm = 0, x0 = 0;
+    for (int i = 0; i < panels; ++i) {
+      const double tip = uniform(0, 1) < 0.2 ? root : uniform(20, 400);  // some rectangular
+      const double l = uniform(10, 600), sweep = uniform(-200, 300);
+      in.panels.push_back({root, tip, l, sweep});
+      const double dc = tip - root, dx = sweep - x0;
+      a += l * (root + dc / 2);
+      c2 += l * (root * root + root * dc + dc * dc / 3);
+      m += l * (root * s + (root * l + dc * s) / 2 + dc * l / 3);
+      lm += l * (root * x0 + (root * dx + dc * x0) / 2 + dc * dx / 3);
+      s += l;
+      x0 = sweep, root = tip;
+    }
+    // A centring of 0 must not be divided by.
+    for (const double percent : {uniform(5, 95), 0.0}) {
+      in.centringPercent = percent;
+      in.mass = 1000;
+      const auto out = computeWing(in);
+      ASSERT_TRUE(out.results);
+      const WingResults& r = *out.results;
+      const double mac = c2 / a, lead = lm / a, scale = std::max(std::abs(lead), mac);
+      SCOPED_TRACE("wing " + std::to_string(n) + " centring " + std::to_string(percent));
+      EXPECT_TRUE(near(r.macLength, mac, mac));
+      EXPECT_TRUE(near(r.macStation, m / a, m / a));
+      EXPECT_TRUE(near(r.macLeadingEdge, lead, scale));
+      EXPECT_TRUE(near(r.centring, lead + mac * percent / 100, scale));
+      EXPECT_TRUE(near(r.areaDm2 * 10000, 2 * a, a));
+      EXPECT_EQ(r.halfSpan, s);
+      EXPECT_TRUE(near(r.aspectRatio, 2 * s * s / a, 2 * s * s / a));
+      EXPECT_TRUE(near(r.wingLoading, 1000 / r.areaDm2, r.wingLoading));
+
+      // The outline chains along the trailing edge; with each root chord equal to the tip
+      // chord before it, the leading edge follows the sweeps.
+      const WingGeometry g = wingGeometry(r);
+      for (int i = 0; i < panels; ++i) {
+        EXPECT_NEAR(g.panels[i].tipLeadingEdge.y, in.panels[i].sweep, 1e-9 * scale);
+        EXPECT_NEAR(g.panels[i].tipTrailingEdge.y - g.panels[i].tipLeadingEdge.y,
+                    in.panels[i].tipChord, 1e-9 * scale);
+      }
+      EXPECT_EQ(g.panels.back().tipLeadingEdge.x, s);
+    }
+  }
+}
+
+// Figures no wing can have are refused, and which input is at fault is told apart.
+TEST(Wing, RefusesWhatNoWingHas) {
+  const double huge = 1e200;
+  struct Case {
+    WingInputs in;
+    std::optional<WingFault> fault;
+  } cases[] = {
+      {{{{100, 100, 100, 0}, {100, -300, 100, 0}}, 30, 0}, WingFault::Geometry},  // no area
+      {{{{0, 100, 100, 0}}, 30, 0}, WingFault::Geometry},                         // no root chord
+      {{{{huge, huge, huge, 0}}, 30, 0}, WingFault::Geometry},                    // area overflows
+      {{{{200, 200, 500, 0}}, 30, 1e308 * 10}, WingFault::Mass},
+      {{{{1e-3, 1e-3, 1e-3, 0}}, 30, 1e300}, WingFault::Mass},  // loading overflows
+      {{{{200, 200, 500, 0}}, 30, 1000}, std::nullopt},
+  };
+  for (const Case& c : cases) {
+    const auto out = computeWing(c.in);
+    EXPECT_EQ(out.results.has_value(), !c.fault);
+    if (c.fault) {
+      EXPECT_EQ(out.fault, *c.fault);
+    }
+  }
+}
+
+}  // namespace
+}  // namespace tavelor::wing
