@@ -15,7 +15,7 @@
 
 namespace tavelor::qt {
 
-using calc::Field;
+using ui::Field;
 
 class MainWindowTest : public QObject {
   Q_OBJECT
@@ -50,10 +50,10 @@ class MainWindowTest : public QObject {
     QTest::addColumn<int>("kind");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("letters and blanks") << int(Field::C_min) << QString("1a2 b") << QString("12");
-    QTest::newRow("plus") << int(Field::L_trap) << QString("+5,5") << QString("5,5");
-    QTest::newRow("minus in a chord") << int(Field::C_min) << QString("-5") << QString("5");
-    QTest::newRow("minus in a sweep") << int(Field::deport) << QString("-5") << QString("-5");
+    QTest::newRow("letters and blanks") << int(Field::TipChord) << QString("1a2 b") << QString("12");
+    QTest::newRow("plus") << int(Field::PanelLength) << QString("+5,5") << QString("5,5");
+    QTest::newRow("minus in a chord") << int(Field::TipChord) << QString("-5") << QString("5");
+    QTest::newRow("minus in a sweep") << int(Field::Sweep) << QString("-5") << QString("-5");
   }
 
   void keyFilter() {
@@ -67,7 +67,7 @@ class MainWindowTest : public QObject {
   // field's own context-menu paste is the system's and works.
   void backspaceAndPaste() {
     QApplication::clipboard()->setText(QStringLiteral("999"));
-    QLineEdit* length = typeInto(Field::L_trap, 0, QStringLiteral("123"));
+    QLineEdit* length = typeInto(Field::PanelLength, 0, QStringLiteral("123"));
     QTest::keyClick(length, Qt::Key_Backspace);
     QTest::keyClick(length, Qt::Key_V, Qt::ControlModifier);
     QCOMPARE(length->text(), QStringLiteral("12"));
@@ -81,21 +81,21 @@ class MainWindowTest : public QObject {
   }
 
   void tipChordsChainToTheNextRootChord() {
-    QLineEdit* tip = typeInto(Field::C_min, 2, QStringLiteral("90"));
-    QCOMPARE(field(Field::C_max, 3)->text(), QStringLiteral("90"));
+    QLineEdit* tip = typeInto(Field::TipChord, 2, QStringLiteral("90"));
+    QCOMPARE(field(Field::RootChord, 3)->text(), QStringLiteral("90"));
     QTest::keyClick(tip, Qt::Key_Backspace);
-    QCOMPARE(field(Field::C_max, 3)->text(), QStringLiteral("9"));
-    QVERIFY(field(Field::C_max, 3)->isReadOnly());
+    QCOMPARE(field(Field::RootChord, 3)->text(), QStringLiteral("9"));
+    QVERIFY(field(Field::RootChord, 3)->isReadOnly());
   }
 
   void enterInAPanelFieldComputesAndDraws() {
-    typeInto(Field::C_max, 0, QStringLiteral("200"));
-    typeInto(Field::C_min, 0, QStringLiteral("200"));
-    typeInto(Field::deport, 0, QStringLiteral("0"));
-    typeInto(Field::masse, 0, QStringLiteral("1000"));
-    QTest::keyClick(typeInto(Field::L_trap, 0, QStringLiteral("500")), Qt::Key_Return);
+    typeInto(Field::RootChord, 0, QStringLiteral("200"));
+    typeInto(Field::TipChord, 0, QStringLiteral("200"));
+    typeInto(Field::Sweep, 0, QStringLiteral("0"));
+    typeInto(Field::Mass, 0, QStringLiteral("1000"));
+    QTest::keyClick(typeInto(Field::PanelLength, 0, QStringLiteral("500")), Qt::Key_Return);
 
-    QCOMPARE(window_->resultLabel(calc::ResultLabel::Lbenv)->text(),
+    QCOMPARE(window_->resultLabel(ui::ResultLabel::Span)->text(),
              QStringLiteral("1 000.00 mm  "));
     // Root chord 200 over a 500 mm half-span: ten twips a millimetre, outline from (1525, 2120).
     const auto& lines = window_->plan()->lines();

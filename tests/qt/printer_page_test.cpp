@@ -12,54 +12,38 @@
 #include <memory>
 #include <string>
 
-#include "calc/calculate.h"
+#include "i18n/language.h"
 #include "plot/print_sheet.h"
-#include "plot/print_window.h"
-#include "support/fake_window.h"
+#include "support/language_folder.h"
 #include "support/pdf_sheet.h"
+#include "wing/geometry.h"
 
 namespace tavelor {
-namespace {
-
-// The main window as the print routine sees it; texts and messages recorded in memory.
-class SheetWindow : public testing::FakeInputWindow, public plot::PrintWindow {
- public:
-  void setBusyPointer(bool) override {}
-  std::string promptText(const std::string&, const std::string&, const std::string&) override {
-    return {};
-  }
-  std::unique_ptr<plot::PageSurface> openPage() override { return nullptr; }
-  std::string shortDate() const override { return "02/03/2024"; }
-};
-
-}  // namespace
 
 class PrinterPageTest : public QObject {
   Q_OBJECT
 
   QTemporaryDir work_;
 
-  // The example wing, calculated in English, printed on page; the window's messages are kept.
-  void printExample(SheetWindow& window, plot::PageSurface& page, const std::string& sheet) {
-    i18n::Language language(TAVELOR_LANG_DIR, window);
+  // The two-panel example wing printed in English on page, and the document ended.
+  void printExample(plot::PageSurface& page, const std::string& sheet) {
+    testing::RecordingMessages faults;
+    i18n::Language language(TAVELOR_LANG_DIR, faults);
     language.setLanguage("English");
-    calc::WingState state;
-    state.areaUnit = calc::kAreaUnit;
-    state.lengthUnit = calc::kLengthUnit;
-    window.typeExampleWing();
-    QVERIFY(calc::calculate(state, window, language));
-    state.sheetName = sheet;
-    plot::imprime(state, window, language, page);
+    const auto results =
+        *wing::computeWing({{{250, 200, 400, 0}, {200, 100, 300, 50}}, 30, 1500}).results;
+    const wing::WingGeometry geometry = wing::wingGeometry(results);
+    plot::printSheet({results, geometry, sheet, "02/03/2024", "."}, language, page);
+    page.endDocument();
+    QVERIFY(faults.messages.empty());
   }
 
  private slots:
   void exampleWingSheet() {
-    SheetWindow window;
     const QString pdf = work_.filePath(QStringLiteral("example.pdf"));
-    printExample(window, *qt::QtPrinterPage::toPdfFile(pdf, "."), "Example wing");
-    QCOMPARE(window.messages.size(), std::size_t(1));
-    QVERIFY(
-        QString::fromStdString(window.messages[0].text).endsWith(QDir::toNativeSeparators(pdf)));
+    const auto page = qt::QtPrinterPage::toPdfFile(pdf, ".");
+    printExample(*page, "Example wing");
+    QVERIFY(QString::fromStdString(page->deliveryNote()).endsWith(QDir::toNativeSeparators(pdf)));
 
     const testing::SheetText text = testing::readSheetText(pdf);
     QCOMPARE(text.pages, 1);
@@ -111,7 +95,7 @@ class PrinterPageTest : public QObject {
     }
   }
 
-  // A printer that cannot take the document gives message 16 alone and leaves no file behind.
+  // A printer that cannot take the document fails the print and leaves no file behind.
   void printerFaultReported_data() {
     QTest::addColumn<QString>("folder");  // a new file named after the sheet in here
     QTest::addColumn<QString>("file");    // or this file
@@ -124,15 +108,16 @@ class PrinterPageTest : public QObject {
     QFETCH(QString, folder);
     QFETCH(QString, file);
     if (!file.isEmpty() && !QFileInfo::exists(file)) QSKIP("no such device here");
-    SheetWindow window;
     std::string sheet = "Lost";
-    auto page = folder.isEmpty() ? qt::QtPrinterPage::toPdfFile(file, ".")
-                                 : qt::QtPrinterPage::toPdfFolder(folder, sheet, ".");
-    printExample(window, *page, sheet);
-    QCOMPARE(window.messages.size(), std::size_t(1));
-    QCOMPARE(window.messages[0].text,
-             std::string("The printer reported a fault: the sheet could not be printed."));
-    QCOMPARE(window.messages[0].icon, base::Icon::Critical);
+    bool failed = false;
+    try {
+      auto page = folder.isEmpty() ? qt::QtPrinterPage::toPdfFile(file, ".")
+                                   : qt::QtPrinterPage::toPdfFolder(folder, sheet, ".");
+      printExample(*page, sheet);
+    } catch (const plot::PageError&) {
+      failed = true;
+    }
+    QVERIFY(failed);
     if (!folder.isEmpty()) QVERIFY(!QFileInfo::exists(folder));
   }
 };

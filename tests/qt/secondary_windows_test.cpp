@@ -68,7 +68,7 @@ class SecondaryWindowsTest : public QObject {
       }
       QTest::keyClick(edit, static_cast<Qt::Key>(closeKey));
     });
-    trigger(QStringLiteral("mnulang"));
+    trigger(QStringLiteral("languageItem"));
     QVERIFY(answer->answered && !answer->leftOpen);
     QCOMPARE(QString::fromStdString(window_->form().language().currentLanguage), expected);
   }
@@ -76,8 +76,8 @@ class SecondaryWindowsTest : public QObject {
   void aboutAndHelpCloseWithEscape_data() {
     QTest::addColumn<QString>("menu");
     QTest::addColumn<QString>("caption");
-    QTest::newRow("About") << QString("nmuabout") << QString("About Tavelor");
-    QTest::newRow("Help") << QString("mnuhlp") << QString("Informations :");
+    QTest::newRow("About") << QString("aboutItem") << QString("About Tavelor");
+    QTest::newRow("Help") << QString("helpItem") << QString("Informations :");
   }
 
   void aboutAndHelpCloseWithEscape() {

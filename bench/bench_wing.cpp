@@ -1,0 +1,63 @@
+// What one press of Calculate costs the core on a five-panel wing (the figures, the geometry,
+// the plan strip), and the print sheet drawn onto a page that does nothing.
+#include <benchmark/benchmark.h>
+
+#include "plot/plan_view.h"
+#include "plot/print_sheet.h"
+#include "support/language_folder.h"
+#include "wing/geometry.h"
+
+namespace {
+
+using namespace tavelor;
+
+const wing::WingInputs kFivePanels{
+    {{300, 280, 200, 10}, {280, 250, 250, 25}, {250, 200, 300, 50}, {200, 150, 250, 80},
+     {150, 90, 150, 110}},
+    30,
+    2500};
+
+class NullSurface : public plot::DrawingSurface, public plot::PageSurface {
+ public:
+  void clear() override {}
+  void setLineStyle(plot::LineStyle) override {}
+  void drawLine(float, float, float, float, std::optional<plot::Rgb>) override { ++lines; }
+  void setLandscape() override {}
+  void setCurrentX(double) override {}
+  void setCurrentY(double) override {}
+  void setFontName(const std::string&) override {}
+  void setFontSize(int) override {}
+  void setBold(bool) override {}
+  void setUnderline(bool) override {}
+  void setInkColour(plot::Rgb) override {}
+  void printText(const std::string&, bool) override {}
+  void printNumber(double, bool) override {}
+  void endDocument() override {}
+  std::string deviceName() override { return {}; }
+  int lines = 0;
+};
+
+void BM_CalculateAndDrawPlan(benchmark::State& run) {
+  NullSurface surface;
+  for (auto _ : run) {
+    const auto results = wing::computeWing(kFivePanels).results;
+    plot::drawPlan(*results, wing::wingGeometry(*results), surface);
+  }
+  benchmark::DoNotOptimize(surface.lines);
+}
+BENCHMARK(BM_CalculateAndDrawPlan);
+
+// The sheet with every text looked up in a real language file, as the print command does.
+void BM_PrintSheet(benchmark::State& run) {
+  testing::LanguageFolder language({{"Label", {{"1", "Root chord"}, {"6", "Span"}}}});
+  const auto results = *wing::computeWing(kFivePanels).results;
+  const auto geometry = wing::wingGeometry(results);
+  NullSurface page;
+  for (auto _ : run) plot::printSheet({results, geometry, "Bench", "06/12/2026", "."}, *language, page);
+  benchmark::DoNotOptimize(page.lines);
+}
+BENCHMARK(BM_PrintSheet)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();
