@@ -8,7 +8,6 @@
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QPainter>
-#include <QPainterPath>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
