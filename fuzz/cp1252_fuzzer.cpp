@@ -5,12 +5,12 @@
 #include <string>
 #include <string_view>
 
-#include "fuzz_support.h"
 #include "base/cp1252.h"
+#include "fuzz_support.h"
 
 namespace {
 
-using namespace tavelor::i18n;
+using namespace tavelor::base;
 
 std::size_t characters(std::string_view utf8) {
   std::size_t count = 0;

@@ -7,12 +7,12 @@
 #include <optional>
 #include <string>
 
-#include "fuzz_support.h"
 #include "base/ini_text.h"
+#include "fuzz_support.h"
 
 namespace {
 
-using namespace tavelor::i18n;
+using namespace tavelor::base;
 
 std::string trimmedLower(const std::string& text) {
   const auto first = text.find_first_not_of(" \t\r");
@@ -28,27 +28,17 @@ std::string trimmedLower(const std::string& text) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   tavelor::fuzz::ByteReader input(data, size);
-  const std::size_t sectionSize = input.byte();
-  const std::size_t keySize = input.byte();
-  const std::size_t valueSize = input.byte();
-  const std::size_t capacity = input.byte();
-  const std::size_t otherSectionSize = input.byte();
-  const std::size_t otherKeySize = input.byte();
-  const std::string section = input.bytes(sectionSize);
-  const std::string key = input.bytes(keySize);
-  const std::string value = input.bytes(valueSize);
-  const std::string otherSection = input.bytes(otherSectionSize);
-  const std::string otherKey = input.bytes(otherKeySize);
-  const std::string content = input.rest();
+  const std::size_t n[] = {input.byte(), input.byte(), input.byte(),
+                           input.byte(), input.byte(), input.byte()};
+  const std::size_t capacity = n[3];
+  const std::string section = input.bytes(n[0]), key = input.bytes(n[1]), value = input.bytes(n[2]),
+                    otherSection = input.bytes(n[4]), otherKey = input.bytes(n[5]),
+                    content = input.rest();
 
   // The read hands back the value cut to the buffer, or nothing.
   const auto found = findIniValue(content, section, key);
-  const std::string read = readIniValue(content, section, key, capacity);
-  if (!found || capacity == 0) {
-    FUZZ_CHECK(read.empty());
-  } else {
-    FUZZ_CHECK(read == found->substr(0, capacity - 1));
-  }
+  FUZZ_CHECK(readIniValue(content, section, key, capacity) ==
+             (found && capacity ? found->substr(0, capacity - 1) : ""));
 
   // A value the writer accepts reads back unchanged, and no other value moves.
   const auto written = setIniValue(content, section, key, value);

@@ -1,75 +1,56 @@
-// Opening any file as a wing data file, then what the main window does after a good open:
-// calculate, draw the plan and print the sheet, all through the tests' fakes.
+// Any bytes opened as a wing data file, as the main form opens one: typed into the fields, read
+// as inputs, computed and drawn on the plan strip. Every line lands on finite coordinates, and
+// the file written from the fields opens to the same fields.
 //
 // Input: the file's bytes. Odd-sized inputs are read with the decimal comma, even ones with the
 // point, so both kinds of field text reach the calculation.
 
 #include <cstdint>
-#include <fstream>
-#include <string>
+#include <optional>
+#include <string_view>
 
-#include "calc/inputs.h"
-#include "calc/wing_state.h"
-#include "files/file_commands.h"
+#include "files/wing_file.h"
 #include "fuzz_support.h"
-#include "i18n/language.h"
 #include "plot/plan_view.h"
-#include "plot/print_sheet.h"
-#include "support/fake_file_window.h"
-#include "support/fake_print_window.h"
+#include "ui/wing_inputs.h"
+#include "wing/geometry.h"
 
 namespace {
 
 using namespace tavelor;
 
-const calc::ResultLabel kLabels[] = {calc::ResultLabel::Lbenv,      calc::ResultLabel::Lbsurf,
-                                     calc::ResultLabel::Lballong,   calc::ResultLabel::Lbdist_x,
-                                     calc::ResultLabel::Lbcmoy,     calc::ResultLabel::Lbdistcentr,
-                                     calc::ResultLabel::LbafficheCA};
+class CheckedPlan : public plot::DrawingSurface {
+ public:
+  void clear() override {}
+  void setLineStyle(plot::LineStyle) override {}
+  void drawLine(float x1, float y1, float x2, float y2, std::optional<plot::Rgb>) override {
+    FUZZ_CHECK(fuzz::finite(x1, y1, x2, y2));
+    ++lines;
+  }
+  std::size_t lines = 0;
+};
+
+files::WingTexts opened(std::string_view bytes) {
+  files::WingTexts texts;
+  for (const auto& line : files::readWingFileLines(bytes).lines) {
+    ui::typeInto(texts, line.slot, line.text);
+  }
+  return texts;
+}
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  testing::TempFolder& program = fuzz::programFolder();
-  const std::string path = program.file("wing.txt");
-  {
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    file.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
-    FUZZ_CHECK(file.good());
-  }
+  const files::WingTexts texts = opened({reinterpret_cast<const char*>(data), size});
+  FUZZ_CHECK(opened(files::wingFileBytes(texts)) == texts);
 
-  testing::FakeFileWindow window;
-  window.mark = size % 2 ? "," : ".";
-  i18n::Language language(program.path(), window);
-  calc::WingState state;
-  state.areaUnit = calc::kAreaUnit;  // as start-up sets them
-  state.lengthUnit = calc::kLengthUnit;
-  calc::clearInputs(state, window, language);
-  files::WingFileState files;
-
-  window.openAnswers.push_back(path);
-  const bool resultsStand = files::mnuopen_Click(files, state, window, language);
-  FUZZ_CHECK(window.openRequests.size() == 1);
-  for (const auto label : kLabels) {
-    FUZZ_CHECK(!fuzz::showsNonFinite(window.resultCaption(label)));
-  }
-  if (!resultsStand) return 0;
-  FUZZ_CHECK(state.resultsValid);
-
-  fuzz::CheckedSurface plan;
-  plot::drawPlan(state, plan);
-  FUZZ_CHECK(plan.nonFiniteLines == 0);
-
-  testing::FakePrintWindow printWindow;
-  printWindow.mark = window.mark;
-  printWindow.results = window.results;
-  state.sheetName = "Fuzz";
-  fuzz::CheckedPage page(printWindow.page);
-  plot::imprime(state, printWindow, language, page);
-  FUZZ_CHECK(page.nonFiniteLines == 0);
-  FUZZ_CHECK(!printWindow.busy);
-  for (const auto& entry : page.log()) {
-    FUZZ_CHECK(!fuzz::showsNonFinite(entry));
-  }
+  const auto reading = ui::readInputs(texts, size % 2 ? "," : ".");
+  if (reading.fault != ui::InputFault::None) return 0;
+  const auto outcome = wing::computeWing(reading.inputs);
+  if (!outcome.results) return 0;
+  CheckedPlan plan;
+  plot::drawPlan(*outcome.results, wing::wingGeometry(*outcome.results), plan);
+  // Four sides per panel, then the five marks.
+  FUZZ_CHECK(plan.lines == 4 * outcome.results->panels.size() + 5);
   return 0;
 }

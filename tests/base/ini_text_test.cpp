@@ -4,7 +4,7 @@
 
 #include <string>
 
-namespace tavelor::i18n {
+namespace tavelor::base {
 namespace {
 
 struct ReadCase {
@@ -73,4 +73,4 @@ TEST(IniWrite, RefusesWhatWouldBreakTheFile) {
 }
 
 }  // namespace
-}  // namespace tavelor::i18n
+}  // namespace tavelor::base

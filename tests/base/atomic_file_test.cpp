@@ -1,0 +1,50 @@
+#include "base/atomic_file.h"
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <filesystem>
+#include <optional>
+#include <set>
+#include <string>
+
+#include "support/file_size_limit.h"
+#include "support/temp_folder.h"
+
+namespace tavelor::base {
+namespace {
+
+// A failed replace leaves the folder as it was: the old bytes, no temporary file. Each target
+// lies in a folder holding the file "wing.txt" and the empty folder "sub".
+TEST(ReplaceFile, FailureLeavesTheFolderUntouched) {
+  const struct {
+    const char* target;
+    std::size_t bytesLimit;  // writes past it fail as on a full disk; 0: none
+    int error;
+  } cases[] = {{"wing.txt", 8, EFBIG}, {"sub", 0, EISDIR}, {"missing/wing.txt", 0, ENOENT}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.target);
+    testing::TempFolder folder;
+    folder.write("wing.txt", "old wing\r\n");
+    std::filesystem::create_directory(folder.file("sub"));
+    std::string errorText;
+    int errorNumber = 0;
+    {
+      std::optional<testing::FileSizeLimit> limit;
+      if (c.bytesLimit) limit.emplace(c.bytesLimit);
+      EXPECT_FALSE(replaceFileAtomically(folder.file(c.target), std::string(100, 'n'), &errorText,
+                                         &errorNumber));
+    }
+    EXPECT_EQ(errorNumber, c.error);
+    EXPECT_FALSE(errorText.empty());
+    EXPECT_EQ(folder.read("wing.txt"), "old wing\r\n");
+    std::set<std::string> names;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(folder.path())) {
+      names.insert(entry.path().filename().string());
+    }
+    EXPECT_EQ(names, (std::set<std::string>{"sub", "wing.txt"}));
+  }
+}
+
+}  // namespace
+}  // namespace tavelor::base

@@ -1,0 +1,73 @@
+#include "i18n/language.h"
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <system_error>
+
+#include "support/language_folder.h"
+
+namespace tavelor::i18n {
+namespace {
+
+using testing::LanguageFolder;
+
+// The cut counts the file's bytes: 250 "é" are 250 characters on disk, 500 bytes in UTF-8.
+TEST(LanguageTexts, SettingsKeep99AndLanguageTexts199Characters) {
+  std::string e250;
+  for (int i = 0; i < 250; ++i) e250 += "\u00E9";
+  LanguageFolder folder({{"S", {{"k", e250}}}});
+  EXPECT_EQ(folder.language.readSetting("s", "K", "/test.lng"), e250.substr(0, 2 * 99));
+  EXPECT_EQ(folder.language.text("s", "K"), e250.substr(0, 2 * 199));
+}
+
+// Captions simply stay empty: a missing text is no fault.
+TEST(LanguageTexts, MissingTextIsEmptyWithoutFaultBox) {
+  LanguageFolder folder({{"Label", {{"0", "Tavelor"}}}});
+  EXPECT_EQ(folder.language.text("Label", "1"), "");
+  EXPECT_EQ(folder.language.text("Print", "0"), "");
+  EXPECT_EQ(folder.language.readStoredLanguage(), "");  // no tv.ini yet
+  folder.language.setLanguage("Missing");
+  EXPECT_EQ(folder.language.text("Label", "0"), "");
+  EXPECT_TRUE(folder.faults.messages.empty());
+}
+
+// Every fault of the INI operations shows one critical box titled "tv" and gives no value.
+TEST(LanguageFaults, ShowTheErrorNumberTextAndOperation) {
+  const struct {
+    int error;
+    const char* operation;
+    std::function<bool(Language&)> failed;
+  } cases[] = {
+      {EISDIR, "GetINI", [](Language& l) { return l.readStoredLanguage().empty(); }},
+      {EISDIR, "GetINIFile",
+       [](Language& l) {
+         l.setLanguage("Folder");
+         return l.text("Label", "0").empty();
+       }},
+      {EISDIR, "WriteINI", [](Language& l) { return !l.storeLanguage("English"); }},
+      // No Windows-1252 bytes for Greek, and no INI line for a section with "]".
+      {EILSEQ, "WriteINI", [](Language& l) { return !l.storeLanguage("\u0395\u03BB"); }},
+      {EINVAL, "WriteINI", [](Language& l) { return !l.writeSetting("a]b", "1", "x", "/a.ini"); }},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.operation) + " " + std::to_string(c.error));
+    LanguageFolder folder;
+    std::filesystem::create_directory(folder.folder.file("tv.ini"));
+    std::filesystem::create_directory(folder.folder.file("Folder.lng"));
+    EXPECT_TRUE(c.failed(folder.language));
+    ASSERT_EQ(folder.faults.messages.size(), 1u);
+    const auto& box = folder.faults.messages[0];
+    EXPECT_EQ(box.text, std::to_string(c.error) + std::generic_category().message(c.error) +
+                            "\r\n" + c.operation);
+    EXPECT_EQ(box.title, "tv");
+    EXPECT_EQ(box.icon, base::Icon::Critical);
+    EXPECT_EQ(box.buttons, base::Buttons::Ok);
+  }
+}
+
+}  // namespace
+}  // namespace tavelor::i18n
