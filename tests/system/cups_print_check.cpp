@@ -19,10 +19,6 @@
 #include <string>
 #include <vector>
 
-#include "calc/calculate.h"
-#include "i18n/language.h"
-#include "plot/print_command.h"
-#include "plot/print_window.h"
 #include "qt/printer_page.h"
 #include "support/fake_window.h"
 #include "support/pdf_sheet.h"
@@ -31,24 +27,6 @@ namespace tavelor {
 namespace {
 
 using testing::kPointsPerMm;
-
-// The main window as the print command sees it; its page is the program's own system page.
-class QueueWindow : public testing::FakeInputWindow, public plot::PrintWindow {
- public:
-  QueueWindow(const calc::WingState& state, std::string sheet) : state_(state), sheet_(sheet) {}
-  void setBusyPointer(bool) override {}
-  std::string promptText(const std::string&, const std::string&, const std::string&) override {
-    return sheet_;
-  }
-  std::unique_ptr<plot::PageSurface> openPage() override {
-    return qt::openSystemPrinterPage(state_.sheetName, ".");
-  }
-  std::string shortDate() const override { return "06/12/2026"; }
-
- private:
-  const calc::WingState& state_;
-  std::string sheet_;
-};
 
 // The newest PDF in folder whose name carries token and that was written since `since`, once
 // its size has stopped changing; empty when none comes within a minute.
@@ -82,22 +60,27 @@ void CupsPrintCheck::exampleWingOnQueue() {
            "run through cups_print_test.sh");
   QCOMPARE(QPrinterInfo::defaultPrinter().printerName(), queue);
 
-  calc::WingState state;
-  QueueWindow window(state, sheet.toStdString());
-  i18n::Language language(TAVELOR_LANG_DIR, window);
-  language.setLanguage("English");
-  state.areaUnit = calc::kAreaUnit;
-  state.lengthUnit = calc::kLengthUnit;
-  window.typeExampleWing();
-  QVERIFY(calc::calculate(state, window, language));
+  // The main form on a fake window whose page is the program's own system page.
+  testing::TempFolder folder;
+  QFile::copy(QStringLiteral(TAVELOR_LANG_DIR "/English.lng"),
+              QString::fromStdString(folder.file("English.lng")));
+  folder.write("tv.ini", "[Langue]\r\n1=English\r\n");
+  testing::FakeWindow window;
+  ui::MainForm form(window, folder.path());
+  window.form = &form;
+  QVERIFY(form.startUp());
+  window.typeWing({{"250", "200", "400", "0"}, {"", "100", "300", "50"}}, "30", "1500");
+  QVERIFY(form.calculate());
+  window.prompt = sheet.toStdString();
+  window.page = qt::openSystemPrinterPage(form.sheetName(), ".");
   const QDateTime started = QDateTime::currentDateTime();
-  plot::mnufileprint_Click(state, window, language);
+  form.printSheet();
 
   // The question names the queue; the closing message is message 15 alone, as no file was
   // written by the program itself.
-  QCOMPARE(window.messages.size(), std::size_t(2));
-  QCOMPARE(window.messages[0].text, "Print the sheet on " + queue.toStdString() + " ?");
-  QCOMPARE(window.messages[1].text, language.text("Message", "15"));
+  QCOMPARE(window.messages().size(), std::size_t(2));
+  QCOMPARE(window.messages()[0].text, "Print the sheet on " + queue.toStdString() + " ?");
+  QCOMPARE(window.messages()[1].text, form.language().text("Message", "15"));
 
   const QString pdf = waitForPdf(pdfFolder, sheet, started);
   QVERIFY2(!pdf.isEmpty(), qPrintable("no PDF from the queue in " + pdfFolder));
