@@ -93,7 +93,7 @@ DL_Attributes onLayer(const Layer& layer) {
 // DXF's y axis points up: the geometry's y aft becomes y forward, the leading edge on top.
 double forward(double aft) { return -aft; }
 
-// The tables, blocks and objects an AutoCAD 2000 reader expects around the entities.
+// The tables and blocks an AutoCAD 2000 reader expects before the entities.
 void writeTables(DL_Dxf& dxf, TextWriter& w) {
   w.sectionTables();
   dxf.writeVPort(w);

@@ -1,29 +1,21 @@
 #!/usr/bin/env python3
-"""Prints what a DXF file holds as ezdxf reads it, one item a line, numbers in full, for the
-tests to compare with what they expect: a reader that shares nothing with the program's writer.
-
-  version AC1015 / units <$INSUNITS> <$MEASUREMENT> / audit <errors> <fixes>
-  layer <name> <colour>
-  LWPOLYLINE <layer> <colour> <closed 0|1> x y x y ...
-  LINE <layer> <colour> x1 y1 x2 y2"""
+# What ezdxf, sharing nothing with our writer, reads in a DXF file: version, $INSUNITS,
+# $MEASUREMENT, audit errors and fixes, whether every entity takes its layer's colour, the
+# colours of layers OUTLINE, MAC and CG; then each entity: its layer, 1 if a closed polyline
+# (else 0), its points' x y to 1e-6.
 import sys
 
 import ezdxf
 
 doc = ezdxf.readfile(sys.argv[1])
-auditor = doc.audit()
-print("version", doc.dxfversion)
-print("units", doc.header.get("$INSUNITS", 0), doc.header.get("$MEASUREMENT", 0))
-print("audit", len(auditor.errors), len(auditor.fixes))
-for layer in doc.layers:
-    print("layer", layer.dxf.name, layer.color)
-for entity in doc.modelspace():
-    kind, layer, colour = entity.dxftype(), entity.dxf.layer, entity.dxf.color
-    if kind == "LWPOLYLINE":
-        points = [repr(c) for point in entity.get_points("xy") for c in point]
-        print(kind, layer, colour, int(entity.closed), *points)
-    elif kind == "LINE":
-        start, end = entity.dxf.start, entity.dxf.end
-        print(kind, layer, colour, *(repr(c) for c in (start.x, start.y, end.x, end.y)))
+audit = doc.audit()
+entities = list(doc.modelspace())
+print(doc.dxfversion, doc.header["$INSUNITS"], doc.header["$MEASUREMENT"], len(audit.errors),
+      len(audit.fixes), all(e.dxf.color == 256 for e in entities),
+      *(doc.layers.get(name).color for name in ("OUTLINE", "MAC", "CG")))
+for e in entities:
+    if e.dxftype() == "LWPOLYLINE":
+        points, closed = list(e.get_points("xy")), e.closed
     else:
-        print(kind, layer, colour)
+        points, closed = [e.dxf.start, e.dxf.end], False
+    print(e.dxf.layer, int(closed), *("%.6f %.6f" % (p[0], p[1]) for p in points))
