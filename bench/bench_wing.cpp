@@ -11,11 +11,13 @@ namespace {
 
 using namespace tavelor;
 
-const wing::WingInputs kFivePanels{
-    {{300, 280, 200, 10}, {280, 250, 250, 25}, {250, 200, 300, 50}, {200, 150, 250, 80},
-     {150, 90, 150, 110}},
-    30,
-    2500};
+const wing::WingInputs kFivePanels{{{300, 280, 200, 10},
+                                    {280, 250, 250, 25},
+                                    {250, 200, 300, 50},
+                                    {200, 150, 250, 80},
+                                    {150, 90, 150, 110}},
+                                   30,
+                                   2500};
 
 class NullSurface : public plot::DrawingSurface, public plot::PageSurface {
  public:
@@ -53,7 +55,8 @@ void BM_PrintSheet(benchmark::State& run) {
   const auto results = *wing::computeWing(kFivePanels).results;
   const auto geometry = wing::wingGeometry(results);
   NullSurface page;
-  for (auto _ : run) plot::printSheet({results, geometry, "Bench", "06/12/2026", "."}, *language, page);
+  for (auto _ : run)
+    plot::printSheet({results, geometry, "Bench", "06/12/2026", "."}, *language, page);
   benchmark::DoNotOptimize(page.lines);
 }
 BENCHMARK(BM_PrintSheet)->Unit(benchmark::kMillisecond);

@@ -32,7 +32,7 @@ void Language::setLanguage(const std::string& name) {
 }
 
 std::string Language::readSetting(const std::string& section, const std::string& key,
-                                   const std::string& fileName) {
+                                  const std::string& fileName) {
   return read("GetINI", programFolder_ + fileName, kSettingsCapacity, section, key);
 }
 
@@ -43,7 +43,7 @@ std::string Language::text(const std::string& section, const std::string& key) {
 }
 
 bool Language::writeSetting(const std::string& section, const std::string& key,
-                              const std::string& value, const std::string& fileName) {
+                            const std::string& value, const std::string& fileName) {
   constexpr const char* kOperation = "WriteINI";
   const std::string path = programFolder_ + fileName;
   // A text the code page cannot hold would be stored as "?" and never read back as written.
@@ -56,8 +56,8 @@ bool Language::writeSetting(const std::string& section, const std::string& key,
     reportFault(current.errorNumber, current.errorText, kOperation);
     return false;
   }
-  const auto updated =
-      base::setIniValue(current.bytes, base::encodeCp1252(section), base::encodeCp1252(key), base::encodeCp1252(value));
+  const auto updated = base::setIniValue(current.bytes, base::encodeCp1252(section),
+                                         base::encodeCp1252(key), base::encodeCp1252(value));
   if (!updated) {
     reportFault(EINVAL, std::generic_category().message(EINVAL), kOperation);
     return false;
@@ -72,17 +72,17 @@ bool Language::writeSetting(const std::string& section, const std::string& key,
 }
 
 std::string Language::readStoredLanguage() {
-  return readSetting(kSettingsSection, kSettingsKey, std::string(base::kSeparator) + kSettingsFileName);
+  return readSetting(kSettingsSection, kSettingsKey,
+                     std::string(base::kSeparator) + kSettingsFileName);
 }
 
 bool Language::storeLanguage(const std::string& name) {
   return writeSetting(kSettingsSection, kSettingsKey, name,
-                  std::string(base::kSeparator) + kSettingsFileName);
+                      std::string(base::kSeparator) + kSettingsFileName);
 }
 
-std::string Language::read(const char* operation, const std::string& path,
-                                 std::size_t capacity, const std::string& section,
-                                 const std::string& key) {
+std::string Language::read(const char* operation, const std::string& path, std::size_t capacity,
+                           const std::string& section, const std::string& key) {
   const base::FileRead file = base::readWholeFile(path);
   if (file.status == base::ReadStatus::Fault) {
     reportFault(file.errorNumber, file.errorText, operation);
@@ -90,13 +90,13 @@ std::string Language::read(const char* operation, const std::string& path,
   }
   if (file.status == base::ReadStatus::Missing) return {};
   // The cut counts the file's own 8-bit characters, so it happens before decoding.
-  return base::decodeCp1252(base::readIniValue(file.bytes, base::encodeCp1252(section), base::encodeCp1252(key), capacity));
+  return base::decodeCp1252(base::readIniValue(file.bytes, base::encodeCp1252(section),
+                                               base::encodeCp1252(key), capacity));
 }
 
-void Language::reportFault(int errorNumber, const std::string& description,
-                                 const char* operation) {
-  faults_.showMessage(faultText(errorNumber, description, operation), base::kAppTitle, base::Icon::Critical,
-                      base::Buttons::Ok);
+void Language::reportFault(int errorNumber, const std::string& description, const char* operation) {
+  faults_.showMessage(faultText(errorNumber, description, operation), base::kAppTitle,
+                      base::Icon::Critical, base::Buttons::Ok);
 }
 
 }  // namespace tavelor::i18n

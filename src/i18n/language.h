@@ -32,10 +32,10 @@ class Language {
   // fileName is joined to the program folder unchanged: callers pass kSeparator + name.
   // Values are returned as UTF-8, cut to 99 (GetINI) / 199 (GetINIFile) file characters.
   std::string readSetting(const std::string& section, const std::string& key,
-                     const std::string& fileName);
+                          const std::string& fileName);
   std::string text(const std::string& section, const std::string& key);
   bool writeSetting(const std::string& section, const std::string& key, const std::string& value,
-                const std::string& fileName);
+                    const std::string& fileName);
 
   // Shared language state.
   std::string currentLanguage;

@@ -72,8 +72,7 @@ std::vector<std::string> listLanguages(const std::string& folder, const std::str
   return names;
 }
 
-LanguageChooser::LanguageChooser(Language& language, CaptionTarget& mainWindow,
-                                 ChooserView& view)
+LanguageChooser::LanguageChooser(Language& language, CaptionTarget& mainWindow, ChooserView& view)
     : language_(language), mainWindow_(mainWindow), view_(view) {}
 
 void LanguageChooser::open() {
@@ -111,7 +110,6 @@ void LanguageChooser::okPressed() {
   }
   view_.close();
 }
-
 
 bool LanguageChooser::usable(const std::string& name) const {
   if (std::find(listed_.begin(), listed_.end(), name) == listed_.end()) return false;

@@ -15,8 +15,8 @@ struct Extent {
 
 Extent extentOf(const wing::WingResults& results) {
   const wing::Panel& last = results.panels.back();
-  return {bounded(results.halfSpan), bounded(results.panels.front().rootChord),
-          bounded(last.sweep), bounded(last.tipChord)};
+  return {bounded(results.halfSpan), bounded(results.panels.front().rootChord), bounded(last.sweep),
+          bounded(last.tipChord)};
 }
 
 }  // namespace

@@ -81,8 +81,6 @@ std::optional<std::string> LanguageChooserDialog::selectedItemText() const {
   return fromQ(combo_->itemText(index));
 }
 
-void LanguageChooserDialog::close() {
-  accept();
-}
+void LanguageChooserDialog::close() { accept(); }
 
 }  // namespace tavelor::qt

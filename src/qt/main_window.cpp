@@ -47,7 +47,8 @@ const LabelRow kLabels[] = {
     {Box::Mass, "massCaption", 120, 240, 1695, Look::Caption},
     {Box::Mass, "gramSign", 2760, 240, 495, Look::Plain, "g"},
     {Box::Mass, "wingLoadingCaption", 3600, 240, 2055, Look::Caption},
-    {Box::Mass, "wingLoadingValue", 5880, 240, 1335, Look::Value, nullptr, ResultLabel::WingLoading},
+    {Box::Mass, "wingLoadingValue", 5880, 240, 1335, Look::Value, nullptr,
+     ResultLabel::WingLoading},
     {Box::Results, "spanCaption", 360, 360, 1335, Look::Caption},
     {Box::Results, "areaCaption", 240, 720, 1455, Look::Caption},
     {Box::Results, "aspectRatioCaption", 120, 1080, 1575, Look::Caption},
@@ -180,8 +181,8 @@ void MainWindow::buildControls() {
                                                  : QApplication::font();
     const Qt::Alignment alignment = row.look == Look::Caption ? Qt::AlignRight | Qt::AlignVCenter
                                                               : Qt::AlignLeft | Qt::AlignVCenter;
-    QLabel* label = addLabel(boxes.at(row.box), row.name, row.left, row.top, row.width, font,
-                             alignment);
+    QLabel* label =
+        addLabel(boxes.at(row.box), row.name, row.left, row.top, row.width, font, alignment);
     if (row.fixedText) label->setText(QString::fromUtf8(row.fixedText));
     if (row.result) results_[*row.result] = label;
   }
@@ -283,7 +284,9 @@ void MainWindow::buildMenus() {
   help->addSeparator();
   addItem(help, "aboutItem", &ui::MainForm::showAbout);
 
-  captionSetters_["mainWindow"] = [this](const QString& text) { QMainWindow::setWindowTitle(text); };
+  captionSetters_["mainWindow"] = [this](const QString& text) {
+    QMainWindow::setWindowTitle(text);
+  };
 }
 
 void MainWindow::showReady() {

@@ -105,9 +105,9 @@ void MainForm::clearInputs() {
   results_.reset();
   for (const FieldRef& ref : kFieldOrder) window_.setFieldText(ref.field, ref.index, "");
   window_.setFieldText(Field::Centring, 0, "30");
-  for (const auto label : {ResultLabel::Span, ResultLabel::Area, ResultLabel::AspectRatio,
-                           ResultLabel::MacStation, ResultLabel::MacLength, ResultLabel::Centring,
-                           ResultLabel::WingLoading}) {
+  for (const auto label :
+       {ResultLabel::Span, ResultLabel::Area, ResultLabel::AspectRatio, ResultLabel::MacStation,
+        ResultLabel::MacLength, ResultLabel::Centring, ResultLabel::WingLoading}) {
     window_.setResultText(label, "");
   }
   window_.planSurface().clear();

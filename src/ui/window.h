@@ -19,7 +19,7 @@ struct FileDialogRequest {
   std::string title;
   std::string filterText;  // e.g. "Wing files (*.txt)"
   std::string initialFolder;
-  std::string defaultExtension;  // "txt"
+  std::string defaultExtension;   // "txt"
   bool confirmOverwrite = false;  // save: ask before replacing an existing file
   bool mustExist = false;         // open: the file must exist
 };

@@ -35,8 +35,8 @@ WingGeometry wingGeometry(const WingResults& results) {
   g.minY = 0;
   g.maxY = 0;
   for (const PanelOutline& o : g.panels) {
-    for (const Point& q : {o.rootLeadingEdge, o.tipLeadingEdge, o.tipTrailingEdge,
-                           o.rootTrailingEdge}) {
+    for (const Point& q :
+         {o.rootLeadingEdge, o.tipLeadingEdge, o.tipTrailingEdge, o.rootTrailingEdge}) {
       g.minY = std::min(g.minY, q.y);
       g.maxY = std::max(g.maxY, q.y);
     }

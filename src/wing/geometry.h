@@ -23,11 +23,11 @@ struct PanelOutline {
 // chord before it keeps its trailing edge continuous.
 struct WingGeometry {
   std::vector<PanelOutline> panels;
-  Point macLeadingEdge;   // the MAC's station line, leading edge ...
-  Point macTrailingEdge;  // ... to trailing edge
-  Point centring;         // the centring point, on the MAC's station line
-  Point rootLeadingEdge;  // the root axis runs from here ...
-  Point rootTrailingEdge;  // ... to here (x = 0)
+  Point macLeadingEdge;       // the MAC's station line, leading edge ...
+  Point macTrailingEdge;      // ... to trailing edge
+  Point centring;             // the centring point, on the MAC's station line
+  Point rootLeadingEdge;      // the root axis runs from here ...
+  Point rootTrailingEdge;     // ... to here (x = 0)
   double minY = 0, maxY = 0;  // the outline's chordwise extent
 };
 

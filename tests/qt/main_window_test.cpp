@@ -50,7 +50,8 @@ class MainWindowTest : public QObject {
     QTest::addColumn<int>("kind");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("letters and blanks") << int(Field::TipChord) << QString("1a2 b") << QString("12");
+    QTest::newRow("letters and blanks")
+        << int(Field::TipChord) << QString("1a2 b") << QString("12");
     QTest::newRow("plus") << int(Field::PanelLength) << QString("+5,5") << QString("5,5");
     QTest::newRow("minus in a chord") << int(Field::TipChord) << QString("-5") << QString("5");
     QTest::newRow("minus in a sweep") << int(Field::Sweep) << QString("-5") << QString("-5");
@@ -95,8 +96,7 @@ class MainWindowTest : public QObject {
     typeInto(Field::Mass, 0, QStringLiteral("1000"));
     QTest::keyClick(typeInto(Field::PanelLength, 0, QStringLiteral("500")), Qt::Key_Return);
 
-    QCOMPARE(window_->resultLabel(ui::ResultLabel::Span)->text(),
-             QStringLiteral("1 000.00 mm  "));
+    QCOMPARE(window_->resultLabel(ui::ResultLabel::Span)->text(), QStringLiteral("1 000.00 mm  "));
     // Root chord 200 over a 500 mm half-span: ten twips a millimetre, outline from (1525, 2120).
     const auto& lines = window_->plan()->lines();
     QCOMPARE(lines.size(), std::size_t(9));

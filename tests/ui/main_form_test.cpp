@@ -17,13 +17,24 @@ namespace {
 using testing::FakeWindow;
 using Panels = std::vector<std::vector<std::string>>;
 
-const testing::IniSections kTexts{
-    {"Message",
-     {{"1", "Bad panels"}, {"2", "Bad centring"}, {"3", "Calculate first"}, {"4", "Save"},
-      {"5", "Wing data"}, {"6", "Saved as:"}, {"7", "Open"}, {"8", "Error"}, {"9", "in"},
-      {"10", "Nothing to print"}, {"11", "Print on"}, {"12", "Name?"}, {"13", "Name"},
-      {"14", "My wing"}, {"15", "Printed"}, {"16", "Printer fault"}}},
-    {"Label", {{"0", "Tavelor"}}}};
+const testing::IniSections kTexts{{"Message",
+                                   {{"1", "Bad panels"},
+                                    {"2", "Bad centring"},
+                                    {"3", "Calculate first"},
+                                    {"4", "Save"},
+                                    {"5", "Wing data"},
+                                    {"6", "Saved as:"},
+                                    {"7", "Open"},
+                                    {"8", "Error"},
+                                    {"9", "in"},
+                                    {"10", "Nothing to print"},
+                                    {"11", "Print on"},
+                                    {"12", "Name?"},
+                                    {"13", "Name"},
+                                    {"14", "My wing"},
+                                    {"15", "Printed"},
+                                    {"16", "Printer fault"}}},
+                                  {"Label", {{"0", "Tavelor"}}}};
 
 const Panels kTwoPanels{{"250", "200", "400", "0"}, {"", "100", "300", "50"}};
 
@@ -32,9 +43,9 @@ class Form : public ::testing::Test, public testing::FormFixture {
   Form() : FormFixture(kTexts) {}
   std::vector<std::string> labels() {
     std::vector<std::string> out;
-    for (auto label : {ResultLabel::Span, ResultLabel::Area, ResultLabel::AspectRatio,
-                       ResultLabel::MacStation, ResultLabel::MacLength, ResultLabel::Centring,
-                       ResultLabel::WingLoading}) {
+    for (auto label :
+         {ResultLabel::Span, ResultLabel::Area, ResultLabel::AspectRatio, ResultLabel::MacStation,
+          ResultLabel::MacLength, ResultLabel::Centring, ResultLabel::WingLoading}) {
       out.push_back(window.results[label]);
     }
     return out;
@@ -47,13 +58,22 @@ TEST_F(Form, WorkedWingsGiveEveryFigure) {
     const char *centring, *mass, *mark;
     std::vector<std::string> labels;
   } cases[] = {
-      {{{"200", "200", "500", "0"}}, "30", "1000", ".",
+      {{{"200", "200", "500", "0"}},
+       "30",
+       "1000",
+       ".",
        {"1 000.00 mm  ", " 20.00 dm\u00b2  ", " 5.00", " 250.00 mm  ", " 200.00 mm  ",
         " 60.00 mm  ", " 50.00 g/dm\u00b2"}},
-      {{{"250", "150", "600", "100"}}, "25", "", ",",
+      {{{"250", "150", "600", "100"}},
+       "25",
+       "",
+       ",",
        {"1 200,00 mm  ", " 24,00 dm\u00b2  ", " 6,00", " 275,00 mm  ", " 204,17 mm  ",
         " 96,88 mm  ", " 0,00 g/dm\u00b2"}},
-      {kTwoPanels, "30", "1500", ".",
+      {kTwoPanels,
+       "30",
+       "1500",
+       ".",
        {"1 400.00 mm  ", " 27.00 dm\u00b2  ", " 7.26", " 306.17 mm  ", " 202.47 mm  ",
         " 68.15 mm  ", " 55.56 g/dm\u00b2"}},
   };
@@ -146,7 +166,8 @@ TEST_F(Form, OpenReportsWhatCannotBeRead) {
   } cases[] = {
       {kTwoPanelFile, "", "1500"},
       {"x\n250\n200\n400\n0\n" + std::string(16, '\n') + "30\n1500\n", "", ""},  // no mark
-      {std::string(kTwoPanelFile) + "\r\n", "Error # 62 in Tavelor\rInput past end of file", "1500"},
+      {std::string(kTwoPanelFile) + "\r\n", "Error # 62 in Tavelor\rInput past end of file",
+       "1500"},
       {"Z2O\r\n250\r\n200\r\n", "Error # 62 in Tavelor\rInput past end of file", ""},
       {std::string(64 * 1024 + 1, ' '),
        "Error # 27 in Tavelor\rThe file is too large to be a wing data file", ""},
@@ -185,7 +206,8 @@ TEST_F(Form, FailedSaveKeepsTheOldFile) {
 // A page that fails at one chosen operation.
 class FailingPage : public plot::PageSurface {
  public:
-  FailingPage(int failAt, int* aborts, int* steps) : failAt_(failAt), aborts_(aborts), steps_(steps) {}
+  FailingPage(int failAt, int* aborts, int* steps)
+      : failAt_(failAt), aborts_(aborts), steps_(steps) {}
   void setLandscape() override { step(); }
   void setCurrentX(double) override { step(); }
   void setCurrentY(double) override { step(); }

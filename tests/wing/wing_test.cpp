@@ -2,13 +2,14 @@
 // the integral of c² over the integral of c, its station the area centroid, its leading edge the
 // chord-weighted mean of the leading-edge line. Closed forms per trapezoid, independent of the
 // merge the calculation does.
+#include "wing/wing.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <random>
 
 #include "wing/geometry.h"
-#include "wing/wing.h"
 
 namespace tavelor::wing {
 namespace {
