@@ -120,7 +120,7 @@ exit 0
 INNER
 chmod +x "$work/start.sh"
 mkdir -m 700 "$work/runtime"
-if timeout 90 xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" "$work/start.sh" \
+if timeout 90 env -u QT_QPA_PLATFORM xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" "$work/start.sh" \
   "$work/elsewhere/tavelor" "$title" "$work/runtime" >"$work/run.log" 2>&1; then
   pass "the installed program showed its main window '$title'"
 else
