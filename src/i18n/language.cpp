@@ -16,6 +16,11 @@ namespace {
 constexpr std::size_t kSettingsCapacity = 100;
 constexpr std::size_t kLanguageCapacity = 200;
 
+// The operation names the fault box has always shown, one per kind of access.
+constexpr const char* kSettingReadName = "GetINI";
+constexpr const char* kTextReadName = "GetINIFile";
+constexpr const char* kSettingWriteName = "WriteINI";
+
 }  // namespace
 
 std::string faultText(int errorNumber, const std::string& description,
@@ -33,18 +38,18 @@ void Language::setLanguage(const std::string& name) {
 
 std::string Language::readSetting(const std::string& section, const std::string& key,
                                   const std::string& fileName) {
-  return read("GetINI", programFolder_ + fileName, kSettingsCapacity, section, key);
+  return read(kSettingReadName, programFolder_ + fileName, kSettingsCapacity, section, key);
 }
 
 std::string Language::text(const std::string& section, const std::string& key) {
   // Before a language is set there is no file to read; the bare program folder is no file.
   if (languageFile.empty()) return {};
-  return read("GetINIFile", programFolder_ + languageFile, kLanguageCapacity, section, key);
+  return read(kTextReadName, programFolder_ + languageFile, kLanguageCapacity, section, key);
 }
 
 bool Language::writeSetting(const std::string& section, const std::string& key,
                             const std::string& value, const std::string& fileName) {
-  constexpr const char* kOperation = "WriteINI";
+  constexpr const char* kOperation = kSettingWriteName;
   const std::string path = programFolder_ + fileName;
   // A text the code page cannot hold would be stored as "?" and never read back as written.
   if (!base::fitsCp1252(section) || !base::fitsCp1252(key) || !base::fitsCp1252(value)) {

@@ -14,7 +14,7 @@ inline constexpr const char* kSettingsKey = "1";
 inline constexpr const char* kLanguageExtension = ".lng";
 
 // The text of the fault box of the INI operations: the errno number in decimal, directly followed
-// by its description, then CR LF and the operation's name ("GetINI", "GetINIFile", "WriteINI").
+// by its description, then CR LF and the operation's name as the box has always shown it.
 std::string faultText(int errorNumber, const std::string& description,
                       const std::string& operation);
 
@@ -30,7 +30,7 @@ class Language {
   const std::string& programFolder() const { return programFolder_; }
 
   // fileName is joined to the program folder unchanged: callers pass kSeparator + name.
-  // Values are returned as UTF-8, cut to 99 (GetINI) / 199 (GetINIFile) file characters.
+  // Values are returned as UTF-8, cut to 99 (settings) / 199 (language texts) file characters.
   std::string readSetting(const std::string& section, const std::string& key,
                           const std::string& fileName);
   std::string text(const std::string& section, const std::string& key);
@@ -45,7 +45,7 @@ class Language {
   // Sets currentLanguage and, right after it, languageFile.
   void setLanguage(const std::string& name);
 
-  // GetINI / WriteINI of the stored language in tv.ini.
+  // Reads and stores the chosen language in tv.ini.
   std::string readStoredLanguage();
   bool storeLanguage(const std::string& name);
 

@@ -104,7 +104,7 @@ void LanguageChooser::okPressed() {
     // Applies only what the box shows and what can be loaded; anything else closes unchanged.
     if (picked && view_.editText() == *picked && usable(*picked)) {
       language_.setLanguage(*picked);
-      language_.storeLanguage(*picked);  // a failure is reported by WriteINI itself
+      language_.storeLanguage(*picked);  // a failure is reported by the write itself
       translate(language_, mainWindow_);
     }
   }
