@@ -1,14 +1,9 @@
-// The print command on a real CUPS queue: the two-panel example wing goes through the same print
-// path as the program's print button (openSystemPrinterPage picks the default queue, the print
-// command asks, the sheet is built and handed to QPrinter), and the PDF that the queue's cups-pdf
-// backend writes is read back: one page, the title and results, the outline at true scale.
-//
-// Run by cups_print_test.sh, which starts a private cupsd with the queue and sets:
-//   TAVELOR_TEST_QUEUE       the queue that must be the default
-//   TAVELOR_TEST_PDF_FOLDER  where cups-pdf writes its files
-//   TAVELOR_TEST_SHEET       a sheet name unique to this run (letters, digits and dashes)
+// The print command on a real CUPS queue, through the program's own print path (the system page
+// picks the default queue); the PDF that the queue's cups-pdf backend writes is read back: one
+// A4 page, the sheet where it belongs and its outline at true scale. Run by cups_print_test.sh,
+// which sets TAVELOR_TEST_QUEUE (the default queue), TAVELOR_TEST_PDF_FOLDER (where cups-pdf
+// writes) and TAVELOR_TEST_SHEET (a sheet name unique to the run).
 
-#include <QDateTime>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QPrinterInfo>
@@ -50,17 +45,15 @@ class QueueWindow : public testing::FakeInputWindow, public plot::PrintWindow {
   std::string sheet_;
 };
 
-// The newest PDF in folder whose name carries token and that was written since `since`, once
-// its size has stopped changing; empty when none comes within a minute.
-QString waitForPdf(const QString& folder, const QString& token, const QDateTime& since) {
+// The PDF in folder whose name carries the run's unique token, once its size has stopped
+// changing; empty when none comes within a minute.
+QString waitForPdf(const QString& folder, const QString& token) {
   QElapsedTimer timer;
   timer.start();
   for (qint64 lastSize = -1; timer.elapsed() < 60000; QTest::qWait(250)) {
-    for (const QFileInfo& info : QDir(folder).entryInfoList({"*.pdf"}, QDir::Files, QDir::Time)) {
-      if (!info.fileName().contains(token) || info.lastModified() < since.addSecs(-2)) continue;
+    for (const QFileInfo& info : QDir(folder).entryInfoList({"*" + token + "*.pdf"}, QDir::Files)) {
       if (info.size() > 0 && info.size() == lastSize) return info.absoluteFilePath();
       lastSize = info.size();
-      break;
     }
   }
   return {};
@@ -90,7 +83,6 @@ void CupsPrintCheck::exampleWingOnQueue() {
   state.lengthUnit = calc::kLengthUnit;
   window.typeExampleWing();
   QVERIFY(calc::calculate(state, window, language));
-  const QDateTime started = QDateTime::currentDateTime();
   plot::mnufileprint_Click(state, window, language);
 
   // The question names the queue; the closing message is message 15 alone, as no file was
@@ -99,15 +91,12 @@ void CupsPrintCheck::exampleWingOnQueue() {
   QCOMPARE(window.messages[0].text, "Print the sheet on " + queue.toStdString() + " ?");
   QCOMPARE(window.messages[1].text, language.GetINIFile("Message", "15"));
 
-  const QString pdf = waitForPdf(pdfFolder, sheet, started);
+  const QString pdf = waitForPdf(pdfFolder, sheet);
   QVERIFY2(!pdf.isEmpty(), qPrintable("no PDF from the queue in " + pdfFolder));
   // The file is the test's own: it goes once read, whatever the checks say.
   QTemporaryDir work;
   const QString copy = work.filePath("sheet.pdf");
-  QVERIFY(QFile::copy(pdf, copy));
-  QFile::remove(pdf);
-  if (const QString keep = qEnvironmentVariable("TAVELOR_TEST_KEEP"); !keep.isEmpty())
-    QFile::copy(copy, keep);
+  QVERIFY(QFile::rename(pdf, copy));
 
   // A4, either as a landscape page or as a portrait one with the sheet turned on it.
   const testing::SheetText text = testing::readSheetText(copy);
@@ -131,32 +120,19 @@ void CupsPrintCheck::exampleWingOnQueue() {
                           .arg(title.xMin / kPointsPerMm)
                           .arg(title.yMin / kPointsPerMm)));
 
-  // The results as the print routine words them: span 1400 mm, area 27 dm², aspect ratio
-  // 7.26, mean chord 202.47 mm, its station 306.17 mm, the centring 68.15 mm behind the root's
-  // leading edge, 1500 g and 55.56 g/dm². A turned page reads in any order: look for the words.
-  for (const char* expected : {"Results", "Span", "400.00",  "Wing",   "area",  "27.00",  "dm²",
-                               "Aspect",  "7.26", "Mean",    "202.47", "MAC",   "306.17", "68.15",
-                               "Mass",    "1500", "loading", "55.56",  "g/dm²", "Scale",  "1/5"}) {
-    QVERIFY2(text.find(QString::fromUtf8(expected)), expected);
-  }
+  // The words came through the queue as text: the results read as the print routine words them
+  // (the end-to-end test reads them all off the same sheet).
+  QVERIFY(text.find("27.00") && text.find("202.47") && text.find("68.15") && text.find("1/5"));
 
-  // The outline at true scale, 1/5, black hairlines only (the underlines are thicker); the tip
-  // of panel 1 (200 mm, 40 mm on paper) stands 400 mm (80 mm on paper) out.
+  // The outline at true scale, 1/5, black hairlines only (the underlines are thicker): the root
+  // chord and the half span measured on paper.
   std::vector<testing::Segment> outline;
   for (const auto& s : testing::readSegments(copy, work.filePath("sheet.svg"))) {
     if (s.stroke == "rgb(0%,0%,0%)" && s.width < 0.5 && s.length() > 5)
       outline.push_back(frame.map(s));
   }
-  double left = 0;
-  const QString scaleFault = testing::trueScaleFault(outline, 0.2, &left);
+  const QString scaleFault = testing::trueScaleFault(outline, 0.2);
   QVERIFY2(scaleFault.isEmpty(), qPrintable(scaleFault));
-  QVERIFY2(std::any_of(outline.begin(), outline.end(),
-                       [left](const testing::Segment& s) {
-                         return s.vertical() &&
-                                std::abs((s.from.x() - left) / kPointsPerMm - 80) <= 0.2 &&
-                                std::abs(s.length() / kPointsPerMm - 40) <= 0.2;
-                       }),
-           "panel 1's tip chord is not at true scale");
 }
 
 }  // namespace tavelor
