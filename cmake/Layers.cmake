@@ -20,20 +20,3 @@ function(tavelor_add_layer_tests name)
                                               GTest::gtest_main)
   gtest_discover_tests(${name}_tests DISCOVERY_TIMEOUT 60)
 endfunction()
-
-# tavelor_add_window_test(<name> <script> <tool> ...): the real program driven by a script on an
-# X server, run as <script> <tavelor> <language folder> <work folder>; left out (and said so)
-# where one of the tools it needs is missing.
-function(tavelor_add_window_test name script)
-  foreach(tool IN LISTS ARGN)
-    find_program(tavelor_tool_${tool} ${tool})
-    if(NOT tavelor_tool_${tool})
-      message(STATUS "${name}: ${tool} not found, test left out")
-      return()
-    endif()
-  endforeach()
-  add_test(NAME ${name}
-    COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/${script} $<TARGET_FILE:tavelor>
-            ${PROJECT_SOURCE_DIR}/lang ${CMAKE_CURRENT_BINARY_DIR}/${name})
-  set_tests_properties(${name} PROPERTIES TIMEOUT 120)
-endfunction()

@@ -1,136 +1,44 @@
 #!/usr/bin/env bash
-# install_test.sh CMAKE BUILD_DIR SOURCE_DIR
-# Installs BUILD_DIR into a fresh temporary prefix and checks what a user gets: the program folder
-# with every language file, the launcher, the icon, a valid menu entry that points at the
-# launcher, and a program that really starts from there (under Xvfb) and shows its main window.
-set -uo pipefail
-cmake_cmd=$1
-build=$2
-source=$3
+# Installs the build into a fresh prefix (with a blank in its path, on purpose) and checks what a
+# user gets: the program folder with every language file and no tv.ini, the launcher, an icon
+# that renders, a valid menu entry that names the launcher, and a program that starts through a
+# link to the launcher and shows its main window on a private Xvfb.
+# Usage: install_test.sh <cmake> <build folder> <source folder> <work folder>
+set -euo pipefail
+cmake="$1" build="$2" source="$3" work="$4"
+# shellcheck source=../system/x_session.sh
+source "$source/tests/system/x_session.sh"
+rm -rf "$work"
+mkdir -p "$work"
+prefix="$work/prefix with blank"
+"$cmake" --install "$build" --prefix "$prefix" >"$work/install.log" 2>&1 ||
+  fail "cmake --install: $(cat "$work/install.log")"
 
-failures=0
-fail() {
-  echo "FAIL: $*" >&2
-  failures=$((failures + 1))
-}
-pass() { echo "ok: $*"; }
-
-work=$(mktemp -d "${TMPDIR:-/tmp}/tavelor install test XXXXXX")  # a blank in the prefix on purpose
-program_pid=""
-cleanup() {
-  if [ -n "$program_pid" ] && kill -0 "$program_pid" 2>/dev/null; then kill "$program_pid"; fi
-  rm -rf "$work"
-}
-trap cleanup EXIT
-prefix="$work/prefix"
-
-if ! "$cmake_cmd" --install "$build" --prefix "$prefix" >"$work/install.log" 2>&1; then
-  cat "$work/install.log" >&2
-  echo "FAIL: cmake --install did not complete" >&2
-  exit 1
-fi
-pass "installed into $prefix"
-
-# --- Layout -----------------------------------------------------------------------------------
-program_dir="$prefix/lib/tavelor"
-{ [ -f "$program_dir/tavelor" ] && [ -x "$program_dir/tavelor" ]; } || fail "no executable lib/tavelor/tavelor"
-[ -w "$program_dir" ] || fail "lib/tavelor is not writable, tv.ini could not be stored"
-shopt -s nullglob
-source_languages=("$source"/lang/*.lng)
-[ ${#source_languages[@]} -gt 0 ] || fail "no language files in $source/lang"
-for language in "${source_languages[@]}"; do
-  name=$(basename "$language")
-  if ! cmp -s "$language" "$program_dir/$name"; then
-    fail "language file $name is missing or differs in lib/tavelor"
-  fi
-done
-installed_languages=("$program_dir"/*.lng)
-[ ${#installed_languages[@]} -eq ${#source_languages[@]} ] ||
-  fail "lib/tavelor holds ${#installed_languages[@]} language files, lang/ ${#source_languages[@]}"
-[ ! -e "$program_dir/tv.ini" ] || fail "the install must not bring a tv.ini of its own"
+program="$prefix/lib/tavelor"
+[ -x "$program/tavelor" ] || fail "no executable lib/tavelor/tavelor"
 [ -x "$prefix/bin/tavelor" ] || fail "no executable launcher bin/tavelor"
+diff -r --exclude=tavelor "$source/lang" "$program" || fail "lib/tavelor does not hold exactly lang/*.lng"
+
+# The icon, rendered with the SVG renderer named in scripts/setup: 128 x 128, mostly opaque.
 icon="$prefix/share/icons/hicolor/scalable/apps/tavelor.svg"
-[ -f "$icon" ] || fail "no icon $icon"
+command -v rsvg-convert >/dev/null || fail "rsvg-convert is missing (run scripts/setup)"
+rsvg-convert "$icon" -o "$work/icon.png" || fail "the icon $icon does not render"
+shown=$(convert "$work/icon.png" -alpha extract -format '%w %h %[fx:mean>0.5]' info:)
+[ "$shown" = "128 128 1" ] || fail "the icon renders as '$shown' (width, height, mostly opaque)"
+
 desktop="$prefix/share/applications/tavelor.desktop"
-[ -f "$desktop" ] || fail "no menu entry $desktop"
-[ $failures -eq 0 ] && pass "layout"
+desktop-file-validate "$desktop" >"$work/validate.log" 2>&1 && [ ! -s "$work/validate.log" ] ||
+  fail "desktop-file-validate: $(cat "$work/validate.log")"
+grep -qxF "Exec=\"$prefix/bin/tavelor\"" "$desktop" || fail "the menu entry does not run the launcher"
+grep -qx "Icon=tavelor" "$desktop" || fail "the menu entry lacks Icon=tavelor"
 
-# --- Icon: an SVG that renders to something visible --------------------------------------------
-if [ -f "$icon" ] && command -v convert >/dev/null 2>&1; then
-  size=$(convert "$icon" -format '%w %h' info: 2>/dev/null)
-  [ "$size" = "128 128" ] || fail "the icon does not render as a 128x128 image (got '$size')"
-  opaque=$(convert "$icon" -alpha extract -format '%[fx:mean]' info: 2>/dev/null)
-  awk -v m="${opaque:-0}" 'BEGIN { exit !(m > 0.5) }' || fail "the icon renders mostly empty"
-  pass "icon renders ($size)"
-fi
-
-# --- Menu entry --------------------------------------------------------------------------------
-if [ -f "$desktop" ]; then
-  if command -v desktop-file-validate >/dev/null 2>&1; then
-    if desktop-file-validate "$desktop" >"$work/validate.log" 2>&1 && [ ! -s "$work/validate.log" ]; then
-      pass "desktop-file-validate"
-    else
-      cat "$work/validate.log" >&2
-      fail "desktop-file-validate reports problems"
-    fi
-  else
-    fail "desktop-file-validate is missing (Debian package desktop-file-utils; run scripts/setup)"
-  fi
-  # Exec names the launcher of this prefix, quoted because the prefix holds a blank.
-  expected_exec="Exec=\"$prefix/bin/tavelor\""
-  grep -qxF "$expected_exec" "$desktop" || fail "menu entry lacks '$expected_exec'"
-  grep -qx "Icon=tavelor" "$desktop" || fail "menu entry lacks Icon=tavelor"
-fi
-
-# --- The installed program starts and shows its main window --------------------------------------
-if ! command -v xvfb-run >/dev/null 2>&1 || ! command -v xdotool >/dev/null 2>&1; then
-  echo "SKIPPED: starting the installed program needs xvfb-run and xdotool (scripts/setup)"
-  [ $failures -eq 0 ] && exit 77
-  exit 1
-fi
-# A stored language, so the program goes straight to its main window.
-printf '[Langue]\r\n1=English\r\n' >"$program_dir/tv.ini"
-# Through a link on another folder, as a PATH entry would be: the launcher must find its prefix.
-mkdir -p "$work/elsewhere"
-ln -s "$prefix/bin/tavelor" "$work/elsewhere/tavelor"
-title=$(grep -a -m1 '^0=' <(sed -n '/^\[Label\]/,/^\[/p' "$source/lang/English.lng") |
-  tr -d '\r' | cut -d= -f2-)
-cat >"$work/start.sh" <<'INNER'
-#!/usr/bin/env bash
-# Inside Xvfb: start the program, wait for its main window, then end it.
-set -u
-launcher=$1
-title=$2
-export XDG_RUNTIME_DIR=$3
-"$launcher" &
-pid=$!
-if ! timeout 30 xdotool search --sync --onlyvisible --name "^${title}\$" >/dev/null; then
-  echo "the main window '$title' did not appear within 30 s" >&2
-  kill "$pid" 2>/dev/null
-  wait "$pid" 2>/dev/null
-  exit 1
-fi
-if ! kill -0 "$pid" 2>/dev/null; then
-  echo "the program ended by itself" >&2
-  exit 1
-fi
-kill "$pid"
-wait "$pid" 2>/dev/null
-exit 0
-INNER
-chmod +x "$work/start.sh"
-mkdir -m 700 "$work/runtime"
-if timeout 90 env -u QT_QPA_PLATFORM xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" "$work/start.sh" \
-  "$work/elsewhere/tavelor" "$title" "$work/runtime" >"$work/run.log" 2>&1; then
-  pass "the installed program showed its main window '$title'"
-else
-  cat "$work/run.log" >&2
-  fail "the installed program did not show its main window"
-fi
-grep -q "English" "$program_dir/tv.ini" || fail "tv.ini was lost from lib/tavelor"
-
-if [ $failures -ne 0 ]; then
-  echo "$failures check(s) failed" >&2
-  exit 1
-fi
-echo "install test passed"
+# A stored language, so the program goes straight to its main window; started through a link
+# elsewhere, as a PATH entry would be, the launcher must find its prefix.
+printf '[Langue]\r\n1=English\r\n' >"$program/tv.ini"
+x_session_start "$work" 60
+ln -s "$prefix/bin/tavelor" "$work/tavelor"
+x_start "$work/tavelor"
+main=$(x_wait_window '^Tavelor$' 30)
+x_quit
+grep -q English "$program/tv.ini" || fail "tv.ini was lost from lib/tavelor"
+echo "install: layout, icon, menu entry and the installed program checked"

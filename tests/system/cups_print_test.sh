@@ -1,56 +1,49 @@
 #!/usr/bin/env bash
-# Prints the example wing on a real CUPS queue: starts a private cupsd (its own configuration,
-# spool and socket in a temporary folder, so a system cupsd is left alone), adds a cups-pdf
-# queue as the default, runs the print check (see cups_print_check.cpp), then removes the queue
-# and stops that cupsd. Exits 77 (skipped) only where cupsd cannot start here.
+# Prints the example wing on a real CUPS queue: a private cupsd (its own configuration, spool and
+# socket in a temporary folder, so a system cupsd is left alone) with a cups-pdf queue as the
+# default, and the print check (cups_print_check.cpp) reading back what the queue wrote. Exits
+# 77 (skipped) only where cupsd cannot run here.
 # Usage: cups_print_test.sh <system_cups_print_check executable>
-# TAVELOR_TEST_KEEP=<file.pdf> keeps a copy of the printed sheet for a look.
-set -uo pipefail
-check="$1"
-queue=tavelor-test
+set -euo pipefail
+check="$1" queue=tavelor-test
 skip() {
   echo "SKIPPED: $*" >&2
   exit 77
 }
-
-command -v cupsd >/dev/null || skip "cupsd is not installed (scripts/setup installs cups)"
-[ "$(id -u)" -eq 0 ] || skip "cupsd and the cups-pdf backend need root"
-for tool in lpadmin lpstat cupsenable cupsaccept pdftotext pdftocairo; do
-  command -v "$tool" >/dev/null || { echo "FAIL: $tool is missing (run scripts/setup)" >&2; exit 1; }
-done
-ppd=lsb/usr/cups-pdf/CUPS-PDF_opt.ppd
-if [ ! -x /usr/lib/cups/backend/cups-pdf ] || [ ! -e /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd ]; then
-  echo "FAIL: the cups-pdf backend is missing (scripts/setup installs printer-driver-cups-pdf)" >&2
+fail() {
+  echo "FAIL: $*" >&2
   exit 1
-fi
+}
+[ "$(id -u)" -eq 0 ] || skip "cupsd and the cups-pdf backend need root"
+for need in /usr/sbin/cupsd /usr/sbin/lpadmin /usr/bin/lpstat /usr/bin/pdftocairo \
+  /usr/lib/cups/backend/cups-pdf /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd; do
+  [ -e "$need" ] || fail "$need is missing (scripts/setup installs cups, printer-driver-cups-pdf)"
+done
 
-base=$(mktemp -d /tmp/tavelor-cups.XXXXXX)
 # The filters run as the lp user: they must reach the spool inside.
+base=$(mktemp -d /tmp/tavelor-cups.XXXXXX)
 chmod 755 "$base"
-mkdir -p "$base"/etc/ppd "$base"/spool/tmp "$base"/cache "$base"/state "$base"/log "$base"/home
-cupsd_pid=""
+mkdir -p "$base"/etc "$base"/spool/tmp "$base"/cache "$base"/state "$base"/log "$base"/home
 sheet="Tavelor-check-$$-$RANDOM"
-
 # cups-pdf writes into its Out folder, ${HOME} being the home of the user who printed.
-user_home=$(getent passwd "$(id -un)" | cut -d: -f6)
 out=$(sed -n 's/^[[:space:]]*Out[[:space:]]\+//p' /etc/cups/cups-pdf.conf 2>/dev/null | tail -1)
 out=${out:-'${HOME}/PDF'}
-out=${out//'${HOME}'/$user_home}
-
-export CUPS_SERVER="$base/cups.sock"
+out=${out//'${HOME}'/$(getent passwd "$(id -un)" | cut -d: -f6)}
+export CUPS_SERVER="$base/cups.sock" QT_QPA_PLATFORM=offscreen
 unset PRINTER LPDEST
-export QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}"
 
+cupsd_pid=""
 cleanup() {
+  local status=$?
+  set +e
+  [ "$status" -eq 0 ] || [ "$status" -eq 77 ] || tail -30 "$base/log/error_log" >&2
   if [ -n "$cupsd_pid" ]; then
-    timeout 10 lpadmin -x "$queue" 2>/dev/null || true
-    kill "$cupsd_pid" 2>/dev/null || true
-    for _ in $(seq 50); do kill -0 "$cupsd_pid" 2>/dev/null || break; sleep 0.1; done
-    kill -9 "$cupsd_pid" 2>/dev/null || true
-    wait "$cupsd_pid" 2>/dev/null || true
-  fi
-  rm -f "$out"/*"$sheet"*.pdf 2>/dev/null || true
-  rm -rf "$base"
+    kill "$cupsd_pid"
+    timeout 5 tail --pid="$cupsd_pid" -s 0.1 -f /dev/null || kill -9 "$cupsd_pid"
+    wait "$cupsd_pid"
+  fi 2>/dev/null
+  rm -rf "$base" "$out"/*"$sheet"*.pdf
+  exit "$status"
 }
 trap cleanup EXIT
 
@@ -81,47 +74,24 @@ EOF
 timeout 150 cupsd -f -c "$base/etc/cupsd.conf" -s "$base/etc/cups-files.conf" \
   >"$base/log/cupsd.out" 2>&1 &
 cupsd_pid=$!
-up=""
 for _ in $(seq 100); do
-  if timeout 5 lpstat -r >/dev/null 2>&1; then up=1; break; fi
-  kill -0 "$cupsd_pid" 2>/dev/null || break
+  timeout 5 lpstat -r >/dev/null 2>&1 && break
+  kill -0 "$cupsd_pid" 2>/dev/null || skip "cupsd could not start here: $(tail -5 "$base/log/cupsd.out")"
   sleep 0.1
 done
-if [ -z "$up" ]; then
-  cat "$base/log/cupsd.out" "$base/log/error_log" 2>/dev/null | tail -20 >&2
-  skip "cupsd could not start here"
-fi
+timeout 5 lpstat -r >/dev/null 2>&1 || skip "cupsd does not answer here"
 
-set -e
-# A scheduler that has only just come up may still refuse the new queue: try a few times, and
-# say why when it never takes it.
-made=""
+# A scheduler that has only just come up may still refuse a new queue: try a few times. -E
+# enables the queue. The queue turns the job into PostScript for cups-pdf, which Ghostscript
+# makes a PDF again; rendered by pdftocairo (not the default) the words stay readable text.
 for _ in $(seq 10); do
-  timeout 30 lpadmin -p "$queue" -v cups-pdf:/ -m "$ppd" >"$base/log/lpadmin.out" 2>&1 || true
-  if timeout 5 lpstat -p "$queue" >/dev/null 2>&1; then made=1; break; fi
+  timeout 30 lpadmin -p "$queue" -E -v cups-pdf:/ -m lsb/usr/cups-pdf/CUPS-PDF_opt.ppd \
+    -o pdftops-renderer-default=pdftocairo >"$base/log/lpadmin.out" 2>&1 || true
+  timeout 5 lpstat -p "$queue" >/dev/null 2>&1 && break
   sleep 0.5
 done
-if [ -z "$made" ]; then
-  grep -v 'drivers are deprecated' "$base/log/lpadmin.out" >&2 || true
-  echo "FAIL: the scheduler did not take the queue $queue" >&2
-  exit 1
-fi
-timeout 10 cupsenable "$queue"
-timeout 10 cupsaccept "$queue"
-timeout 10 lpadmin -d "$queue"
-# The queue turns the job into PostScript for cups-pdf, which Ghostscript makes a PDF again. With
-# the default renderer the fonts come back as glyph outlines without their text; rendered by
-# pdftocairo the words stay readable, so the check can read what was printed.
-timeout 10 lpadmin -p "$queue" -o pdftops-renderer-default=pdftocairo
-timeout 10 lpstat -d -p "$queue"
-set +e
+timeout 10 lpadmin -d "$queue" || fail "no queue $queue: $(grep -v deprecated "$base/log/lpadmin.out")"
 
 # HOME elsewhere: no lpoptions of the user may choose another default queue.
 HOME="$base/home" TAVELOR_TEST_QUEUE="$queue" TAVELOR_TEST_PDF_FOLDER="$out" \
-  TAVELOR_TEST_SHEET="$sheet" TAVELOR_TEST_KEEP="${TAVELOR_TEST_KEEP:-}" timeout 100 "$check"
-status=$?
-if [ "$status" -ne 0 ]; then
-  echo "--- cupsd error log" >&2
-  tail -30 "$base/log/error_log" >&2 2>/dev/null || true
-fi
-exit "$status"
+  TAVELOR_TEST_SHEET="$sheet" timeout 100 "$check"

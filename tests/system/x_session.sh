@@ -1,142 +1,169 @@
 # shellcheck shell=bash
-# Sourced by the real-window tests: a private Xvfb on a free display, and helpers that drive
-# the program with xdotool. Everything started here is ended by x_session_cleanup, by process id.
-
-x_session_pids=()
-
-# Starts Xvfb on the first free display and exports DISPLAY. -noreset: without it the server
-# resets when its last client leaves, and a program started again during the reset aborts with
-# "could not connect to display".
-x_session_start() {
-  local fd_file="$1/display"
-  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$fd_file" 2>"$1/xvfb.log" &
-  x_session_pids+=($!)
-  for _ in $(seq 100); do
-    [ -s "$fd_file" ] && break
-    sleep 0.05
-  done
-  [ -s "$fd_file" ] || { echo "FAIL: Xvfb did not start" >&2; cat "$1/xvfb.log" >&2; return 1; }
-  DISPLAY=":$(head -1 "$fd_file")"
-  export DISPLAY
-  unset WAYLAND_DISPLAY
-  export QT_QPA_PLATFORM=xcb
-}
-
-x_session_cleanup() {
-  local pid
-  for pid in "${x_session_pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-  for pid in "${x_session_pids[@]}"; do
-    for _ in $(seq 30); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
-    kill -9 "$pid" 2>/dev/null || true
-    wait "$pid" 2>/dev/null || true
-  done
-  x_session_pids=()
-}
-
-# Prints the id of the first visible window of process $1 whose name matches $2 (a regular
-# expression), waiting up to $3 seconds (10 when not given). Fails when none comes.
-x_wait_window() {
-  local pid="$1" name="$2" seconds="${3:-10}" id
-  local deadline=$((SECONDS + seconds))
-  while [ "$SECONDS" -le "$deadline" ]; do
-    kill -0 "$pid" 2>/dev/null || { echo "FAIL: the program ended while waiting for '$name'" >&2; return 1; }
-    # Names are compared here: xdotool's own --name match also reports windows it should not.
-    for id in $(xdotool search --onlyvisible --pid "$pid" 2>/dev/null || true); do
-      if [[ "$(xdotool getwindowname "$id" 2>/dev/null)" =~ $name ]]; then
-        echo "$id"
-        return 0
-      fi
-    done
-    sleep 0.1
-  done
-  echo "FAIL: no window '$name' within ${seconds}s" >&2
-  return 1
-}
-
-# The number of visible windows of process $1.
-x_window_count() {
-  xdotool search --onlyvisible --pid "$1" 2>/dev/null | wc -l
-}
-
-# Waits up to $2 seconds until process $1 shows a window other than $3 (the main window), and
-# prints its id.
-x_wait_other_window() {
-  local pid="$1" seconds="$2" main="$3" id
-  local deadline=$((SECONDS + seconds))
-  while [ "$SECONDS" -le "$deadline" ]; do
-    kill -0 "$pid" 2>/dev/null || { echo "FAIL: the program ended while waiting for a window" >&2; return 1; }
-    for id in $(xdotool search --onlyvisible --pid "$pid" 2>/dev/null || true); do
-      if [ "$id" != "$main" ]; then
-        echo "$id"
-        return 0
-      fi
-    done
-    sleep 0.03
-  done
-  return 1
-}
-
-# Gives the keyboard to window $1 (there is no window manager to do it) and lets it settle.
-x_focus() {
-  xdotool windowfocus --sync "$1" 2>/dev/null || xdotool windowfocus "$1"
-  sleep 0.2
-}
-
-# Waits up to $2 seconds for process $1 to end; fails when it does not.
-x_wait_exit() {
-  local pid="$1" deadline=$((SECONDS + $2))
-  while [ "$SECONDS" -le "$deadline" ]; do
-    kill -0 "$pid" 2>/dev/null || return 0
-    sleep 0.1
-  done
-  return 1
-}
-
-# Ends this script with SIGTERM after $1 seconds unless watchdog_stop comes first; the script's
-# TERM trap does the cleaning up.
-x_watchdog=""
-watchdog_start() {
-  local script=$$
-  (
-    trap 'kill "$sleeper" 2>/dev/null; exit 0' TERM
-    sleep "$1" &
-    sleeper=$!
-    wait "$sleeper" && kill -TERM "$script" 2>/dev/null
-  ) >/dev/null 2>&1 &
-  x_watchdog=$!
-}
-watchdog_stop() {
-  [ -n "$x_watchdog" ] && kill "$x_watchdog" 2>/dev/null
-  x_watchdog=""
-  return 0
-}
+# Sourced by the tests that drive the real program on a private Xvfb with xdotool, through its
+# keyboard, window titles and files only. Every wait is bounded and fails with a message, the
+# whole run is bounded too, and everything started here is ended by its process id.
 
 fail() {
   echo "FAIL: $*" >&2
   exit 1
 }
 
-# Bounds the whole run to $2 seconds and, however it ends, leaves a screenshot in folder $1 when
-# it failed and ends everything the script started: the program ($app_pid), a clipboard owner
-# ($clip_pid), the watchdog and the X server.
-x_run_bounded() {
-  x_work="$1"
-  trap x_session_exit EXIT
-  trap 'echo "FAIL: out of time" >&2; exit 1' TERM
+# x_session_start <work folder> <seconds>: a home (the PDF fallback writes to its Documents), a
+# runtime folder and no reachable print queue under the work folder; Xvfb on a free display; the
+# run ended with a message after <seconds>.
+x_session_start() {
+  x_work=$1 app_pid="" clip_pid="" x_server="" main=""
+  local tool
+  for tool in Xvfb xdotool import convert; do
+    command -v "$tool" >/dev/null || fail "$tool is missing (run scripts/setup)"
+  done
+  mkdir -p "$x_work/home/Documents" "$x_work/runtime"
+  chmod 700 "$x_work/runtime"
+  export HOME="$x_work/home" XDG_RUNTIME_DIR="$x_work/runtime" LC_ALL=C.UTF-8 LANG=C.UTF-8
+  export CUPS_SERVER="$x_work/no-cupsd-here.sock"
+  # Whatever platform the calling shell gave Qt (offscreen, wayland), the program comes up here.
+  unset QT_QPA_PLATFORM WAYLAND_DISPLAY XDG_SESSION_TYPE XDG_CONFIG_HOME XDG_DOCUMENTS_DIR \
+    PRINTER LPDEST
+  trap x_session_end EXIT
+  trap "fail 'out of time after $2 s'" TERM
   trap 'echo "FAIL: command failed at line $LINENO" >&2' ERR
-  watchdog_start "$2"
+  # -noreset: without it the server resets when its last client leaves, and a program started
+  # again during the reset cannot connect.
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$x_work/display" \
+    2>"$x_work/xvfb.log" &
+  x_server=$!
+  x_poll 10 test -s "$x_work/display" || fail "Xvfb did not start: $(cat "$x_work/xvfb.log")"
+  export DISPLAY=":$(head -1 "$x_work/display")"
+  # The watchdog goes with the script. When time runs out it tells the script to end, then takes
+  # the X server away so that no X client the script waits on can hold it.
+  (timeout "$2" tail --pid=$$ -s 0.2 -f /dev/null ||
+    { kill -TERM $$ && sleep 2 && kill -0 $$ && kill "$x_server"; }) >/dev/null 2>&1 &
 }
 
-x_session_exit() {
-  local status=$? pid
-  if [ "$status" -ne 0 ] && [ -n "${DISPLAY:-}" ] && command -v import >/dev/null; then
-    import -window root "$x_work/failure.png" 2>/dev/null && echo "screenshot: $x_work/failure.png" >&2
+x_session_end() {
+  local status=$?
+  trap - ERR TERM
+  if [ "$status" -ne 0 ]; then
+    timeout 10 import -window root "$x_work/failure.png" 2>/dev/null &&
+      echo "screenshot: $x_work/failure.png" >&2
+    [ -s "$x_work/tavelor.log" ] && tail -20 "$x_work/tavelor.log" >&2
   fi
-  for pid in ${clip_pid:-} ${app_pid:-}; do
-    kill "$pid" 2>/dev/null || true
+  x_end $clip_pid $app_pid $x_server
+  exit "$status"
+}
+
+# x_end <pid>...: ends each process, by force when it takes more than 3 s.
+x_end() {
+  local pid
+  for pid in "$@"; do kill "$pid" 2>/dev/null || true; done
+  for pid in "$@"; do
+    timeout 3 tail --pid="$pid" -s 0.1 -f /dev/null || kill -9 "$pid" 2>/dev/null || true
     wait "$pid" 2>/dev/null || true
   done
-  watchdog_stop
-  x_session_cleanup
-  exit "$status"
+}
+
+# x_poll <seconds> <command>...: runs the command until it succeeds; fails after <seconds>.
+x_poll() {
+  local deadline=$((SECONDS + $1))
+  shift
+  until "$@"; do
+    [ "$SECONDS" -lt "$deadline" ] || return 1
+    sleep 0.05
+  done
+}
+
+# x_start <executable>: starts the program from the work folder (it must find its own folder by
+# itself), its output into tavelor.log.
+x_start() {
+  (cd "$x_work" && exec "$1") >>"$x_work/tavelor.log" 2>&1 &
+  app_pid=$!
+}
+
+x_windows() { timeout 5 xdotool search --onlyvisible --pid "$app_pid" 2>/dev/null || true; }
+x_only_main() { [ "$(x_windows)" = "$main" ]; }
+x_gone() { ! x_windows | grep -qx "$1"; }
+x_ended() { ! kill -0 "$app_pid" 2>/dev/null; }
+
+# x_find <regex>: prints the program's first window whose title matches. Titles are compared
+# here: xdotool's own --name match also reports windows it should not.
+x_find() {
+  local id
+  kill -0 "$app_pid" 2>/dev/null || fail "the program ended"
+  for id in $(x_windows); do
+    [[ "$(timeout 5 xdotool getwindowname "$id" 2>/dev/null)" =~ $1 ]] && echo "$id" && return 0
+  done
+  return 1
+}
+# x_find_other: prints the program's first window besides the main window.
+x_find_other() {
+  kill -0 "$app_pid" 2>/dev/null || fail "the program ended"
+  x_windows | grep -vxm1 "$main"
+}
+
+x_wait_window() { x_poll "${2:-10}" x_find "$1" || fail "no window '$1' within ${2:-10} s"; }
+x_wait_dialog() { x_poll 10 x_find_other || fail "no $1 within 10 s"; }
+
+# x_focus <window>: gives it the keyboard (there is no window manager to do it).
+x_focus() {
+  timeout 5 xdotool windowfocus --sync "$1" 2>/dev/null || timeout 5 xdotool windowfocus "$1" ||
+    fail "window $1 does not take the focus"
+  sleep 0.1
+}
+
+# x_answer <what> <key>...: answers the one window besides the main window and waits until it
+# has gone.
+x_answer() {
+  local box
+  box=$(x_wait_dialog "$1")
+  x_focus "$box"
+  xdotool key "${@:2}"
+  x_poll 10 x_gone "$box" || fail "the $1 stays open"
+}
+
+# x_menu <menu key> <item key>: picks an item of the main window's menu bar.
+x_menu() {
+  x_focus "$main"
+  xdotool key "alt+$1"
+  x_wait_dialog "menu alt+$1" >/dev/null
+  sleep 0.1
+  xdotool key "$2"
+}
+
+# x_file_dialog <title> <file>: types the file's path into the file dialog of that title.
+x_file_dialog() {
+  local dialog
+  dialog=$(x_wait_window "$1")
+  x_focus "$dialog"
+  xdotool type --delay 10 "$2"
+  xdotool key Return
+  x_poll 10 x_gone "$dialog" || fail "the dialog '$1' stays open"
+}
+
+x_save_as() {
+  x_menu f s
+  x_file_dialog '^Save the wing$' "$1"
+  x_answer "save confirmation" Return
+  [ -f "$1" ] || fail "no file at $1"
+}
+
+# x_print <sheet name>: File > Print with no print queue, which falls back to a PDF in Documents.
+x_print() {
+  x_menu f p
+  x_answer "print question" Return
+  local prompt
+  prompt=$(x_wait_window '^Print$')
+  x_focus "$prompt"
+  xdotool key ctrl+a
+  xdotool type --delay 10 "$1"
+  xdotool key Return
+  x_poll 10 x_gone "$prompt" || fail "the sheet name prompt stays open"
+  x_answer "closing message" Return
+  [ -f "$HOME/Documents/$1.pdf" ] || fail "no PDF at $HOME/Documents/$1.pdf"
+}
+
+x_quit() {
+  x_menu f q
+  x_poll 10 x_ended || fail "File > Quit did not end the program"
+  wait "$app_pid" || fail "the program ended with status $?"
+  app_pid=""
 }
