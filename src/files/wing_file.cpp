@@ -31,15 +31,15 @@ class LineReader {
   std::string_view rest_;
 };
 
-}  // namespace
-
-std::string wingFileBytes(const WingTexts& texts) {
+// The header, then one line per text.
+template <std::size_t N>
+std::string recordBytes(std::string_view header, const std::array<std::string, N>& texts) {
   std::string bytes;
   auto addLine = [&bytes](std::string_view line) {
     bytes.append(line);
     bytes.append("\r\n");
   };
-  addLine(kFileHeader);
+  addLine(header);
   for (std::string text : texts) {
     for (char& c : text) {
       if (c == '\r' || c == '\n') c = ' ';
@@ -49,11 +49,38 @@ std::string wingFileBytes(const WingTexts& texts) {
   return bytes;
 }
 
+}  // namespace
+
+std::string wingFileBytes(const WingTexts& texts) { return recordBytes(kFileHeader, texts); }
+
+bool hasStabiliser(const TailTexts& texts) {
+  for (std::size_t i = 0; i < kStabiliserFieldCount; ++i) {
+    if (texts[i].find_first_not_of(' ') != std::string::npos) return true;
+  }
+  return false;
+}
+
+std::string tailRecordBytes(const TailTexts& texts) {
+  return hasStabiliser(texts) ? recordBytes(kTailHeader, texts) : std::string();
+}
+
 WingFileLines readWingFileLines(std::string_view bytes) {
   WingFileLines out;
   LineReader lines(bytes);
   while (!lines.atEnd()) {
     const auto header = *lines.readLine();
+    if (header.starts_with(kTailMark)) {
+      TailTexts& tail = out.tail.emplace();
+      for (std::string& text : tail) {
+        const auto line = lines.readLine();
+        if (!line) {
+          out.error = FileError{kReadPastEndError, kReadPastEndText};
+          return out;
+        }
+        text = base::decodeCp1252(*line);
+      }
+      continue;
+    }
     for (std::size_t slot = 0; slot < kFieldCount; ++slot) {
       const auto line = lines.readLine();
       if (!line) {

@@ -27,6 +27,16 @@ inline constexpr const char* kReadPastEndText = "Input past end of file";
 // Shown with EFBIG for a file over kMaxWingFileBytes.
 inline constexpr const char* kTooLargeText = "The file is too large to be a wing data file";
 
+// The stabiliser and its place behind the wing, stored after a wing's record when the builder
+// typed a stabiliser: the header line, then the texts of the stability window's fields: the
+// stabiliser's panel 1 (root chord, tip chord, length, sweep), its panel 2, the tail arm, the tail
+// efficiency and the wanted static margin.
+inline constexpr std::string_view kTailHeader = "Z2O-Tail ....";
+inline constexpr std::string_view kTailMark = "Z2O-Tail";
+inline constexpr std::size_t kTailFieldCount = 11;
+inline constexpr std::size_t kStabiliserFieldCount = 8;  // the panels' texts, first in the record
+using TailTexts = std::array<std::string, kTailFieldCount>;
+
 struct FileError {
   int number = 0;
   std::string description;
@@ -36,6 +46,12 @@ struct FileError {
 // the record, so each CR and LF in a text is written as a blank.
 std::string wingFileBytes(const WingTexts& texts);
 
+// Whether any of the stabiliser's fields holds more than blanks: only then is a tail stored.
+bool hasStabiliser(const TailTexts& texts);
+
+// The tail record's bytes, written as the wing's; nothing without a stabiliser.
+std::string tailRecordBytes(const TailTexts& texts);
+
 // One line of a file, destined for the text at slot.
 struct FieldLine {
   std::size_t slot;
@@ -43,10 +59,12 @@ struct FieldLine {
 };
 
 // A file's lines in the order they are to be typed in: record after record, each later one
-// replacing the earlier; the mass only from a record whose header carries the mark. A record cut
-// short gives the lines before the cut, then the read-past-end error.
+// replacing the earlier; the mass only from a record whose header carries the mark. A record whose
+// header starts with kTailMark goes into the tail instead. A record cut short gives the lines
+// before the cut, then the read-past-end error.
 struct WingFileLines {
   std::vector<FieldLine> lines;
+  std::optional<TailTexts> tail;
   std::optional<FileError> error;
 };
 WingFileLines readWingFileLines(std::string_view bytes);

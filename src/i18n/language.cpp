@@ -47,6 +47,14 @@ std::string Language::text(const std::string& section, const std::string& key) {
   return read(kTextReadName, programFolder_ + languageFile, kLanguageCapacity, section, key);
 }
 
+std::string Language::textOrEnglish(const std::string& section, const std::string& key) {
+  std::string found = text(section, key);
+  if (!found.empty() || languageFile.empty() || currentLanguage == kFallbackLanguage) return found;
+  const std::string english =
+      programFolder_ + base::kSeparator + kFallbackLanguage + kLanguageExtension;
+  return read(kTextReadName, english, kLanguageCapacity, section, key);
+}
+
 bool Language::writeSetting(const std::string& section, const std::string& key,
                             const std::string& value, const std::string& fileName) {
   constexpr const char* kOperation = kSettingWriteName;

@@ -12,6 +12,7 @@ inline constexpr const char* kSettingsFileName = "tv.ini";
 inline constexpr const char* kSettingsSection = "Langue";
 inline constexpr const char* kSettingsKey = "1";
 inline constexpr const char* kLanguageExtension = ".lng";
+inline constexpr const char* kFallbackLanguage = "English";
 
 // The text of the fault box of the INI operations: the errno number in decimal, directly followed
 // by its description, then CR LF and the operation's name as the box has always shown it.
@@ -34,6 +35,9 @@ class Language {
   std::string readSetting(const std::string& section, const std::string& key,
                           const std::string& fileName);
   std::string text(const std::string& section, const std::string& key);
+  // The same for texts newer than some language files: where the chosen file has none, the
+  // English file's text.
+  std::string textOrEnglish(const std::string& section, const std::string& key);
   bool writeSetting(const std::string& section, const std::string& key, const std::string& value,
                     const std::string& fileName);
 

@@ -42,11 +42,20 @@ constexpr CaptionSource kCaptions[] = {
     {"printButton", "Button", "3"},
 };
 
+// Captions newer than some language files: those show the English text.
+constexpr CaptionSource kNewerCaptions[] = {
+    {"toolsMenu", "Tools", "0"},
+    {"stabilityItem", "Tools", "1"},
+};
+
 }  // namespace
 
 void translate(Language& language, CaptionTarget& mainWindow) {
   for (const CaptionSource& c : kCaptions) {
     mainWindow.setCaption(c.control, language.text(c.section, c.key));
+  }
+  for (const CaptionSource& c : kNewerCaptions) {
+    mainWindow.setCaption(c.control, language.textOrEnglish(c.section, c.key));
   }
   mainWindow.setCaption("massCaption", language.text("Label", "15") + " : ");
   mainWindow.setCaption("wingLoadingCaption", language.text("Label", "16") + " : ");

@@ -279,6 +279,8 @@ void MainWindow::buildMenus() {
   addItem(file, "quitItem", &ui::MainForm::quit);
   // The language menu has no entries: choosing its title opens the chooser.
   addItem(nullptr, "languageItem", &ui::MainForm::chooseLanguage);
+  QMenu* tools = addMenu("toolsMenu");
+  addItem(tools, "stabilityItem", &ui::MainForm::showStability);
   QMenu* help = addMenu("helpMenu");
   addItem(help, "helpItem", &ui::MainForm::showHelp);
   help->addSeparator();

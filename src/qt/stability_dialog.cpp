@@ -14,6 +14,7 @@
 #include <utility>
 
 #include "qt/field_keys.h"
+#include "ui/stability_inputs.h"
 #include "wing/geometry.h"
 
 namespace tavelor::qt {
@@ -23,31 +24,6 @@ namespace {
 constexpr int kPanelFields = 4;  // root chord, tip chord, length, sweep
 const QColor kNeutralPointColour(0, 150, 0);
 const QColor kCentringColour(0, 0, 220);
-
-// A number typed with '.' or ',' (or the locale's mark) as decimal mark; nothing else, so text
-// pasted from elsewhere is refused rather than half read. Empty text is no number either.
-std::optional<double> readNumber(QString text, const QString& decimalMark) {
-  text = text.trimmed();
-  if (!decimalMark.isEmpty()) text.replace(decimalMark, QStringLiteral("."));
-  text.replace(QLatin1Char(','), QLatin1Char('.'));
-  int digits = 0;
-  int points = 0;
-  for (int i = 0; i < text.size(); ++i) {
-    const QChar c = text[i];
-    if (c.isDigit() && c.unicode() < 128) {
-      ++digits;
-    } else if (c == QLatin1Char('.')) {
-      ++points;
-    } else if (c != QLatin1Char('-') || i != 0) {
-      return std::nullopt;
-    }
-  }
-  if (digits == 0 || points > 1) return std::nullopt;
-  bool ok = false;
-  const double value = text.toDouble(&ok);
-  if (!ok || !std::isfinite(value)) return std::nullopt;
-  return value;
-}
 
 bool isSweep(int field) {
   return field == static_cast<int>(StabilityField::Sweep1) ||
@@ -308,74 +284,18 @@ bool StabilityDialog::eventFilter(QObject* watched, QEvent* event) {
 }
 
 std::optional<wing::StabilityInputs> StabilityDialog::readInputs() {
-  const auto text = [this](int index) { return fields_[index]->text().trimmed(); };
-  const auto number = [&](int index) { return readNumber(text(index), decimalMark_); };
-  // Panel 2's root chord only follows panel 1's tip: panel 2 is used when any of the rest is typed.
-  const auto typed = [&](int first, int from) {
-    for (int i = first + from; i < first + kPanelFields; ++i) {
-      if (!text(i).isEmpty()) return true;
-    }
-    return false;
-  };
-  const bool used[2] = {typed(0, 0), typed(kPanelFields, 1)};
-  if (used[1] && !used[0]) {
-    warn("warnPanel1");
-    return std::nullopt;
-  }
-  wing::StabilityInputs in;
-  for (int p = 0; p < 2 && used[p]; ++p) {
-    const int first = p * kPanelFields;
-    const auto root = number(first), tip = number(first + 1), length = number(first + 2);
-    const auto sweep = text(first + 3).isEmpty() ? std::optional<double>(0) : number(first + 3);
-    if (!root || !tip || !length || !sweep) {
-      warn(p == 0 ? "warnPanel1" : "warnPanel2");
-      return std::nullopt;
-    }
-    in.stabiliserPanels.push_back({*root, *tip, *length, *sweep});
-  }
-  // Arm and efficiency only matter with a stabiliser; the calculation judges their range.
-  if (!in.stabiliserPanels.empty()) {
-    const auto arm = number(static_cast<int>(StabilityField::TailArm));
-    if (!arm) {
-      warn("warnArm");
-      return std::nullopt;
-    }
-    const auto efficiency = number(static_cast<int>(StabilityField::TailEfficiency));
-    if (!efficiency) {
-      warn("warnEfficiency");
-      return std::nullopt;
-    }
-    in.tailArm = *arm;
-    in.tailEfficiency = *efficiency;
-  }
-  const auto margin = number(static_cast<int>(StabilityField::StaticMargin));
-  if (!margin) {
-    warn("warnMargin");
-    return std::nullopt;
-  }
-  in.staticMarginPercent = *margin;
-  return in;
+  files::TailTexts texts;
+  for (std::size_t i = 0; i < texts.size(); ++i) texts[i] = fields_[i]->text().toStdString();
+  const ui::StabilityReading reading = ui::readStabilityInputs(texts, decimalMark_.toStdString());
+  if (!reading.inputs) warn(reading.faultKey);
+  return reading.inputs;
 }
 
 void StabilityDialog::calculate() {
   const std::optional<wing::StabilityInputs> in = readInputs();
   if (!in) return;
   const wing::StabilityOutcome outcome = wing::computeStability(*in, wing_);
-  if (!outcome.results) {
-    switch (outcome.fault) {
-      case wing::StabilityFault::FirstPanel:
-        return warn("warnPanel1");
-      case wing::StabilityFault::SecondPanel:
-        return warn("warnPanel2");
-      case wing::StabilityFault::TailArm:
-        return warn("warnArm");
-      case wing::StabilityFault::TailEfficiency:
-        return warn("warnEfficiency");
-      case wing::StabilityFault::StaticMargin:
-        return warn("warnMargin");
-    }
-    return;
-  }
+  if (!outcome.results) return warn(ui::stabilityFaultKey(outcome.fault));
   results_ = outcome.results;
   resultTailArm_ = in->tailArm;
   showResults();
@@ -390,7 +310,8 @@ void StabilityDialog::useCentring() {
   const QString percent = values_[CgPercent]->text();
   useCentring_(percent);
   // The wing is now centred there (as rounded in the text): its margin is the wanted one.
-  if (const auto centring = readNumber(percent, decimalMark_)) {
+  if (const auto centring =
+          ui::readStrictNumber(percent.toStdString(), decimalMark_.toStdString())) {
     wing_.centringPercent = *centring;
     results_->currentMarginPercent = results_->neutralPointPercent - *centring;
     showResults();

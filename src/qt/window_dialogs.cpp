@@ -3,11 +3,13 @@
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <algorithm>
 
 #include "i18n/language_chooser.h"
 #include "qt/about_help_dialogs.h"
 #include "qt/language_chooser_dialog.h"
 #include "qt/main_window.h"
+#include "qt/stability_dialog.h"
 #include "qt/twips.h"
 
 namespace tavelor::qt {
@@ -103,6 +105,22 @@ void MainWindow::showAbout(const ui::AboutTexts& texts) {
 void MainWindow::showHelp(const ui::HelpTexts& texts) {
   HelpDialog dialog(texts, this);
   dialog.exec();
+}
+
+void MainWindow::showStability(const wing::WingResults& wing, files::TailTexts& inputs,
+                               const ui::StabilityHooks& hooks) {
+  StabilityDialog dialog(
+      wing, [&hooks](const QString& key) { return toQ(hooks.text(fromQ(key))); }, decimalMark_,
+      [&hooks](const QString& percent) { hooks.useCentring(fromQ(percent)); }, this);
+  // Nothing typed yet: the window's own defaults for the efficiency and the margin stay.
+  if (std::any_of(inputs.begin(), inputs.end(), [](const auto& t) { return !t.empty(); })) {
+    QStringList texts;
+    for (const std::string& text : inputs) texts << toQ(text);
+    dialog.setInputTexts(texts);
+  }
+  dialog.exec();
+  const QStringList typed = dialog.inputTexts();
+  for (std::size_t i = 0; i < inputs.size(); ++i) inputs[i] = fromQ(typed[static_cast<int>(i)]);
 }
 
 }  // namespace tavelor::qt

@@ -38,7 +38,8 @@ void MainForm::saveWingAs() {
   request.confirmOverwrite = true;
   const auto path = window_.askSaveFileName(request);
   if (!path) return;
-  if (const auto error = files::writeFileBytes(*path, files::wingFileBytes(fieldTexts()))) {
+  if (const auto error = files::writeFileBytes(
+          *path, files::wingFileBytes(fieldTexts()) + files::tailRecordBytes(stabilityTexts_))) {
     reportFileError(*error);
     return;
   }
@@ -64,6 +65,7 @@ void MainForm::openWingFile() {
   for (const files::FieldLine& line : file.lines) {
     window_.setFieldText(kFieldOrder[line.slot].field, kFieldOrder[line.slot].index, line.text);
   }
+  if (file.tail) stabilityTexts_ = *file.tail;
   if (file.error) {
     reportFileError(*file.error);
     return;

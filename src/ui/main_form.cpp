@@ -103,6 +103,7 @@ bool MainForm::calculate() {
 
 void MainForm::clearInputs() {
   results_.reset();
+  stabilityTexts_ = {};
   for (const FieldRef& ref : kFieldOrder) window_.setFieldText(ref.field, ref.index, "");
   window_.setFieldText(Field::Centring, 0, "30");
   for (const auto label :

@@ -41,6 +41,10 @@ class MainForm {
   void chooseLanguage();
   void showHelp();
   void showAbout();
+  // The stability window on the last figures; refused while no calculation stands.
+  void showStability();
+  // The stability window's CG for the margin becomes the wing's centring, and is calculated.
+  void useCentring(const std::string& percentText);
 
   // A tip chord changed: copy every tip chord into the next panel's root chord.
   void copyTipChords();
@@ -50,6 +54,8 @@ class MainForm {
   i18n::Language& language() { return language_; }
   const std::optional<wing::WingResults>& results() const { return results_; }
   const std::string& sheetName() const { return sheetName_; }
+  // The stability window's texts: kept while the program runs, saved and opened with the wing.
+  const files::TailTexts& stabilityTexts() const { return stabilityTexts_; }
 
  private:
   bool settleLanguage();
@@ -66,6 +72,7 @@ class MainForm {
   // The first field has been focused by the user: from then on commands give it the focus back.
   bool focusReady_ = false;
   std::string sheetName_;
+  files::TailTexts stabilityTexts_;
 };
 
 }  // namespace tavelor::ui

@@ -1,16 +1,19 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
 
 #include "base/message_box.h"
+#include "files/wing_file.h"
 #include "i18n/caption_target.h"
 #include "i18n/language.h"
 #include "plot/drawing_surface.h"
 #include "plot/page_surface.h"
 #include "ui/about_help_texts.h"
 #include "ui/form_fields.h"
+#include "wing/wing.h"
 
 namespace tavelor::ui {
 
@@ -22,6 +25,13 @@ struct FileDialogRequest {
   std::string defaultExtension;   // "txt"
   bool confirmOverwrite = false;  // save: ask before replacing an existing file
   bool mustExist = false;         // open: the file must exist
+};
+
+// What the stability window asks of the main form while it is open.
+struct StabilityHooks {
+  std::function<std::string(const std::string& key)> text;  // a text of the [Stability] section
+  // "Use this CG": the CG for the margin as a percentage, two decimals, the locale's mark.
+  std::function<void(const std::string& percentText)> useCentring;
 };
 
 // Prompts and dialogs that wait for the user.
@@ -38,6 +48,10 @@ class Dialogs {
   virtual void showLanguageChooser(i18n::Language& language) = 0;
   virtual void showAbout(const AboutTexts& texts) = 0;
   virtual void showHelp(const HelpTexts& texts) = 0;
+  // The stability window on a computed wing. Its fields start from inputs (its own defaults when
+  // all are empty) and their texts are left there when it closes.
+  virtual void showStability(const wing::WingResults& wing, files::TailTexts& inputs,
+                             const StabilityHooks& hooks) = 0;
 };
 
 // The printer as the print command reaches it.

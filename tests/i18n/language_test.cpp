@@ -32,6 +32,11 @@ TEST(LanguageTexts, MissingTextIsEmptyWithoutFaultBox) {
   EXPECT_EQ(folder.language.readStoredLanguage(), "");  // no tv.ini yet
   folder.language.setLanguage("Missing");
   EXPECT_EQ(folder.language.text("Label", "0"), "");
+  // Newer texts fall back on the English file.
+  folder.folder.write("English.lng", "[Tools]\r\n0=&Tools\r\n");
+  EXPECT_EQ(folder.language.textOrEnglish("Tools", "0"), "&Tools");
+  folder.language.setLanguage("test");
+  EXPECT_EQ(folder.language.textOrEnglish("Label", "0"), "Tavelor");
   EXPECT_TRUE(folder.faults.messages.empty());
 }
 

@@ -1,6 +1,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <cctype>
+#include <set>
 #include <sstream>
 #include <string>
 #include <utility>
@@ -43,9 +45,10 @@ TEST(ShippedLanguageFiles, HoldEveryEnglishTextWhole) {
   EXPECT_THAT(names, ::testing::IsSupersetOf({"Deutsch", "English", "Fran\u00E7ais"}));
   const Keys english = keysOf(shippedFile("English"));
   ASSERT_GT(english.size(), 50u);
-  const Keys withAccessKey = {{"File", "0"},   {"File", "1"},     {"File", "2"},  {"File", "3"},
-                              {"File", "4"},   {"Language", "1"}, {"Help", "1"},  {"Help", "2"},
-                              {"Button", "1"}, {"Button", "2"},   {"Button", "3"}};
+  const Keys withAccessKey = {{"File", "0"},   {"File", "1"},     {"File", "2"},   {"File", "3"},
+                              {"File", "4"},   {"Language", "1"}, {"Help", "1"},   {"Help", "2"},
+                              {"Button", "1"}, {"Button", "2"},   {"Button", "3"}, {"Tools", "0"},
+                              {"Tools", "1"}};
   for (const auto& name : names) {
     SCOPED_TRACE(name);
     const std::string file = shippedFile(name);
@@ -69,6 +72,17 @@ TEST(ShippedLanguageFiles, HoldEveryEnglishTextWhole) {
           << section << " " << key;
     }
     EXPECT_EQ(base::findIniValue(file, "Label", "0"), "Tavelor");
+    std::set<int> menuKeys;  // the menu bar's access keys: none used twice
+    std::size_t withKey = 0;
+    for (const auto& [section, key] :
+         Keys{{"File", "0"}, {"Language", "1"}, {"Tools", "0"}, {"Help", "0"}}) {
+      const std::string title = base::findIniValue(file, section, key).value_or("");
+      const auto amp = title.find('&');
+      if (amp == std::string::npos || amp + 1 >= title.size()) continue;  // "?" has none
+      ++withKey;
+      menuKeys.insert(std::tolower(static_cast<unsigned char>(title[amp + 1])));
+    }
+    EXPECT_EQ(menuKeys.size(), withKey) << "an access key twice in the menu bar";
   }
 }
 

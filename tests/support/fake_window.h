@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -57,6 +58,10 @@ class FakeWindow : public ui::Window, public plot::DrawingSurface {
   void showLanguageChooser(i18n::Language&) override { ++chooserOpenings; }
   void showAbout(const ui::AboutTexts&) override {}
   void showHelp(const ui::HelpTexts&) override {}
+  void showStability(const wing::WingResults&, files::TailTexts& inputs,
+                     const ui::StabilityHooks& hooks) override {
+    if (inStability) inStability(inputs, hooks);
+  }
 
   void setBusyPointer(bool busy) override { busyDepth += busy ? 1 : -1; }
   std::unique_ptr<plot::PageSurface> openPage(const std::string&) override {
@@ -100,6 +105,8 @@ class FakeWindow : public ui::Window, public plot::DrawingSurface {
   std::string title, mark = ".", prompt;
   std::optional<std::string> chosenFile;
   std::unique_ptr<plot::PageSurface> page;
+  // What the user does in the stability window.
+  std::function<void(files::TailTexts&, const ui::StabilityHooks&)> inStability;
   int chooserOpenings = 0, busyDepth = 0, planLines = 0;
   bool ended = false;
 };

@@ -5,11 +5,14 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "support/fake_window.h"
 #include "support/file_size_limit.h"
+#include "ui/stability_inputs.h"
 
 namespace tavelor::ui {
 namespace {
@@ -34,7 +37,8 @@ const testing::IniSections kTexts{{"Message",
                                     {"14", "My wing"},
                                     {"15", "Printed"},
                                     {"16", "Printer fault"}}},
-                                  {"Label", {{"0", "Tavelor"}}}};
+                                  {"Label", {{"0", "Tavelor"}}},
+                                  {"Stability", {{"refused", "Wing first"}}}};
 
 const Panels kTwoPanels{{"250", "200", "400", "0"}, {"", "100", "300", "50"}};
 
@@ -157,6 +161,32 @@ TEST_F(Form, SavedWingOpensBackByteForByte) {
   EXPECT_EQ(window.title, "Tavelor - Wing data : delta.txt");
 }
 
+// The stability window: refused without figures; its texts stay with the form, go into the
+// wing's file and come back with it; its CG becomes the wing's centring, calculated.
+TEST_F(Form, StabilityTextsLiveWithTheWingAndItsCentringIsCalculated) {
+  form.showStability();
+  EXPECT_EQ(window.messages().at(0).text, "Wing first");
+  const files::TailTexts typed{"130", "90", "220", "15", "90", "", "", "", "620", "0.9", "10"};
+  window.inStability = [&](files::TailTexts& texts, const StabilityHooks& hooks) {
+    texts = typed;
+    hooks.useCentring("37.97");
+  };
+  window.typeWing(kTwoPanels, "30", "1500");
+  ASSERT_TRUE(form.calculate());
+  form.showStability();
+  EXPECT_EQ(window.fieldText(Field::Centring, 0), "37.97");
+  EXPECT_EQ(window.results[ResultLabel::Centring], " 84.28 mm  ");
+  window.chosenFile = language.folder.file("tail.txt");
+  form.saveWingAs();
+  language.folder.write("wing.txt", kTwoPanelFile);
+  for (const char* name : {"tail.txt", "wing.txt", "tail.txt"}) {
+    window.chosenFile = language.folder.file(name);
+    form.openWingFile();
+    EXPECT_EQ(form.stabilityTexts(), name[0] == 't' ? typed : files::TailTexts{});
+  }
+  EXPECT_EQ(window.messages().size(), 2u);  // the refusal and the save's
+}
+
 // What a damaged or foreign file gives: the lines read before the fault stay, then the error.
 TEST_F(Form, OpenReportsWhatCannotBeRead) {
   struct Case {
@@ -260,6 +290,35 @@ TEST_F(Form, PrintFaultAtAnyStepShowsOneMessageAndDropsTheSheet) {
   }
   EXPECT_GT(total, 100);
   EXPECT_EQ(form.sheetName(), "Delta");
+}
+
+// The figures a report adds for a tail record (the worked example, a comma as typed); none
+// without one, nor when a text gives no number.
+TEST(StabilityReport, AddsTheFiguresOfATailRecord) {
+  const auto wing = *wing::computeWing({{{250, 200, 400, 0}, {200, 100, 300, 50}}, 30, 0}).results;
+  const files::TailTexts tail{"130", "90", "220", "15", "90", "", "", "", "620", "0,9", "10"};
+  files::TailTexts pasted = tail;
+  pasted[kTailArmText] = "620 mm";
+  using Pairs = std::vector<std::pair<std::string, double>>;
+  const std::pair<std::optional<files::TailTexts>, Pairs> cases[] = {
+      {tail,
+       {{"tail_volume", 0.5284},
+        {"neutral_point_percent", 47.970},
+        {"neutral_point_mm", 104.531},
+        {"cg_for_margin_percent", 37.970},
+        {"cg_for_margin_mm", 84.284},
+        {"static_margin_percent", 17.970}}},
+      {std::nullopt, {}},
+      {pasted, {}},
+  };
+  for (const auto& [record, expected] : cases) {
+    const Pairs pairs = stabilityReportPairs(wing, record, ".");
+    ASSERT_EQ(pairs.size(), expected.size());
+    for (std::size_t i = 0; i < pairs.size(); ++i) {
+      EXPECT_EQ(pairs[i].first, expected[i].first);
+      EXPECT_NEAR(pairs[i].second, expected[i].second, 5e-4) << pairs[i].first;
+    }
+  }
 }
 
 TEST(FormStart, WithoutAnyLanguageFileTheProgramEnds) {

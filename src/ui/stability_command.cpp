@@ -1,0 +1,26 @@
+// The main form's stability command: the stability window on the wing's last figures.
+#include "ui/main_form.h"
+
+namespace tavelor::ui {
+
+void MainForm::showStability() {
+  if (!results_) {
+    window_.showMessage(language_.textOrEnglish("Stability", "refused"),
+                        language_.textOrEnglish("Stability", "title"), base::Icon::Warning,
+                        base::Buttons::Ok);
+    return;
+  }
+  StabilityHooks hooks;
+  hooks.text = [this](const std::string& key) { return language_.textOrEnglish("Stability", key); };
+  hooks.useCentring = [this](const std::string& percentText) { useCentring(percentText); };
+  // A copy: "Use this CG" calculates anew while the window is open.
+  const wing::WingResults wing = *results_;
+  window_.showStability(wing, stabilityTexts_, hooks);
+}
+
+void MainForm::useCentring(const std::string& percentText) {
+  window_.setFieldText(Field::Centring, 0, percentText);
+  calculate();
+}
+
+}  // namespace tavelor::ui

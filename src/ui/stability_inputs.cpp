@@ -1,0 +1,118 @@
+#include "ui/stability_inputs.h"
+
+#include <charconv>
+#include <cmath>
+
+namespace tavelor::ui {
+
+namespace {
+
+constexpr std::string_view kBlanks = " \t\r\n\v\f";
+
+std::string_view trimmed(std::string_view text) {
+  const auto first = text.find_first_not_of(kBlanks);
+  if (first == std::string_view::npos) return {};
+  return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
+}
+
+}  // namespace
+
+std::optional<double> readStrictNumber(std::string_view text, std::string_view decimalMark) {
+  std::string plain;
+  const std::string_view t = trimmed(text);
+  int digits = 0;
+  int points = 0;
+  for (std::size_t i = 0; i < t.size();) {
+    const char c = t[i];
+    if (!decimalMark.empty() && t.substr(i).starts_with(decimalMark)) {
+      plain += '.';
+      ++points;
+      i += decimalMark.size();
+      continue;
+    }
+    if (c >= '0' && c <= '9') {
+      ++digits;
+    } else if (c == '.' || c == ',') {
+      ++points;
+    } else if (c != '-' || i != 0) {
+      return std::nullopt;
+    }
+    plain += c == ',' ? '.' : c;
+    ++i;
+  }
+  if (digits == 0 || points > 1) return std::nullopt;
+  double value = 0;
+  const auto [end, error] =
+      std::from_chars(plain.data(), plain.data() + plain.size(), value, std::chars_format::fixed);
+  if (error != std::errc() || end != plain.data() + plain.size() || !std::isfinite(value)) {
+    return std::nullopt;
+  }
+  return value;
+}
+
+StabilityReading readStabilityInputs(const files::TailTexts& texts, std::string_view decimalMark) {
+  const auto number = [&](std::size_t i) { return readStrictNumber(texts[i], decimalMark); };
+  const auto typed = [&](std::size_t first, std::size_t from) {
+    for (std::size_t i = first + from; i < first + kPanelTexts; ++i) {
+      if (!trimmed(texts[i]).empty()) return true;
+    }
+    return false;
+  };
+  const bool used[2] = {typed(0, 0), typed(kPanelTexts, 1)};
+  if (used[1] && !used[0]) return {std::nullopt, "warnPanel1"};
+  wing::StabilityInputs in;
+  for (std::size_t p = 0; p < 2 && used[p]; ++p) {
+    const std::size_t first = p * kPanelTexts;
+    const auto root = number(first), tip = number(first + 1), length = number(first + 2);
+    const auto sweep =
+        trimmed(texts[first + 3]).empty() ? std::optional<double>(0) : number(first + 3);
+    if (!root || !tip || !length || !sweep) {
+      return {std::nullopt, p == 0 ? "warnPanel1" : "warnPanel2"};
+    }
+    in.stabiliserPanels.push_back({*root, *tip, *length, *sweep});
+  }
+  if (!in.stabiliserPanels.empty()) {
+    const auto arm = number(kTailArmText);
+    if (!arm) return {std::nullopt, "warnArm"};
+    const auto efficiency = number(kTailEfficiencyText);
+    if (!efficiency) return {std::nullopt, "warnEfficiency"};
+    in.tailArm = *arm;
+    in.tailEfficiency = *efficiency;
+  }
+  const auto margin = number(kStaticMarginText);
+  if (!margin) return {std::nullopt, "warnMargin"};
+  in.staticMarginPercent = *margin;
+  return {in, nullptr};
+}
+
+const char* stabilityFaultKey(wing::StabilityFault fault) {
+  switch (fault) {
+    case wing::StabilityFault::FirstPanel:
+      return "warnPanel1";
+    case wing::StabilityFault::SecondPanel:
+      return "warnPanel2";
+    case wing::StabilityFault::TailArm:
+      return "warnArm";
+    case wing::StabilityFault::TailEfficiency:
+      return "warnEfficiency";
+    case wing::StabilityFault::StaticMargin:
+      break;
+  }
+  return "warnMargin";
+}
+
+std::vector<std::pair<std::string, double>> stabilityReportPairs(
+    const wing::WingResults& wing, const std::optional<files::TailTexts>& tail,
+    std::string_view decimalMark) {
+  if (!tail) return {};
+  const StabilityReading reading = readStabilityInputs(*tail, decimalMark);
+  if (!reading.inputs) return {};
+  const wing::StabilityOutcome outcome = wing::computeStability(*reading.inputs, wing);
+  if (!outcome.results) return {};
+  const wing::StabilityResults& r = *outcome.results;
+  return {{"tail_volume", r.tailVolume},        {"neutral_point_percent", r.neutralPointPercent},
+          {"neutral_point_mm", r.neutralPoint}, {"cg_for_margin_percent", r.centringPercent},
+          {"cg_for_margin_mm", r.centring},     {"static_margin_percent", r.currentMarginPercent}};
+}
+
+}  // namespace tavelor::ui

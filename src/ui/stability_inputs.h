@@ -1,0 +1,48 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "files/wing_file.h"
+#include "wing/stability.h"
+#include "wing/wing.h"
+
+namespace tavelor::ui {
+
+// The stability window's field texts, in the tail record's order (files::TailTexts).
+inline constexpr std::size_t kPanelTexts = 4;  // root chord, tip chord, length, sweep
+inline constexpr std::size_t kTailArmText = 2 * kPanelTexts;
+inline constexpr std::size_t kTailEfficiencyText = kTailArmText + 1;
+inline constexpr std::size_t kStaticMarginText = kTailArmText + 2;
+
+// A number typed with '.' or ',' (or the locale's mark) as decimal mark, blanks around it, a
+// leading '-' at most; nothing else, so text pasted from elsewhere is refused rather than half
+// read. Empty text is no number either.
+std::optional<double> readStrictNumber(std::string_view text, std::string_view decimalMark);
+
+// The inputs, or the [Stability] key of the warning that names the first unusable field.
+struct StabilityReading {
+  std::optional<wing::StabilityInputs> inputs;
+  const char* faultKey = nullptr;
+};
+
+// Panel 1 is used when any of its texts is typed; panel 2 when any but its root chord is (that
+// one only follows panel 1's tip chord). An empty sweep is 0. The tail arm and efficiency are
+// read only with a stabiliser; their range, like the margin's, is the calculation's to judge.
+StabilityReading readStabilityInputs(const files::TailTexts& texts, std::string_view decimalMark);
+
+// The [Stability] key of the warning for what the calculation refused.
+const char* stabilityFaultKey(wing::StabilityFault fault);
+
+// The stability figures a wing report adds when its file holds a tail record: tail_volume,
+// neutral_point_percent, neutral_point_mm, cg_for_margin_percent, cg_for_margin_mm and
+// static_margin_percent (the margin at the wing's own centring). None without a tail record, or
+// when its texts give no result.
+std::vector<std::pair<std::string, double>> stabilityReportPairs(
+    const wing::WingResults& wing, const std::optional<files::TailTexts>& tail,
+    std::string_view decimalMark);
+
+}  // namespace tavelor::ui
