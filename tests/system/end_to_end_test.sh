@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The real program on a real X server, driven only through its keyboard: the first start (no
 # tv.ini) picks English in the language chooser, the two-panel example wing is typed and
-# calculated (the plan must show its red and blue marks) and saved; a second start opens the file
-# and prints it with no print queue, into a PDF. Checks tv.ini, the saved bytes, the captions and
+# calculated (the plan must show its red and blue marks) and saved; a second start opens the file,
+# takes its CG from the stability window and prints it with no print queue, into a PDF. Checks tv.ini, the saved bytes, the captions and
 # the PDF's text. Usage: end_to_end_test.sh <tavelor executable> <language folder> <work folder>
 set -euo pipefail
 exe="$1" languages="$2" work="$3"
@@ -79,6 +79,16 @@ x_file_dialog '^Open a wing file$' "$wing"
 sleep 0.5
 x_only_main || fail "opening the file showed a message"
 caption_is "Tavelor - Wing files : example wing.txt"
+# Tools > Stability: the example stabiliser (panel 2 left empty), Enter calculates, "Use this CG"
+# sets the wing's CG to 37.97 % (84.28 mm on the sheet), Escape closes.
+x_menu t s
+x_focus "$(x_wait_window '^Stability: tail and neutral point$')"
+for text in 130 90 220 15 "" "" "" "" 620; do
+  xdotool type --delay 20 "$text"
+  xdotool key Tab
+done
+xdotool key --delay 400 Return alt+u Escape
+x_poll 5 x_only_main || fail "the stability window stays open"
 x_print "Example wing"
 caption_is "Tavelor - Wing files : example wing.txt"
 x_quit
@@ -89,7 +99,7 @@ pdf="$HOME/Documents/Example wing.pdf"
 text=$(pdftotext -layout "$pdf" - | tr -s ' ')
 for expected in "Wing: Example wing" "Span : 1 400.00 mm" "Wing area : 27.00 dm²" \
   "Aspect ratio : 7.26" "Mean chord : 202.47 mm" "MAC at : 306.17 mm" \
-  "CG from root LE : 68.15 mm" "Mass : 1500 g" "Wing loading : 55.56 g/dm²" "Scale 1/5"; do
+  "CG from root LE : 84.28 mm" "CG at 37.97" "Mass : 1500 g" "Wing loading : 55.56 g/dm²" "Scale 1/5"; do
   grep -qF -- "$expected" <<<"$text" || { echo "$text" >&2; fail "the PDF lacks '$expected'"; }
 done
 echo "end to end: chosen, calculated, drawn, saved, reopened and printed"
