@@ -72,17 +72,14 @@ TEST(ShippedLanguageFiles, HoldEveryEnglishTextWhole) {
           << section << " " << key;
     }
     EXPECT_EQ(base::findIniValue(file, "Label", "0"), "Tavelor");
-    std::set<int> menuKeys;  // the menu bar's access keys: none used twice
-    std::size_t withKey = 0;
+    std::string menuKeys;  // the menu bar's access keys, none twice ("?" for help has none)
     for (const auto& [section, key] :
          Keys{{"File", "0"}, {"Language", "1"}, {"Tools", "0"}, {"Help", "0"}}) {
       const std::string title = base::findIniValue(file, section, key).value_or("");
       const auto amp = title.find('&');
-      if (amp == std::string::npos || amp + 1 >= title.size()) continue;  // "?" has none
-      ++withKey;
-      menuKeys.insert(std::tolower(static_cast<unsigned char>(title[amp + 1])));
+      if (amp != std::string::npos) menuKeys += static_cast<char>(std::tolower(title[amp + 1]));
     }
-    EXPECT_EQ(menuKeys.size(), withKey) << "an access key twice in the menu bar";
+    EXPECT_EQ(std::set<char>(menuKeys.begin(), menuKeys.end()).size(), menuKeys.size());
   }
 }
 

@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -162,11 +161,12 @@ TEST_F(Form, SavedWingOpensBackByteForByte) {
 }
 
 // The stability window: refused without figures; its texts stay with the form, go into the
-// wing's file and come back with it; its CG becomes the wing's centring, calculated.
+// wing's file and come back with it; its CG becomes the wing's centring, calculated. A report of
+// the file adds the worked example's figures, at that centring.
 TEST_F(Form, StabilityTextsLiveWithTheWingAndItsCentringIsCalculated) {
   form.showStability();
   EXPECT_EQ(window.messages().at(0).text, "Wing first");
-  const files::TailTexts typed{"130", "90", "220", "15", "90", "", "", "", "620", "0.9", "10"};
+  const files::TailTexts typed{"130", "90", "220", "15", "90", "", "", "", "620", "0,9", "10"};
   window.inStability = [&](files::TailTexts& texts, const StabilityHooks& hooks) {
     texts = typed;
     hooks.useCentring("37.97");
@@ -178,6 +178,20 @@ TEST_F(Form, StabilityTextsLiveWithTheWingAndItsCentringIsCalculated) {
   EXPECT_EQ(window.results[ResultLabel::Centring], " 84.28 mm  ");
   window.chosenFile = language.folder.file("tail.txt");
   form.saveWingAs();
+  const auto report = [&](const std::string& bytes) {
+    return stabilityReportPairs(*form.results(), files::readWingFileLines(bytes).tail, ".");
+  };
+  const std::vector<std::pair<std::string, double>> expected{
+      {"tail_volume", 0.5284},       {"neutral_point_percent", 47.970},
+      {"neutral_point_mm", 104.531}, {"cg_for_margin_percent", 37.970},
+      {"cg_for_margin_mm", 84.284},  {"static_margin_percent", 10}};
+  const auto pairs = report(language.folder.read("tail.txt"));
+  ASSERT_EQ(pairs.size(), expected.size());
+  for (std::size_t i = 0; i < pairs.size(); ++i) {
+    EXPECT_EQ(pairs[i].first, expected[i].first);
+    EXPECT_NEAR(pairs[i].second, expected[i].second, 5e-4) << pairs[i].first;
+  }
+  EXPECT_TRUE(report(kTwoPanelFile).empty());
   language.folder.write("wing.txt", kTwoPanelFile);
   for (const char* name : {"tail.txt", "wing.txt", "tail.txt"}) {
     window.chosenFile = language.folder.file(name);
@@ -290,35 +304,6 @@ TEST_F(Form, PrintFaultAtAnyStepShowsOneMessageAndDropsTheSheet) {
   }
   EXPECT_GT(total, 100);
   EXPECT_EQ(form.sheetName(), "Delta");
-}
-
-// The figures a report adds for a tail record (the worked example, a comma as typed); none
-// without one, nor when a text gives no number.
-TEST(StabilityReport, AddsTheFiguresOfATailRecord) {
-  const auto wing = *wing::computeWing({{{250, 200, 400, 0}, {200, 100, 300, 50}}, 30, 0}).results;
-  const files::TailTexts tail{"130", "90", "220", "15", "90", "", "", "", "620", "0,9", "10"};
-  files::TailTexts pasted = tail;
-  pasted[kTailArmText] = "620 mm";
-  using Pairs = std::vector<std::pair<std::string, double>>;
-  const std::pair<std::optional<files::TailTexts>, Pairs> cases[] = {
-      {tail,
-       {{"tail_volume", 0.5284},
-        {"neutral_point_percent", 47.970},
-        {"neutral_point_mm", 104.531},
-        {"cg_for_margin_percent", 37.970},
-        {"cg_for_margin_mm", 84.284},
-        {"static_margin_percent", 17.970}}},
-      {std::nullopt, {}},
-      {pasted, {}},
-  };
-  for (const auto& [record, expected] : cases) {
-    const Pairs pairs = stabilityReportPairs(wing, record, ".");
-    ASSERT_EQ(pairs.size(), expected.size());
-    for (std::size_t i = 0; i < pairs.size(); ++i) {
-      EXPECT_EQ(pairs[i].first, expected[i].first);
-      EXPECT_NEAR(pairs[i].second, expected[i].second, 5e-4) << pairs[i].first;
-    }
-  }
 }
 
 TEST(FormStart, WithoutAnyLanguageFileTheProgramEnds) {
