@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "i18n/added_text.h"
+
 namespace tavelor::i18n {
 
 namespace {
@@ -42,11 +44,20 @@ constexpr CaptionSource kCaptions[] = {
     {"printButton", "Button", "3"},
 };
 
+// Captions of entries added later: language files written before them fall back to English.
+constexpr CaptionSource kAddedCaptions[] = {
+    {"templateItem", "File", "5"},
+    {"exportItem", "File", "6"},
+};
+
 }  // namespace
 
 void translate(Language& language, CaptionTarget& mainWindow) {
   for (const CaptionSource& c : kCaptions) {
     mainWindow.setCaption(c.control, language.text(c.section, c.key));
+  }
+  for (const CaptionSource& c : kAddedCaptions) {
+    mainWindow.setCaption(c.control, addedText(language, c.section, c.key));
   }
   mainWindow.setCaption("massCaption", language.text("Label", "15") + " : ");
   mainWindow.setCaption("wingLoadingCaption", language.text("Label", "16") + " : ");
