@@ -1,6 +1,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <sstream>
 #include <string>
 #include <utility>
@@ -43,9 +44,10 @@ TEST(ShippedLanguageFiles, HoldEveryEnglishTextWhole) {
   EXPECT_THAT(names, ::testing::IsSupersetOf({"Deutsch", "English", "Fran\u00E7ais"}));
   const Keys english = keysOf(shippedFile("English"));
   ASSERT_GT(english.size(), 50u);
-  const Keys withAccessKey = {{"File", "0"},   {"File", "1"},     {"File", "2"},  {"File", "3"},
-                              {"File", "4"},   {"Language", "1"}, {"Help", "1"},  {"Help", "2"},
-                              {"Button", "1"}, {"Button", "2"},   {"Button", "3"}};
+  const Keys withAccessKey = {{"File", "0"},  {"File", "1"}, {"File", "2"},   {"File", "3"},
+                              {"File", "4"},  {"File", "5"}, {"File", "6"},   {"Language", "1"},
+                              {"Help", "1"},  {"Help", "2"}, {"Button", "1"}, {"Button", "2"},
+                              {"Button", "3"}};
   for (const auto& name : names) {
     SCOPED_TRACE(name);
     const std::string file = shippedFile(name);
@@ -69,6 +71,14 @@ TEST(ShippedLanguageFiles, HoldEveryEnglishTextWhole) {
           << section << " " << key;
     }
     EXPECT_EQ(base::findIniValue(file, "Label", "0"), "Tavelor");
+    std::string fileMenuKeys;  // the File menu's entries, each reached by a key of its own
+    for (const char* key : {"1", "2", "3", "4", "5", "6"}) {
+      const std::string text = base::findIniValue(file, "File", key).value_or("");
+      const auto mark = text.find('&');
+      const char c = mark + 1 < text.size() ? static_cast<char>(std::tolower(text[mark + 1])) : 0;
+      EXPECT_EQ(fileMenuKeys.find(c), std::string::npos) << "File " << key << ": " << text;
+      fileMenuKeys += c;
+    }
   }
 }
 

@@ -76,8 +76,9 @@ if [ -f "$desktop" ]; then
   else
     fail "desktop-file-validate is missing (Debian package desktop-file-utils; run scripts/setup)"
   fi
-  # Exec names the launcher of this prefix, quoted because the prefix holds a blank.
-  expected_exec="Exec=\"$prefix/bin/tavelor\""
+  # Exec names the launcher of this prefix, quoted because the prefix holds a blank, and the file
+  # a file manager opens with it.
+  expected_exec="Exec=\"$prefix/bin/tavelor\" %f"
   grep -qxF "$expected_exec" "$desktop" || fail "menu entry lacks '$expected_exec'"
   grep -qx "Icon=tavelor" "$desktop" || fail "menu entry lacks Icon=tavelor"
 fi

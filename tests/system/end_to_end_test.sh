@@ -2,8 +2,9 @@
 # The real program in a real X server, driven only through its keyboard: first start from an
 # empty program folder (the language chooser, English picked with the arrow keys), the two-panel
 # example wing typed and calculated, saved with File > Save as...; a second start opens the file
-# and prints it into a PDF (no print queue here). Checks the saved bytes, the window captions and
-# the PDF's text. Usage: end_to_end_test.sh <tavelor executable> <language folder> <work folder>
+# and prints it into a PDF (no print queue here); a third start is given the file on its command
+# line and prints the full-size template. Checks the saved bytes, the window captions and the
+# PDFs' text. Usage: end_to_end_test.sh <tavelor executable> <language folder> <work folder>
 set -euo pipefail
 exe="$1" languages="$2" work="$3"
 here="$(cd "$(dirname "$0")" && pwd)"
@@ -26,7 +27,7 @@ app_pid=""
 x_run_bounded "$work" 90
 
 start_program() {
-  (cd "$work/program" && exec ./tavelor) >>"$work/tavelor.log" 2>&1 &
+  (cd "$work/program" && exec ./tavelor "$@") >>"$work/tavelor.log" 2>&1 &
   app_pid=$!
 }
 
@@ -147,6 +148,29 @@ sleep 0.3
 [ "$(x_window_count "$app_pid")" -eq 1 ] || fail "a message is still open after printing"
 caption_is "Tavelor - Wing files : example wing.txt"
 quit_program
+
+# --- Third start, given the file: it opens as by File > Open; File > Print full-size template.
+start_program "$wing"
+main=$(x_wait_window "$app_pid" '^Tavelor - Wing files : example wing.txt$' 15)
+x_focus "$main"
+xdotool key alt+f
+sleep 0.3
+xdotool key t
+question=$(next_dialog "template question")
+answer "$question" Return
+prompt=$(x_wait_window "$app_pid" '^Print$' 10)
+x_focus "$prompt"
+xdotool key ctrl+a
+xdotool type --delay 10 "Example wing"
+xdotool key Return
+printed=$(next_dialog "template message")
+template="$work/home/Documents/Example wing - template.pdf"
+[ -f "$template" ] || fail "no template at $template"
+answer "$printed" Return
+quit_program
+# The overview, then the tiles of a 700 mm half-wing on A4: at least three of them.
+[ "$(pdfinfo "$template" | sed -n 's/^Pages: *//p')" -ge 4 ] || fail "the template has too few pages"
+pdftotext "$template" - | grep -q "R1C1" || fail "the template's first tile has no label"
 
 # The sheet: one page, the title and the results as the print routine words them.
 [ "$(pdfinfo "$pdf" | sed -n 's/^Pages: *//p')" = 1 ] || fail "the PDF is not one page"
