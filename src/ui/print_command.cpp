@@ -1,5 +1,6 @@
 // The print commands of the main form: the sheet at its scale and the full-size template, each
 // on the system's printer.
+#include <algorithm>
 #include <memory>
 
 #include "base/decimal_text.h"
@@ -108,7 +109,9 @@ void MainForm::printTemplate() {
        {std::pair{"6", results_->span}, std::pair{"10", results_->macLength},
         std::pair{"11", results_->centring}}) {
     if (!figures.empty()) figures += "   ";
-    figures += language_.text("Label", key) + " " + base::formatResult(value, mark) + " mm";
+    std::string number = base::formatResult(value, mark);
+    number.erase(0, std::min(number.find_first_not_of(' '), number.size()));  // leading blanks
+    figures += language_.text("Label", key) + " " + number + " mm";
   }
   window_.setBusyPointer(true);
   std::optional<std::string> note;

@@ -71,12 +71,11 @@ TEST(ShippedLanguageFiles, HoldEveryEnglishTextWhole) {
           << section << " " << key;
     }
     EXPECT_EQ(base::findIniValue(file, "Label", "0"), "Tavelor");
-    std::string fileMenuKeys;  // the File menu's entries, each reached by a key of its own
+    std::string fileMenuKeys;  // each entry of the File menu has a key of its own
     for (const char* key : {"1", "2", "3", "4", "5", "6"}) {
-      const std::string text = base::findIniValue(file, "File", key).value_or("");
-      const auto mark = text.find('&');
-      const char c = mark + 1 < text.size() ? static_cast<char>(std::tolower(text[mark + 1])) : 0;
-      EXPECT_EQ(fileMenuKeys.find(c), std::string::npos) << "File " << key << ": " << text;
+      const std::string text = base::findIniValue(file, "File", key).value_or("&");
+      const char c = static_cast<char>(std::tolower(text[text.find('&') + 1]));
+      EXPECT_EQ(fileMenuKeys.find(c), std::string::npos) << text;
       fileMenuKeys += c;
     }
   }

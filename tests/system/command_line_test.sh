@@ -15,7 +15,6 @@ header="Z2O-Please don't Delete ...."
 printf '%s\r\n' "$header" 250 200 400 0 200 100 300 50 100 "" "" "" "" "" "" "" "" "" "" "" 30 1500 >"delta.txt"
 printf '%s\r\n' "$header" 250 200 >short.txt
 printf '%s\r\n' "$header" 250 200 400 0 200 "" "" "" "" "" "" "" "" "" "" "" "" "" "" "" 0 "" >zero.txt
-head -c 70000 /dev/zero >big.txt
 
 failures=0
 # check <exit code> <stderr pattern, empty for none> <output check command> -- <arguments>
@@ -32,23 +31,19 @@ check() {
 }
 json() { "$python" -c "import json,sys; r=json.load(open('out')); sys.exit(not ($1))"; }
 
-check 0 "" "json \"round(r['span_mm'],2)==1400 and round(r['area_dm2'],2)==27 and \
-round(r['aspect_ratio'],2)==7.26 and round(r['mac_mm'],2)==202.47 and \
-round(r['mac_station_mm'],2)==306.17 and round(r['mac_leading_edge_mm'],2)==7.41 and \
-r['centring_percent']==30 and round(r['centring_mm'],2)==68.15 and r['mass_g']==1500 and \
-round(r['wing_loading_g_dm2'],2)==55.56 and [list(p.values()) for p in r['panels']]==\
-[[250,200,400,0],[200,100,300,50]]\"" -- --report delta.txt
+check 0 "" "json \"[round(r[k], 2) for k in ('span_mm', 'area_dm2', 'aspect_ratio', 'mac_mm', \
+'mac_station_mm', 'mac_leading_edge_mm', 'centring_percent', 'centring_mm', 'mass_g', \
+'wing_loading_g_dm2')] == [1400, 27, 7.26, 202.47, 306.17, 7.41, 30, 68.15, 1500, 55.56] and \
+[list(p.values()) for p in r['panels']] == [[250, 200, 400, 0], [200, 100, 300, 50]]\"" -- --report delta.txt
 check 0 "" "$python '$here/../plot/read_dxf.py' Delta.DXF >dxf && grep -qx 'AC1015 4 1 0 0 True 7 1 5' dxf" \
   -- --export Delta.DXF delta.txt
 check 0 "" "grep -q 'width=\"[0-9.]*mm\"' delta.svg && grep -q '<title>delta</title>' delta.svg" \
   -- --export delta.svg "$work/wings/delta.txt"
 check 1 "^tavelor: cannot read nowhere.txt: No such file or directory$" "true" -- --report nowhere.txt
-check 1 "^tavelor: cannot read big.txt: The file is too large" "true" -- --report big.txt
 check 1 "^tavelor: short.txt: Error # 62 in Tavelor Input past end of file$" "true" -- --report short.txt
 check 1 "^tavelor: zero.txt: The CG position must be" "[ ! -e zero.dxf ]" -- --export zero.dxf zero.txt
 check 1 "^tavelor: cannot write none/d.dxf: No such file or directory$" "true" -- --export none/d.dxf delta.txt
 check 1 "^tavelor: d.png: .*\.dxf or \*\.svg$" "[ ! -e d.png ]" -- --export d.png delta.txt
-check 1 "^tavelor: give either --export OUTPUT or --report$" "true" -- --report --export d.dxf delta.txt
 check 0 "" "grep -q -- '--export <OUTPUT>' out" -- --help
 check 0 "" "grep -qx 'tavelor [0-9]*\.[0-9]*\.[0-9]*' out" -- --version
 [ "$failures" -eq 0 ] && echo "command line: every case passed"

@@ -128,45 +128,38 @@ sleep 0.8
 [ "$(x_window_count "$app_pid")" -eq 1 ] || fail "opening the file showed a message"
 caption_is "Tavelor - Wing files : example wing.txt"
 
-# --- File > Print...: the question names the PDF fallback, then the sheet's name.
-x_focus "$main"
-xdotool key alt+f
-sleep 0.3
-xdotool key p
-question=$(next_dialog "print question")
-answer "$question" Return
-prompt=$(x_wait_window "$app_pid" '^Print$' 10)
-x_focus "$prompt"
-xdotool key ctrl+a
-xdotool type --delay 10 "Example wing"
-xdotool key Return
+# File > (menu key $1): the question names the PDF fallback, then the name; the PDF $2 is written
+# before the closing message is answered.
+print_named() {
+  x_focus "$main"
+  xdotool key alt+f
+  sleep 0.3
+  xdotool key "$1"
+  question=$(next_dialog "print question")
+  answer "$question" Return
+  prompt=$(x_wait_window "$app_pid" '^Print$' 10)
+  x_focus "$prompt"
+  xdotool key ctrl+a
+  xdotool type --delay 10 "Example wing"
+  xdotool key Return
+  printed=$(next_dialog "closing message")
+  [ -f "$2" ] || fail "no PDF at $2"
+  answer "$printed" Return
+  sleep 0.3
+  [ "$(x_window_count "$app_pid")" -eq 1 ] || fail "a message is still open after printing"
+}
+
+# --- File > Print...
 pdf="$work/home/Documents/Example wing.pdf"
-printed=$(next_dialog "closing message")
-[ -f "$pdf" ] || fail "no PDF at $pdf"
-answer "$printed" Return
-sleep 0.3
-[ "$(x_window_count "$app_pid")" -eq 1 ] || fail "a message is still open after printing"
+print_named p "$pdf"
 caption_is "Tavelor - Wing files : example wing.txt"
 quit_program
 
 # --- Third start, given the file: it opens as by File > Open; File > Print full-size template.
 start_program "$wing"
 main=$(x_wait_window "$app_pid" '^Tavelor - Wing files : example wing.txt$' 15)
-x_focus "$main"
-xdotool key alt+f
-sleep 0.3
-xdotool key t
-question=$(next_dialog "template question")
-answer "$question" Return
-prompt=$(x_wait_window "$app_pid" '^Print$' 10)
-x_focus "$prompt"
-xdotool key ctrl+a
-xdotool type --delay 10 "Example wing"
-xdotool key Return
-printed=$(next_dialog "template message")
 template="$work/home/Documents/Example wing - template.pdf"
-[ -f "$template" ] || fail "no template at $template"
-answer "$printed" Return
+print_named t "$template"
 quit_program
 # The overview, then the tiles of a 700 mm half-wing on A4: at least three of them.
 [ "$(pdfinfo "$template" | sed -n 's/^Pages: *//p')" -ge 4 ] || fail "the template has too few pages"
