@@ -42,8 +42,10 @@ constexpr CaptionSource kCaptions[] = {
     {"printButton", "Button", "3"},
 };
 
-// Captions newer than some language files: those show the English text.
-constexpr CaptionSource kNewerCaptions[] = {
+// Captions of entries added later: language files written before them fall back to English.
+constexpr CaptionSource kAddedCaptions[] = {
+    {"templateItem", "File", "5"},
+    {"exportItem", "File", "6"},
     {"toolsMenu", "Tools", "0"},
     {"stabilityItem", "Tools", "1"},
 };
@@ -54,7 +56,7 @@ void translate(Language& language, CaptionTarget& mainWindow) {
   for (const CaptionSource& c : kCaptions) {
     mainWindow.setCaption(c.control, language.text(c.section, c.key));
   }
-  for (const CaptionSource& c : kNewerCaptions) {
+  for (const CaptionSource& c : kAddedCaptions) {
     mainWindow.setCaption(c.control, language.textOrEnglish(c.section, c.key));
   }
   mainWindow.setCaption("massCaption", language.text("Label", "15") + " : ");

@@ -275,6 +275,8 @@ void MainWindow::buildMenus() {
   addItem(file, "saveItem", &ui::MainForm::saveWingAs);
   file->addSeparator();
   addItem(file, "printItem", &ui::MainForm::printSheet);
+  addItem(file, "templateItem", &ui::MainForm::printTemplate);
+  addItem(file, "exportItem", &ui::MainForm::exportOutline);
   file->addSeparator();
   addItem(file, "quitItem", &ui::MainForm::quit);
   // The language menu has no entries: choosing its title opens the chooser.

@@ -74,6 +74,10 @@ class MainWindow : public QMainWindow, public ui::Window {
   std::unique_ptr<plot::PageSurface> openPage(const std::string& sheetName) override;
   std::string shortDate() const override;
 
+  // ui::Outputs (window_outputs.cpp)
+  std::unique_ptr<ui::TemplateJob> openTemplateJob() override;
+  std::string outlineSvg(const wing::WingGeometry& geometry, const std::string& title) override;
+
   // ui::Window
   plot::DrawingSurface& planSurface() override;
   void endProgram() override;

@@ -298,7 +298,12 @@ void QtPrinterPage::abortDocument() {
 
 std::string QtPrinterPage::deviceName() {
   if (target_ == Target::Queue) return printer_->printerName().toStdString();
-  return "PDF file in " + QDir::toNativeSeparators(pdfFolder_).toStdString();
+  return PrintDestination{{}, pdfFolder_}.deviceName();
+}
+
+std::string PrintDestination::deviceName() const {
+  if (!queue.isNull()) return queue.printerName().toStdString();
+  return "PDF file in " + QDir::toNativeSeparators(pdfFolder).toStdString();
 }
 
 std::string QtPrinterPage::deliveryNote() const {
@@ -306,18 +311,28 @@ std::string QtPrinterPage::deliveryNote() const {
   return QDir::toNativeSeparators(pdfPath_).toStdString();
 }
 
+PrintDestination systemPrintDestination() {
+  PrintDestination destination{QPrinterInfo::defaultPrinter(), {}};
+  if (destination.queue.isNull()) {
+    const QList<QPrinterInfo> queues = QPrinterInfo::availablePrinters();
+    if (!queues.isEmpty()) destination.queue = queues.front();
+  }
+  if (destination.queue.isNull()) {
+    destination.pdfFolder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (destination.pdfFolder.isEmpty() || !QFileInfo(destination.pdfFolder).isDir()) {
+      destination.pdfFolder = QDir::homePath();
+    }
+  }
+  return destination;
+}
+
 std::unique_ptr<plot::PageSurface> openSystemPrinterPage(const std::string& sheetName,
                                                          std::string decimalMark) {
-  QPrinterInfo queue = QPrinterInfo::defaultPrinter();
-  if (queue.isNull()) {
-    const QList<QPrinterInfo> queues = QPrinterInfo::availablePrinters();
-    if (!queues.isEmpty()) queue = queues.front();
+  const PrintDestination destination = systemPrintDestination();
+  if (!destination.queue.isNull()) {
+    return QtPrinterPage::onQueue(destination.queue, sheetName, std::move(decimalMark));
   }
-  if (!queue.isNull()) return QtPrinterPage::onQueue(queue, sheetName, std::move(decimalMark));
-
-  QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-  if (folder.isEmpty() || !QFileInfo(folder).isDir()) folder = QDir::homePath();
-  return QtPrinterPage::toPdfFolder(folder, sheetName, std::move(decimalMark));
+  return QtPrinterPage::toPdfFolder(destination.pdfFolder, sheetName, std::move(decimalMark));
 }
 
 }  // namespace tavelor::qt

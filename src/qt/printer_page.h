@@ -10,6 +10,7 @@
 
 #include <QFont>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QString>
 #include <functional>
 #include <memory>
@@ -19,7 +20,6 @@
 #include "plot/page_surface.h"
 
 class QPainter;
-class QPrinterInfo;
 
 namespace tavelor::qt {
 
@@ -104,9 +104,19 @@ class QtPrinterPage final : public plot::PageSurface {
   std::vector<Operation> recording_;
 };
 
-// The page for one sheet on this system: the default print queue, else the first one there is;
-// with no print queue at all, a new PDF file in the user's documents folder (the home folder when
-// there is none), named after sheetName (see QtPrinterPage::toPdfFolder).
+// Where this system prints: the default print queue, else the first one there is; with no print
+// queue at all (queue null), a new PDF file in pdfFolder: the user's documents folder, or the
+// home folder when there is none.
+struct PrintDestination {
+  QPrinterInfo queue;
+  QString pdfFolder;
+  // The queue's name, or "PDF file in <folder>", for the printer question.
+  std::string deviceName() const;
+};
+PrintDestination systemPrintDestination();
+
+// The page for one sheet at systemPrintDestination(); a PDF file is named after sheetName (see
+// QtPrinterPage::toPdfFolder).
 std::unique_ptr<plot::PageSurface> openSystemPrinterPage(const std::string& sheetName,
                                                          std::string decimalMark);
 

@@ -14,11 +14,15 @@ FileDialogRequest MainForm::wingFileRequest(const char* titleKey) {
   return request;
 }
 
+std::string fileErrorText(i18n::Language& language, const files::FileError& error) {
+  return language.text("Message", "8") + " # " + std::to_string(error.number) + " " +
+         language.text("Message", "9") + " " + language.text("Label", "0") + "\r" +
+         error.description;
+}
+
 void MainForm::reportFileError(const files::FileError& error) {
-  const std::string title = language_.text("Label", "0");
-  window_.showMessage(language_.text("Message", "8") + " # " + std::to_string(error.number) + " " +
-                          language_.text("Message", "9") + " " + title + "\r" + error.description,
-                      title, base::Icon::Information, base::Buttons::Ok);
+  window_.showMessage(fileErrorText(language_, error), language_.text("Label", "0"),
+                      base::Icon::Information, base::Buttons::Ok);
 }
 
 void MainForm::showFileName(const std::string& path) {
@@ -26,6 +30,7 @@ void MainForm::showFileName(const std::string& path) {
   const std::string name = separator == std::string::npos ? path : path.substr(separator + 1);
   window_.setWindowTitle(language_.text("Label", "0") + " - " + language_.text("Message", "5") +
                          " : " + name);
+  lastWingFile_ = path;
 }
 
 void MainForm::saveWingAs() {
@@ -52,11 +57,13 @@ void MainForm::openWingFile() {
   auto request = wingFileRequest("7");
   request.mustExist = true;
   const auto path = window_.askOpenFileName(request);
-  if (!path) return;
+  if (path) openWingFile(*path);
+}
 
+void MainForm::openWingFile(const std::string& path) {
   clearInputs();
   std::string bytes;
-  if (const auto error = files::readWingFileBytes(*path, bytes)) {
+  if (const auto error = files::readWingFileBytes(path, bytes)) {
     reportFileError(*error);
     return;
   }
@@ -71,7 +78,7 @@ void MainForm::openWingFile() {
     return;
   }
   calculate();
-  showFileName(*path);
+  showFileName(path);
 }
 
 }  // namespace tavelor::ui

@@ -13,6 +13,8 @@ namespace tavelor::ui {
 // The only texts of the program that no language file supplies: start-up has no language yet.
 inline constexpr const char* kPleaseSelectLanguage = "Please select a language";
 std::string noLanguageFileText(const std::string& programFolder);
+// The file-error message: the error's number and description as the window shows them.
+std::string fileErrorText(i18n::Language& language, const files::FileError& error);
 
 // The main form: owns the language and the last results for the program's whole life, runs the
 // start-up sequence and every command of the main window. It holds no toolkit code; the window
@@ -35,8 +37,12 @@ class MainForm {
   // Empties the panels, the mass and the results; the centring back to "30".
   void clearInputs();
   void openWingFile();
+  // Opens the file at path as File > Open does once the file is chosen.
+  void openWingFile(const std::string& path);
   void saveWingAs();
   void printSheet();
+  void printTemplate();
+  void exportOutline();
   void quit();
   void chooseLanguage();
   void showHelp();
@@ -64,6 +70,8 @@ class MainForm {
   void reportFileError(const files::FileError& error);
   void showFileName(const std::string& path);
   FileDialogRequest wingFileRequest(const char* titleKey);
+  // The printer question and the name prompt; false when the user stops at either.
+  bool askSheetName(const std::string& device);
 
   Window& window_;
   i18n::Language language_;
@@ -73,6 +81,7 @@ class MainForm {
   bool focusReady_ = false;
   std::string sheetName_;
   files::TailTexts stabilityTexts_;
+  std::string lastWingFile_;  // the path last opened or saved, empty before the first
 };
 
 }  // namespace tavelor::ui

@@ -1,10 +1,24 @@
-// The print command of the main form: the sheet at its scale on the system's printer.
+// The print commands of the main form: the sheet at its scale and the full-size template, each
+// on the system's printer.
+#include <algorithm>
 #include <memory>
 
+#include "base/decimal_text.h"
 #include "plot/print_sheet.h"
 #include "ui/main_form.h"
 
 namespace tavelor::ui {
+
+bool MainForm::askSheetName(const std::string& device) {
+  const std::string question = language_.text("Message", "11") + " " + device + " ?";
+  if (window_.showMessage(question, language_.text("Label", "0"), base::Icon::Question,
+                          base::Buttons::OkCancel) == base::Answer::Cancel) {
+    return false;
+  }
+  sheetName_ = window_.promptText("\r\n\r\n" + language_.text("Message", "12"),
+                                  language_.text("Message", "13"), language_.text("Message", "14"));
+  return !sheetName_.empty();
+}
 
 void MainForm::printSheet() {
   const std::string title = language_.text("Label", "0");
@@ -29,14 +43,7 @@ void MainForm::printSheet() {
     fault();
     return;
   }
-  const std::string question = language_.text("Message", "11") + " " + device + " ?";
-  if (window_.showMessage(question, title, base::Icon::Question, base::Buttons::OkCancel) ==
-      base::Answer::Cancel) {
-    return;
-  }
-  sheetName_ = window_.promptText("\r\n\r\n" + language_.text("Message", "12"),
-                                  language_.text("Message", "13"), language_.text("Message", "14"));
-  if (sheetName_.empty()) return;
+  if (!askSheetName(device)) return;
 
   window_.setBusyPointer(true);
   bool printed = true;
@@ -68,6 +75,57 @@ void MainForm::printSheet() {
   }
   std::string message = language_.text("Message", "15");
   if (!note.empty()) message += "\r\n" + note;
+  window_.showMessage(message, title, base::Icon::None, base::Buttons::Ok);
+}
+
+void MainForm::printTemplate() {
+  const std::string title = language_.text("Label", "0");
+  const auto fault = [&] {
+    window_.showMessage(language_.text("Message", "16"), title, base::Icon::Critical,
+                        base::Buttons::Ok);
+  };
+  if (!results_) {
+    window_.showMessage(language_.text("Message", "10"), title, base::Icon::Critical,
+                        base::Buttons::Ok);
+    return;
+  }
+  std::unique_ptr<TemplateJob> job;
+  std::string device;
+  try {
+    job = window_.openTemplateJob();
+    if (!job) throw plot::PageError("no printer");
+    device = job->deviceName();
+  } catch (const plot::PageError&) {
+    fault();
+    return;
+  }
+  if (!askSheetName(device)) return;
+
+  // The overview's line of main figures, worded as the window's captions.
+  const std::string mark = window_.decimalMark();
+  std::string figures;
+  for (const auto& [key, value] :
+       {std::pair{"6", results_->span}, std::pair{"10", results_->macLength},
+        std::pair{"11", results_->centring}}) {
+    if (!figures.empty()) figures += "   ";
+    std::string number = base::formatResult(value, mark);
+    number.erase(0, std::min(number.find_first_not_of(' '), number.size()));  // leading blanks
+    figures += language_.text("Label", key) + " " + number + " mm";
+  }
+  window_.setBusyPointer(true);
+  std::optional<std::string> note;
+  try {
+    note = job->print(geometry_, {sheetName_, figures});
+  } catch (const plot::PageError&) {
+    note.reset();
+  }
+  window_.setBusyPointer(false);
+  if (!note) {
+    fault();
+    return;
+  }
+  std::string message = language_.textOrEnglish("Message", "19");
+  if (!note->empty()) message += "\r\n" + *note;
   window_.showMessage(message, title, base::Icon::None, base::Buttons::Ok);
 }
 

@@ -11,6 +11,7 @@
 #include "i18n/language.h"
 #include "plot/drawing_surface.h"
 #include "plot/page_surface.h"
+#include "plot/template_layout.h"
 #include "ui/about_help_texts.h"
 #include "ui/form_fields.h"
 #include "wing/wing.h"
@@ -20,9 +21,12 @@ namespace tavelor::ui {
 // What the file dialogs are asked for.
 struct FileDialogRequest {
   std::string title;
-  std::string filterText;  // e.g. "Wing files (*.txt)"
+  std::string filterText;  // e.g. "Wing files (*.txt)"; several are separated by ";;"
   std::string initialFolder;
-  std::string defaultExtension;   // "txt"
+  std::string proposedName;  // save: the file name offered in the folder
+  // "txt"; with several filters a save gets the chosen filter's extension unless the typed
+  // name ends with one of theirs.
+  std::string defaultExtension;
   bool confirmOverwrite = false;  // save: ask before replacing an existing file
   bool mustExist = false;         // open: the file must exist
 };
@@ -66,6 +70,28 @@ class Printing {
   virtual std::string shortDate() const = 0;
 };
 
+// One full-size template on its way to the printer chosen when the job was opened.
+class TemplateJob {
+ public:
+  virtual ~TemplateJob() = default;
+  // A print queue's name, or the folder the PDF file will go to.
+  virtual std::string deviceName() const = 0;
+  // Prints every page, or throws plot::PageError with nothing printed. Returns the line the
+  // success message adds: the PDF file's path, or nothing for a print queue.
+  virtual std::string print(const wing::WingGeometry& geometry,
+                            const plot::TemplateTexts& texts) = 0;
+};
+
+// The outputs beyond the sheet that need the toolkit: the template's printer and SVG writing.
+class Outputs {
+ public:
+  virtual ~Outputs() = default;
+  // The system's printer, as for the sheet; may throw plot::PageError.
+  virtual std::unique_ptr<TemplateJob> openTemplateJob() = 0;
+  // The outline's SVG file, titled with the wing's name.
+  virtual std::string outlineSvg(const wing::WingGeometry& geometry, const std::string& title) = 0;
+};
+
 // The main window as the main form drives it: small ports, each implemented by the Qt layer and
 // answered in the core tests by one recording fake. Secondary windows are modal: each call
 // returns when the window has closed.
@@ -73,7 +99,8 @@ class Window : public FormFields,
                public base::MessageBoxes,
                public i18n::CaptionTarget,
                public Dialogs,
-               public Printing {
+               public Printing,
+               public Outputs {
  public:
   virtual plot::DrawingSurface& planSurface() = 0;
   // Ends the program at once: every window closes, nothing is asked or saved.

@@ -45,10 +45,10 @@ TEST(ShippedLanguageFiles, HoldEveryEnglishTextWhole) {
   EXPECT_THAT(names, ::testing::IsSupersetOf({"Deutsch", "English", "Fran\u00E7ais"}));
   const Keys english = keysOf(shippedFile("English"));
   ASSERT_GT(english.size(), 50u);
-  const Keys withAccessKey = {{"File", "0"},   {"File", "1"},     {"File", "2"},   {"File", "3"},
-                              {"File", "4"},   {"Language", "1"}, {"Help", "1"},   {"Help", "2"},
-                              {"Button", "1"}, {"Button", "2"},   {"Button", "3"}, {"Tools", "0"},
-                              {"Tools", "1"}};
+  const Keys withAccessKey = {{"File", "0"},   {"File", "1"},  {"File", "2"},   {"File", "3"},
+                              {"File", "4"},   {"File", "5"},  {"File", "6"},   {"Language", "1"},
+                              {"Help", "1"},   {"Help", "2"},  {"Button", "1"}, {"Button", "2"},
+                              {"Button", "3"}, {"Tools", "0"}, {"Tools", "1"}};
   for (const auto& name : names) {
     SCOPED_TRACE(name);
     const std::string file = shippedFile(name);
@@ -80,6 +80,13 @@ TEST(ShippedLanguageFiles, HoldEveryEnglishTextWhole) {
       if (amp != std::string::npos) menuKeys += static_cast<char>(std::tolower(title[amp + 1]));
     }
     EXPECT_EQ(std::set<char>(menuKeys.begin(), menuKeys.end()).size(), menuKeys.size());
+    std::string fileMenuKeys;  // each entry of the File menu has a key of its own
+    for (const char* key : {"1", "2", "3", "4", "5", "6"}) {
+      const std::string text = base::findIniValue(file, "File", key).value_or("&");
+      const char c = static_cast<char>(std::tolower(text[text.find('&') + 1]));
+      EXPECT_EQ(fileMenuKeys.find(c), std::string::npos) << text;
+      fileMenuKeys += c;
+    }
   }
 }
 

@@ -29,7 +29,8 @@ shown=$(convert "$work/icon.png" -alpha extract -format '%w %h %[fx:mean>0.5]' i
 desktop="$prefix/share/applications/tavelor.desktop"
 desktop-file-validate "$desktop" >"$work/validate.log" 2>&1 && [ ! -s "$work/validate.log" ] ||
   fail "desktop-file-validate: $(cat "$work/validate.log")"
-grep -qxF "Exec=\"$prefix/bin/tavelor\"" "$desktop" || fail "the menu entry does not run the launcher"
+# Exec names the launcher (quoted: the prefix holds a blank) and the file a file manager opens.
+grep -qxF "Exec=\"$prefix/bin/tavelor\" %f" "$desktop" || fail "the menu entry does not run the launcher"
 grep -qx "Icon=tavelor" "$desktop" || fail "the menu entry lacks Icon=tavelor"
 
 # A stored language, so the program goes straight to its main window; started through a link

@@ -49,7 +49,8 @@ class FakeWindow : public ui::Window, public plot::DrawingSurface {
   std::string promptText(const std::string&, const std::string&, const std::string&) override {
     return prompt;
   }
-  std::optional<std::string> askSaveFileName(const ui::FileDialogRequest&) override {
+  std::optional<std::string> askSaveFileName(const ui::FileDialogRequest& request) override {
+    saveRequest = request;
     return std::exchange(chosenFile, std::nullopt);
   }
   std::optional<std::string> askOpenFileName(const ui::FileDialogRequest&) override {
@@ -68,6 +69,11 @@ class FakeWindow : public ui::Window, public plot::DrawingSurface {
     return std::move(page);
   }
   std::string shortDate() const override { return "06/12/2026"; }
+
+  std::unique_ptr<ui::TemplateJob> openTemplateJob() override { return std::move(templateJob); }
+  std::string outlineSvg(const wing::WingGeometry&, const std::string& title) override {
+    return "<svg>" + title + "</svg>";
+  }
 
   plot::DrawingSurface& planSurface() override { return *this; }
   void endProgram() override { ended = true; }
@@ -104,6 +110,8 @@ class FakeWindow : public ui::Window, public plot::DrawingSurface {
   std::pair<int, int> focus{-1, -1};
   std::string title, mark = ".", prompt;
   std::optional<std::string> chosenFile;
+  ui::FileDialogRequest saveRequest;
+  std::unique_ptr<ui::TemplateJob> templateJob;
   std::unique_ptr<plot::PageSurface> page;
   // What the user does in the stability window.
   std::function<void(files::TailTexts&, const ui::StabilityHooks&)> inStability;

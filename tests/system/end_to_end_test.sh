@@ -2,8 +2,10 @@
 # The real program on a real X server, driven only through its keyboard: the first start (no
 # tv.ini) picks English in the language chooser, the two-panel example wing is typed and
 # calculated (the plan must show its red and blue marks) and saved; a second start opens the file,
-# takes its CG from the stability window and prints it with no print queue, into a PDF. Checks tv.ini, the saved bytes, the captions and
-# the PDF's text. Usage: end_to_end_test.sh <tavelor executable> <language folder> <work folder>
+# takes its CG from the stability window and prints it with no print queue, into a PDF; a third
+# start is given the file on its command line and prints the full-size template. Checks tv.ini,
+# the saved bytes, the captions and the PDFs' text.
+# Usage: end_to_end_test.sh <tavelor executable> <language folder> <work folder>
 set -euo pipefail
 exe="$1" languages="$2" work="$3"
 # shellcheck source=x_session.sh
@@ -92,6 +94,16 @@ x_poll 5 x_only_main || fail "the stability window stays open"
 x_print "Example wing"
 caption_is "Tavelor - Wing files : example wing.txt"
 x_quit
+
+# --- Third start, given the file: it opens as by File > Open; File > Print full-size template.
+x_start "$work/program/tavelor" "$wing"
+main=$(x_wait_window '^Tavelor - Wing files : example wing.txt$' 15)
+template="$HOME/Documents/Example wing - template.pdf"
+x_print "Example wing" t "$template"
+x_quit
+# The overview, then the tiles of a 700 mm half-wing on A4: at least three of them.
+[ "$(pdfinfo "$template" | sed -n 's/^Pages: *//p')" -ge 4 ] || fail "the template has too few pages"
+pdftotext "$template" - | grep -q "R1C1" || fail "the template's first tile has no label"
 
 # The sheet: one page, the title and the results as the print routine words them.
 pdf="$HOME/Documents/Example wing.pdf"

@@ -72,10 +72,10 @@ x_poll() {
   done
 }
 
-# x_start <executable>: starts the program from the work folder (it must find its own folder by
-# itself), its output into tavelor.log.
+# x_start <executable> [<argument>...]: starts the program from the work folder (it must find its
+# own folder by itself), its output into tavelor.log.
 x_start() {
-  (cd "$x_work" && exec "$1") >>"$x_work/tavelor.log" 2>&1 &
+  (cd "$x_work" && exec "$@") >>"$x_work/tavelor.log" 2>&1 &
   app_pid=$!
 }
 
@@ -146,9 +146,11 @@ x_save_as() {
   [ -f "$1" ] || fail "no file at $1"
 }
 
-# x_print <sheet name>: File > Print with no print queue, which falls back to a PDF in Documents.
+# x_print <sheet name> [<File menu key> <PDF>]: File > Print (or the entry of that key) with no
+# print queue, which falls back to a PDF in Documents.
 x_print() {
-  x_menu f p
+  local pdf=${3:-$HOME/Documents/$1.pdf}
+  x_menu f "${2:-p}"
   x_answer "print question" Return
   local prompt
   prompt=$(x_wait_window '^Print$')
@@ -158,7 +160,7 @@ x_print() {
   xdotool key Return
   x_poll 10 x_gone "$prompt" || fail "the sheet name prompt stays open"
   x_answer "closing message" Return
-  [ -f "$HOME/Documents/$1.pdf" ] || fail "no PDF at $HOME/Documents/$1.pdf"
+  [ -f "$pdf" ] || fail "no PDF at $pdf"
 }
 
 x_quit() {

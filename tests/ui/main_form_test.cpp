@@ -1,5 +1,5 @@
 // The main form's commands through one fake window: the figures as labels, the input checks,
-// the wing data file and the print command.
+// the wing data file, the print commands and the outline export.
 #include "ui/main_form.h"
 
 #include <gtest/gtest.h>
@@ -35,7 +35,9 @@ const testing::IniSections kTexts{{"Message",
                                     {"13", "Name"},
                                     {"14", "My wing"},
                                     {"15", "Printed"},
-                                    {"16", "Printer fault"}}},
+                                    {"16", "Printer fault"},
+                                    {"19", "Template printed"},
+                                    {"20", "Nothing to export"}}},
                                   {"Label", {{"0", "Tavelor"}}},
                                   {"Stability", {{"refused", "Wing first"}}}};
 
@@ -304,6 +306,67 @@ TEST_F(Form, PrintFaultAtAnyStepShowsOneMessageAndDropsTheSheet) {
   }
   EXPECT_GT(total, 100);
   EXPECT_EQ(form.sheetName(), "Delta");
+}
+
+// A template job that prints (the note: a PDF path or nothing) or fails (no note).
+struct FakeTemplateJob : TemplateJob {
+  explicit FakeTemplateJob(std::optional<std::string> note) : note(std::move(note)) {}
+  std::string deviceName() const override { return "Queue"; }
+  std::string print(const wing::WingGeometry&, const plot::TemplateTexts&) override {
+    return note ? *note : throw plot::PageError("fault");
+  }
+  std::optional<std::string> note;
+};
+
+TEST_F(Form, TemplateAsksLikeTheSheetAndReportsOneOutcome) {
+  window.typeWing(kTwoPanels, "30", "1500");
+  ASSERT_TRUE(form.calculate());
+  const std::string ask = "Print on Queue ?";
+  struct Case {
+    bool hasJob;
+    std::optional<std::string> note;
+    base::Answer answer;
+    std::string name;
+    std::vector<std::string> messages;
+  } cases[] = {
+      {false, "", base::Answer::Ok, "W", {"Printer fault"}},
+      {true, "", base::Answer::Cancel, "W", {ask}},
+      {true, "", base::Answer::Ok, "", {ask}},
+      {true, std::nullopt, base::Answer::Ok, "W", {ask, "Printer fault"}},
+      {true,
+       "/d/W - template.pdf",
+       base::Answer::Ok,
+       "W",
+       {ask, "Template printed\r\n/d/W - template.pdf"}},
+  };
+  for (const Case& c : cases) {
+    window.boxes.messages.clear();
+    window.boxes.answers = {c.answer};
+    window.prompt = c.name;
+    if (c.hasJob) window.templateJob = std::make_unique<FakeTemplateJob>(c.note);
+    form.printTemplate();
+    std::vector<std::string> shown;
+    for (const auto& m : window.messages()) shown.push_back(m.text);
+    EXPECT_EQ(shown, c.messages);
+    EXPECT_EQ(window.busyDepth, 0);
+  }
+}
+
+TEST_F(Form, ExportWritesTheChosenFormatBesideTheWingFile) {
+  language.folder.write("Old.lng", "[Label]\r\n0=Tavelor\r\n");
+  form.language().setLanguage("Old");  // a language file without the newer texts
+  form.exportOutline();
+  EXPECT_EQ(window.messages().back().text, "Nothing to export");
+
+  window.typeWing(kTwoPanels, "30", "1500");
+  ASSERT_TRUE(form.calculate());
+  window.chosenFile = language.folder.file("delta.txt");
+  form.saveWingAs();
+  window.chosenFile = language.folder.file("cut.SVG");
+  form.exportOutline();
+  EXPECT_EQ(window.saveRequest.initialFolder, language.folder.path());
+  EXPECT_EQ(window.saveRequest.proposedName, "delta");
+  EXPECT_EQ(language.folder.read("cut.SVG"), "<svg>delta</svg>");
 }
 
 TEST(FormStart, WithoutAnyLanguageFileTheProgramEnds) {

@@ -1,0 +1,57 @@
+// The main window's outputs beyond the sheet: the full-size template on the system's printer
+// and the outline as SVG.
+#include <QDir>
+#include <QFile>
+
+#include "qt/main_window.h"
+#include "qt/outline_svg.h"
+#include "qt/printer_page.h"
+#include "qt/template_page.h"
+#include "qt/twips.h"
+
+namespace tavelor::qt {
+
+namespace {
+
+class QtTemplateJob final : public ui::TemplateJob {
+ public:
+  explicit QtTemplateJob(PrintDestination destination) : destination_(std::move(destination)) {}
+
+  std::string deviceName() const override { return destination_.deviceName(); }
+
+  std::string print(const wing::WingGeometry& geometry, const plot::TemplateTexts& texts) override {
+    if (!destination_.queue.isNull()) {
+      QPrinter printer(destination_.queue, QPrinter::HighResolution);
+      printer.setDocName(toQ(texts.sheetName + " - template"));
+      printWingTemplate(printer, geometry, texts);
+      return {};
+    }
+    // A new file beside the sheets, never one that is there already.
+    const QString path = reservePdfPath(destination_.pdfFolder, texts.sheetName + " - template");
+    try {
+      QPrinter printer(QPrinter::HighResolution);
+      printer.setOutputFormat(QPrinter::PdfFormat);
+      printer.setOutputFileName(path);
+      printWingTemplate(printer, geometry, texts);
+    } catch (...) {
+      QFile::remove(path);  // reserved here: nothing half written stays behind
+      throw;
+    }
+    return fromQ(QDir::toNativeSeparators(path));
+  }
+
+ private:
+  PrintDestination destination_;
+};
+
+}  // namespace
+
+std::unique_ptr<ui::TemplateJob> MainWindow::openTemplateJob() {
+  return std::make_unique<QtTemplateJob>(systemPrintDestination());
+}
+
+std::string MainWindow::outlineSvg(const wing::WingGeometry& geometry, const std::string& title) {
+  return qt::outlineSvg(geometry, toQ(title)).toStdString();
+}
+
+}  // namespace tavelor::qt

@@ -1,0 +1,131 @@
+#include "ui/command_line.h"
+
+#include <algorithm>
+#include <cctype>
+#include <utility>
+
+#include "base/message_box.h"
+#include "files/wing_file.h"
+#include "plot/outline_dxf.h"
+#include "ui/main_form.h"
+#include "ui/stability_inputs.h"
+#include "ui/wing_inputs.h"
+#include "wing/report_json.h"
+
+namespace tavelor::ui {
+
+namespace {
+
+constexpr const char* kProgram = "tavelor: ";
+
+// A fault of the language files has no box to show it in; the texts fall back to English.
+class NoBoxes final : public base::MessageBoxes {
+ public:
+  base::Answer showMessage(const std::string&, const std::string&, base::Icon,
+                           base::Buttons) override {
+    return base::Answer::Ok;
+  }
+};
+
+// A message of the window as one line: its line breaks become blanks.
+std::string oneLine(std::string text) {
+  std::string line;
+  for (const char c : text) {
+    if (c != '\r' && c != '\n') {
+      line += c;
+    } else if (!line.empty() && line.back() != ' ') {
+      line += ' ';
+    }
+  }
+  return line;
+}
+
+struct BatchWing {
+  std::optional<wing::WingResults> results;
+  std::string error;
+  std::optional<files::TailTexts> tail = {};
+};
+
+// The wing file read as File > Open reads it and computed as Calculate does, with the messages
+// the window would show in the chosen language (English when none is chosen yet).
+BatchWing readWing(const std::string& path, const BatchSettings& settings) {
+  NoBoxes boxes;
+  i18n::Language language(settings.programFolder, boxes);
+  const std::string stored = language.readStoredLanguage();
+  language.setLanguage(stored.empty() ? i18n::kFallbackLanguage : stored);
+
+  std::string bytes;
+  if (const auto error = files::readWingFileBytes(path, bytes)) {
+    return {std::nullopt,
+            kProgram + std::string("cannot read ") + path + ": " + oneLine(error->description)};
+  }
+  const files::WingFileLines file = files::readWingFileLines(bytes);
+  if (file.error) {
+    return {std::nullopt, kProgram + path + ": " + oneLine(fileErrorText(language, *file.error))};
+  }
+  files::WingTexts texts;
+  texts[files::kFieldCount - 2] = "30";  // the centring a cleared window holds
+  for (const files::FieldLine& line : file.lines) typeInto(texts, line.slot, line.text);
+  const InputReading reading = readInputs(texts, settings.decimalMark);
+  std::optional<wing::WingResults> results;
+  if (reading.fault == InputFault::None) results = wing::computeWing(reading.inputs).results;
+  if (!results) {
+    const char* key = reading.fault == InputFault::Centring ? "2" : "1";
+    return {std::nullopt, kProgram + path + ": " + oneLine(language.textOrEnglish("Message", key))};
+  }
+  return {std::move(results), {}, file.tail};
+}
+
+BatchResult failure(std::string error) { return {1, {}, std::move(error)}; }
+
+}  // namespace
+
+std::optional<OutlineFormat> outlineFormatOf(const std::string& path) {
+  const auto slash = path.rfind('/');
+  const auto dot = path.rfind('.');
+  if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) return std::nullopt;
+  std::string extension = path.substr(dot + 1);
+  std::transform(extension.begin(), extension.end(), extension.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  if (extension == "dxf") return OutlineFormat::Dxf;
+  if (extension == "svg") return OutlineFormat::Svg;
+  return std::nullopt;
+}
+
+std::string wingNameOf(const std::string& wingPath) {
+  const auto slash = wingPath.rfind('/');
+  std::string name = slash == std::string::npos ? wingPath : wingPath.substr(slash + 1);
+  const auto dot = name.rfind('.');
+  if (dot != std::string::npos && dot > 0) name.resize(dot);
+  return name;
+}
+
+BatchResult reportWing(const std::string& wingPath, const BatchSettings& settings) {
+  BatchWing wing = readWing(wingPath, settings);
+  if (!wing.results) return failure(std::move(wing.error));
+  return {0,
+          wing::reportJson(*wing.results,
+                           stabilityReportPairs(*wing.results, wing.tail, settings.decimalMark)),
+          {}};
+}
+
+BatchResult exportWing(const std::string& outputPath, const std::string& wingPath,
+                       const BatchSettings& settings, const SvgWriter& writeSvg) {
+  const auto format = outlineFormatOf(outputPath);
+  if (!format) {
+    return failure(kProgram + outputPath +
+                   ": the outline is written as DXF or SVG; name the file *.dxf or *.svg");
+  }
+  BatchWing wing = readWing(wingPath, settings);
+  if (!wing.results) return failure(std::move(wing.error));
+  const wing::WingGeometry geometry = wing::wingGeometry(*wing.results);
+  const std::string bytes = *format == OutlineFormat::Svg ? writeSvg(geometry, wingNameOf(wingPath))
+                                                          : plot::outlineDxf(geometry);
+  if (const auto error = files::writeFileBytes(outputPath, bytes)) {
+    return failure(kProgram + std::string("cannot write ") + outputPath + ": " +
+                   oneLine(error->description));
+  }
+  return {};
+}
+
+}  // namespace tavelor::ui

@@ -1,0 +1,48 @@
+#pragma once
+
+// The program's modes without a window: a wing file's figures as JSON, and its outline as a
+// cutting file. The toolkit layer parses the command line and writes the SVG; everything else
+// happens here, as the window would do it.
+
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "wing/geometry.h"
+
+namespace tavelor::ui {
+
+enum class OutlineFormat { Dxf, Svg };
+
+// The format a file name's extension names (in any case), or nothing.
+std::optional<OutlineFormat> outlineFormatOf(const std::string& path);
+
+// The wing's name in an outline file: the wing file's name without its folder and extension.
+std::string wingNameOf(const std::string& wingPath);
+
+// Where the modes without a window find the language files, and how the user writes numbers.
+struct BatchSettings {
+  std::string programFolder;  // without a trailing separator
+  std::string decimalMark;
+};
+
+// What a mode without a window prints: exit code 0 with its output, or 1 with one line for the
+// error stream.
+struct BatchResult {
+  int exitCode = 0;
+  std::string output;
+  std::string error;
+};
+
+// The figures of the wing in wingPath as JSON.
+BatchResult reportWing(const std::string& wingPath, const BatchSettings& settings);
+
+using SvgWriter =
+    std::function<std::string(const wing::WingGeometry& geometry, const std::string& title)>;
+
+// Writes the outline of the wing in wingPath to outputPath (replacing it atomically), as DXF or
+// SVG by its extension.
+BatchResult exportWing(const std::string& outputPath, const std::string& wingPath,
+                       const BatchSettings& settings, const SvgWriter& writeSvg);
+
+}  // namespace tavelor::ui

@@ -1,0 +1,50 @@
+// The export command of the main form: the outline as a DXF or SVG file for cutting.
+#include "plot/outline_dxf.h"
+#include "ui/command_line.h"
+#include "ui/main_form.h"
+
+namespace tavelor::ui {
+
+namespace {
+
+// A menu caption as a window title: no access-key mark, no trailing dots.
+std::string plainCaption(const std::string& caption) {
+  std::string plain;
+  for (const char c : caption) {
+    if (c != '&') plain += c;
+  }
+  while (!plain.empty() && (plain.back() == '.' || plain.back() == ' ')) plain.pop_back();
+  return plain;
+}
+
+}  // namespace
+
+void MainForm::exportOutline() {
+  const std::string title = language_.text("Label", "0");
+  if (!results_) {
+    window_.showMessage(language_.textOrEnglish("Message", "20"), title, base::Icon::Warning,
+                        base::Buttons::Ok);
+    return;
+  }
+  FileDialogRequest request;
+  request.title = plainCaption(language_.textOrEnglish("File", "6"));
+  request.filterText = "DXF (*.dxf);;SVG (*.svg)";
+  request.defaultExtension = "dxf";
+  request.confirmOverwrite = true;
+  const auto slash = lastWingFile_.rfind(base::kSeparator[0]);
+  request.initialFolder =
+      slash == std::string::npos ? language_.programFolder() : lastWingFile_.substr(0, slash);
+  const std::string wingName =
+      lastWingFile_.empty() ? language_.text("Message", "14") : wingNameOf(lastWingFile_);
+  request.proposedName = wingName;
+  const auto path = window_.askSaveFileName(request);
+  if (!path) return;
+
+  // The dialog gives the name the chosen filter's extension; any other is written as DXF.
+  const std::string bytes = outlineFormatOf(*path) == OutlineFormat::Svg
+                                ? window_.outlineSvg(geometry_, wingName)
+                                : plot::outlineDxf(geometry_);
+  if (const auto error = files::writeFileBytes(*path, bytes)) reportFileError(*error);
+}
+
+}  // namespace tavelor::ui
