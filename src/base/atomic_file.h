@@ -11,7 +11,15 @@ namespace tavelor::base {
 // target is left byte-identical (or absent, if it was), and errorText / errorNumber (either may be
 // null) receive the errno description and number. A new file gets the usual permissions (0666
 // less the umask); a replaced one keeps its own.
+//
+// It does no more than a plain write could: an existing file the user may not write is refused
+// (EACCES) and a symbolic link is written through, its target replaced in the target's own folder.
+// In a folder the user may not write, an existing writable file is overwritten in place.
 bool replaceFileAtomically(const std::string& path, std::string_view bytes, std::string* errorText,
                            int* errorNumber);
+
+// Whether replaceFileAtomically could write path for this user: an existing file they may write,
+// or a new one in a folder they may write.
+bool mayReplaceFile(const std::string& path);
 
 }  // namespace tavelor::base

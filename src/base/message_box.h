@@ -11,8 +11,9 @@ inline constexpr const char* kAppTitle = "tv";
 inline constexpr const char* kSeparator = "/";
 
 enum class Icon { None, Warning, Critical, Information, Question };
-enum class Buttons { Ok, OkCancel };
-enum class Answer { Ok, Cancel };
+enum class Buttons { Ok, OkCancel, YesNoCancel };
+// Escape or the close control answers Cancel.
+enum class Answer { Ok, Cancel, Yes, No };
 
 // Modal message boxes, as every layer that reports to the user needs them. The window layer
 // implements this; tests answer it with a recording fake.

@@ -16,7 +16,8 @@ namespace {
 class LineReader {
  public:
   explicit LineReader(std::string_view bytes) : rest_(bytes) {}
-  bool atEnd() const { return rest_.empty(); }
+  // Nothing left but empty or blanks-only lines, as a file edited by hand often ends.
+  bool atEnd() const { return rest_.find_first_not_of(" \t\r\n") == std::string_view::npos; }
   std::optional<std::string_view> readLine() {
     if (rest_.empty()) return std::nullopt;
     const auto end = rest_.find_first_of("\r\n");
@@ -66,6 +67,9 @@ std::string tailRecordBytes(const TailTexts& texts) {
 
 WingFileLines readWingFileLines(std::string_view bytes) {
   WingFileLines out;
+  // A text editor may put a byte-order mark before the header.
+  constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
+  if (bytes.starts_with(kUtf8Mark)) bytes.remove_prefix(kUtf8Mark.size());
   LineReader lines(bytes);
   while (!lines.atEnd()) {
     const auto header = *lines.readLine();

@@ -61,7 +61,8 @@ struct FieldLine {
 // A file's lines in the order they are to be typed in: record after record, each later one
 // replacing the earlier; the mass only from a record whose header carries the mark. A record whose
 // header starts with kTailMark goes into the tail instead. A record cut short gives the lines
-// before the cut, then the read-past-end error.
+// before the cut, then the read-past-end error. Empty and blanks-only lines after the last record
+// and a UTF-8 byte-order mark before the first are no part of the file.
 struct WingFileLines {
   std::vector<FieldLine> lines;
   std::optional<TailTexts> tail;

@@ -1,6 +1,8 @@
 #include "i18n/language.h"
 
 #include <cerrno>
+#include <cstdlib>
+#include <filesystem>
 #include <system_error>
 #include <utility>
 
@@ -21,7 +23,27 @@ constexpr const char* kSettingReadName = "GetINI";
 constexpr const char* kTextReadName = "GetINIFile";
 constexpr const char* kSettingWriteName = "WriteINI";
 
+// The user's own tv.ini, or nothing without a home folder.
+std::string userSettingsPath() {
+  const char* config = std::getenv("XDG_CONFIG_HOME");
+  std::string folder;
+  if (config && config[0] == '/') {
+    folder = config;
+  } else if (const char* home = std::getenv("HOME"); home && home[0] == '/') {
+    folder = std::string(home) + "/.config";
+  } else {
+    return {};
+  }
+  return folder + "/tavelor/" + kSettingsFileName;
+}
+
 }  // namespace
+
+Language::Pass::Pass(Language& language) : language_(language) {
+  if (language_.passDepth_++ == 0) language_.faultyFiles_.clear();
+}
+
+Language::Pass::~Pass() { --language_.passDepth_; }
 
 std::string faultText(int errorNumber, const std::string& description,
                       const std::string& operation) {
@@ -38,13 +60,15 @@ void Language::setLanguage(const std::string& name) {
 
 std::string Language::readSetting(const std::string& section, const std::string& key,
                                   const std::string& fileName) {
-  return read(kSettingReadName, programFolder_ + fileName, kSettingsCapacity, section, key);
+  return read(kSettingReadName, programFolder_ + fileName, kSettingsCapacity, section, key,
+              IfMissing::Empty);
 }
 
 std::string Language::text(const std::string& section, const std::string& key) {
   // Before a language is set there is no file to read; the bare program folder is no file.
   if (languageFile.empty()) return {};
-  return read(kTextReadName, programFolder_ + languageFile, kLanguageCapacity, section, key);
+  return read(kTextReadName, programFolder_ + languageFile, kLanguageCapacity, section, key,
+              IfMissing::Fault);
 }
 
 std::string Language::textOrEnglish(const std::string& section, const std::string& key) {
@@ -52,62 +76,91 @@ std::string Language::textOrEnglish(const std::string& section, const std::strin
   if (!found.empty() || languageFile.empty() || currentLanguage == kFallbackLanguage) return found;
   const std::string english =
       programFolder_ + base::kSeparator + kFallbackLanguage + kLanguageExtension;
-  return read(kTextReadName, english, kLanguageCapacity, section, key);
+  return read(kTextReadName, english, kLanguageCapacity, section, key, IfMissing::Empty);
 }
 
 bool Language::writeSetting(const std::string& section, const std::string& key,
                             const std::string& value, const std::string& fileName) {
+  return write(programFolder_ + fileName, section, key, value);
+}
+
+bool Language::write(const std::string& path, const std::string& section, const std::string& key,
+                     const std::string& value) {
   constexpr const char* kOperation = kSettingWriteName;
-  const std::string path = programFolder_ + fileName;
   // A text the code page cannot hold would be stored as "?" and never read back as written.
   if (!base::fitsCp1252(section) || !base::fitsCp1252(key) || !base::fitsCp1252(value)) {
-    reportFault(EILSEQ, std::generic_category().message(EILSEQ), kOperation);
+    reportFault(EILSEQ, std::generic_category().message(EILSEQ), kOperation, path);
     return false;
   }
   const base::FileRead current = base::readWholeFile(path);
   if (current.status == base::ReadStatus::Fault) {
-    reportFault(current.errorNumber, current.errorText, kOperation);
+    reportFault(current.errorNumber, current.errorText, kOperation, path);
     return false;
   }
   const auto updated = base::setIniValue(current.bytes, base::encodeCp1252(section),
                                          base::encodeCp1252(key), base::encodeCp1252(value));
   if (!updated) {
-    reportFault(EINVAL, std::generic_category().message(EINVAL), kOperation);
+    reportFault(EINVAL, std::generic_category().message(EINVAL), kOperation, path);
     return false;
   }
   std::string errorText;
   int errorNumber = 0;
   if (!base::replaceFileAtomically(path, *updated, &errorText, &errorNumber)) {
-    reportFault(errorNumber, errorText, kOperation);
+    reportFault(errorNumber, errorText, kOperation, path);
     return false;
   }
   return true;
 }
 
+std::string Language::settingsPath() const {
+  const std::string inProgramFolder = programFolder_ + base::kSeparator + kSettingsFileName;
+  if (base::mayReplaceFile(inProgramFolder)) return inProgramFolder;
+  const std::string own = userSettingsPath();
+  return own.empty() ? inProgramFolder : own;
+}
+
 std::string Language::readStoredLanguage() {
-  return readSetting(kSettingsSection, kSettingsKey,
-                     std::string(base::kSeparator) + kSettingsFileName);
+  const std::string path = settingsPath();
+  std::string stored = read(kSettingReadName, path, kSettingsCapacity, kSettingsSection,
+                            kSettingsKey, IfMissing::Empty);
+  // Until the user chooses, a system-wide install offers the program folder's choice.
+  const std::string inProgramFolder = std::string(base::kSeparator) + kSettingsFileName;
+  if (stored.empty() && path != programFolder_ + inProgramFolder) {
+    stored = readSetting(kSettingsSection, kSettingsKey, inProgramFolder);
+  }
+  return stored;
 }
 
 bool Language::storeLanguage(const std::string& name) {
-  return writeSetting(kSettingsSection, kSettingsKey, name,
-                      std::string(base::kSeparator) + kSettingsFileName);
+  const std::string path = settingsPath();
+  std::error_code ignored;  // a folder that cannot be made shows as the write's own fault
+  std::filesystem::create_directories(std::filesystem::path(path).parent_path(), ignored);
+  return write(path, kSettingsSection, kSettingsKey, name);
 }
 
 std::string Language::read(const char* operation, const std::string& path, std::size_t capacity,
-                           const std::string& section, const std::string& key) {
+                           const std::string& section, const std::string& key,
+                           IfMissing ifMissing) {
   const base::FileRead file = base::readWholeFile(path);
   if (file.status == base::ReadStatus::Fault) {
-    reportFault(file.errorNumber, file.errorText, operation);
+    reportFault(file.errorNumber, file.errorText, operation, path);
     return {};
   }
-  if (file.status == base::ReadStatus::Missing) return {};
+  if (file.status == base::ReadStatus::Missing) {
+    // The current language file was there when chosen; gone now, it is a fault to report.
+    if (ifMissing == IfMissing::Fault) {
+      reportFault(ENOENT, std::generic_category().message(ENOENT), operation, path);
+    }
+    return {};
+  }
   // The cut counts the file's own 8-bit characters, so it happens before decoding.
   return base::decodeCp1252(base::readIniValue(file.bytes, base::encodeCp1252(section),
                                                base::encodeCp1252(key), capacity));
 }
 
-void Language::reportFault(int errorNumber, const std::string& description, const char* operation) {
+void Language::reportFault(int errorNumber, const std::string& description, const char* operation,
+                           const std::string& path) {
+  if (passDepth_ > 0 && !faultyFiles_.insert(path).second) return;
   faults_.showMessage(faultText(errorNumber, description, operation), base::kAppTitle,
                       base::Icon::Critical, base::Buttons::Ok);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <set>
 #include <string>
 
 #include "base/message_box.h"
@@ -22,8 +23,25 @@ std::string faultText(int errorNumber, const std::string& description,
 // The settings and language module: the three INI operations and the shared language state.
 // One instance lives as long as the main window. Every read opens the file again (no cache), so
 // a language file edited while the program runs is seen by the next lookup.
+//
+// tv.ini lives in the program folder wherever the user may write it there (a portable install);
+// otherwise (a system-wide install) in $XDG_CONFIG_HOME/tavelor, by default ~/.config/tavelor.
 class Language {
  public:
+  // One command or translation pass: while one lasts, a fault of a file is shown once, not at
+  // every lookup; later lookups in the pass give the empty text silently. Passes may nest; the
+  // outermost one counts.
+  class Pass {
+   public:
+    explicit Pass(Language& language);
+    ~Pass();
+    Pass(const Pass&) = delete;
+    Pass& operator=(const Pass&) = delete;
+
+   private:
+    Language& language_;
+  };
+
   // programFolder: the folder of the executable, without a trailing separator.
   // faults: where a fault of the INI reader or writer is reported (critical box, title "tv").
   Language(std::string programFolder, base::MessageBoxes& faults);
@@ -34,6 +52,7 @@ class Language {
   // Values are returned as UTF-8, cut to 99 (settings) / 199 (language texts) file characters.
   std::string readSetting(const std::string& section, const std::string& key,
                           const std::string& fileName);
+  // A text of the current language file. The file missing or unreadable is a fault.
   std::string text(const std::string& section, const std::string& key);
   // The same for texts newer than some language files: where the chosen file has none, the
   // English file's text.
@@ -52,14 +71,22 @@ class Language {
   // Reads and stores the chosen language in tv.ini.
   std::string readStoredLanguage();
   bool storeLanguage(const std::string& name);
+  // The tv.ini that storeLanguage writes.
+  std::string settingsPath() const;
 
  private:
+  enum class IfMissing { Empty, Fault };
   std::string read(const char* operation, const std::string& path, std::size_t capacity,
-                   const std::string& section, const std::string& key);
-  void reportFault(int errorNumber, const std::string& description, const char* operation);
+                   const std::string& section, const std::string& key, IfMissing ifMissing);
+  bool write(const std::string& path, const std::string& section, const std::string& key,
+             const std::string& value);
+  void reportFault(int errorNumber, const std::string& description, const char* operation,
+                   const std::string& path);
 
   std::string programFolder_;
   base::MessageBoxes& faults_;
+  int passDepth_ = 0;
+  std::set<std::string> faultyFiles_;  // reported in the current pass
 };
 
 }  // namespace tavelor::i18n

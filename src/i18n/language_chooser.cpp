@@ -86,8 +86,9 @@ void LanguageChooser::open() {
     return;
   }
   view_.setCaption(language_.text("LANGUAGE", "2"));
-  language_.currentLanguage = language_.readStoredLanguage();
-  view_.setEditText(language_.currentLanguage);
+  // The box shows the stored choice; closing without a new one leaves the current language alone.
+  const std::string stored = language_.readStoredLanguage();
+  view_.setEditText(stored.empty() ? language_.currentLanguage : stored);
 }
 
 void LanguageChooser::fillLanguageList(const std::string& folder, const std::string& pattern) {

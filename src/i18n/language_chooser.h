@@ -49,7 +49,8 @@ class LanguageChooser {
   LanguageChooser(Language& language, CaptionTarget& mainWindow, ChooserView& view);
 
   // The window opens: list rebuilt, caption and box set (built-in texts at the first start,
-  // otherwise the current language's caption and the stored language's name).
+  // otherwise the current language's caption and the stored language's name, or the current
+  // language's when none is stored).
   void open();
   // Fills the box's list with the languages of folder (see listLanguages).
   void fillLanguageList(const std::string& folder, const std::string& pattern);

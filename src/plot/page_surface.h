@@ -39,6 +39,8 @@ class PageSurface {
                         std::optional<Rgb> colour = std::nullopt) = 0;
   virtual void endDocument() = 0;
   virtual std::string deviceName() = 0;
+  // The folder a PDF file goes to when the page is one instead of a printer, else empty.
+  virtual std::string pdfFolder() const { return {}; }
   // Drops a document that a fault left unfinished, so no half sheet comes out. Called once after
   // a PageError; must not throw.
   virtual void abortDocument() {}

@@ -93,6 +93,16 @@ QGroupBox* addFrame(QWidget* parent, const char* name, int left, int top, int wi
   return frame;
 }
 
+// A label with no field to move to shows its caption without the access key's mark.
+QString withoutAccessKey(const QString& caption) {
+  QString shown;
+  for (qsizetype i = 0; i < caption.size(); ++i) {
+    if (caption[i] == u'&' && ++i == caption.size()) break;
+    shown += caption[i];
+  }
+  return shown;
+}
+
 void setTextColour(QLabel* label, const QColor& colour) {
   QPalette palette = label->palette();
   palette.setColor(QPalette::WindowText, colour);
@@ -131,7 +141,9 @@ QLabel* MainWindow::addLabel(QWidget* parent, const char* name, int left, int to
   label->setTextFormat(Qt::PlainText);
   label->setAlignment(alignment);
   placeTwips(label, left, top, width, 255);
-  captionSetters_[name] = [label](const QString& caption) { label->setText(caption); };
+  captionSetters_[name] = [label](const QString& caption) {
+    label->setText(label->buddy() ? caption : withoutAccessKey(caption));
+  };
   return label;
 }
 
@@ -188,6 +200,22 @@ void MainWindow::buildControls() {
   }
   addField(inputs, QStringLiteral("centring"), {Field::Centring, 0}, 1920, 2160);
   addField(massFrame, QStringLiteral("mass"), {Field::Mass, 0}, 1920, 200);
+  // A caption's access key moves the focus to its field.
+  const std::pair<const char*, QLineEdit*> buddies[] = {
+      {"rootChordCaption", field(Field::RootChord, 0)},
+      {"tipChordCaption", field(Field::TipChord, 0)},
+      {"lengthCaption", field(Field::PanelLength, 0)},
+      {"sweepCaption", field(Field::Sweep, 0)},
+      {"centringCaption", field(Field::Centring, 0)},
+      {"massCaption", field(Field::Mass, 0)},
+      {"panelHeading0", field(Field::RootChord, 0)}};
+  for (const auto& [name, buddy] : buddies) {
+    client->findChild<QLabel*>(QString::fromLatin1(name))->setBuddy(buddy);
+  }
+  for (int i = 1; i < ui::kPanels; ++i) {
+    inputs->findChild<QLabel*>(QStringLiteral("panelHeading%1").arg(i))
+        ->setBuddy(field(Field::TipChord, i));
+  }
   // Red goes with the mean chord's station, blue with the centring point, as in the plan.
   setTextColour(resultsFrame->findChild<QLabel*>(QStringLiteral("macStationCaption")),
                 QColor(255, 0, 0));

@@ -85,6 +85,8 @@ class MainWindow : public QMainWindow, public ui::Window {
  protected:
   // The input fields' key filter and focus tracking (field_events.cpp).
   bool eventFilter(QObject* watched, QEvent* event) override;
+  // The close control: asks about unsaved changes first (window_dialogs.cpp).
+  void closeEvent(QCloseEvent* event) override;
 
  private:
   void buildControls();

@@ -306,6 +306,11 @@ std::string PrintDestination::deviceName() const {
   return "PDF file in " + QDir::toNativeSeparators(pdfFolder).toStdString();
 }
 
+std::string QtPrinterPage::pdfFolder() const {
+  if (target_ == Target::Queue) return {};
+  return QDir::toNativeSeparators(pdfFolder_).toStdString();
+}
+
 std::string QtPrinterPage::deliveryNote() const {
   if (target_ == Target::Queue || !delivered_) return {};
   return QDir::toNativeSeparators(pdfPath_).toStdString();

@@ -66,6 +66,7 @@ class QtPrinterPage final : public plot::PageSurface {
                 std::optional<plot::Rgb> colour = std::nullopt) override;
   void endDocument() override;
   std::string deviceName() override;
+  std::string pdfFolder() const override;
   void abortDocument() override;
   std::string deliveryNote() const override;
 

@@ -1,11 +1,13 @@
 // The main window's modal dialogs: message boxes, the text prompt, the file dialogs and the
 // secondary windows.
+#include <QCloseEvent>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QRegularExpression>
 #include <algorithm>
+#include <utility>
 
 #include "i18n/language_chooser.h"
 #include "qt/about_help_dialogs.h"
@@ -59,6 +61,23 @@ base::Answer MainWindow::showMessage(const std::string& text, const std::string&
   box.setWindowTitle(titleOrDefault(title));
   box.setTextFormat(Qt::PlainText);
   box.setText(displayLines(text));
+  if (buttons == base::Buttons::YesNoCancel) {
+    // Qt's own buttons, with the language file's words on them.
+    const std::pair<QMessageBox::StandardButton, const char*> choices[] = {
+        {QMessageBox::Yes, "5"}, {QMessageBox::No, "6"}, {QMessageBox::Cancel, "7"}};
+    for (const auto& [standard, key] : choices) {
+      QPushButton* button = box.addButton(standard);
+      const std::string caption = form_->language().textOrEnglish("Button", key);
+      if (!caption.empty()) button->setText(toQ(caption));
+    }
+    box.setDefaultButton(QMessageBox::Yes);
+    box.setEscapeButton(QMessageBox::Cancel);
+    box.exec();
+    const auto clicked = box.standardButton(box.clickedButton());
+    return clicked == QMessageBox::Yes  ? base::Answer::Yes
+           : clicked == QMessageBox::No ? base::Answer::No
+                                        : base::Answer::Cancel;
+  }
   QPushButton* ok = box.addButton(QMessageBox::Ok);
   QPushButton* cancel = nullptr;
   if (buttons == base::Buttons::OkCancel) cancel = box.addButton(QMessageBox::Cancel);
@@ -66,6 +85,15 @@ base::Answer MainWindow::showMessage(const std::string& text, const std::string&
   box.setEscapeButton(cancel ? cancel : ok);
   box.exec();
   return cancel && box.clickedButton() == cancel ? base::Answer::Cancel : base::Answer::Ok;
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  // Quit has asked already; the close control asks now.
+  if (endRequested_ || form_->mayCloseWindow()) {
+    event->accept();
+  } else {
+    event->ignore();
+  }
 }
 
 std::string MainWindow::promptText(const std::string& prompt, const std::string& title,

@@ -18,6 +18,10 @@ class QtTemplateJob final : public ui::TemplateJob {
   explicit QtTemplateJob(PrintDestination destination) : destination_(std::move(destination)) {}
 
   std::string deviceName() const override { return destination_.deviceName(); }
+  std::string pdfFolder() const override {
+    return destination_.queue.isNull() ? fromQ(QDir::toNativeSeparators(destination_.pdfFolder))
+                                       : std::string();
+  }
 
   std::string print(const wing::WingGeometry& geometry, const plot::TemplateTexts& texts) override {
     if (!destination_.queue.isNull()) {

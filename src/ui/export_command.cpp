@@ -20,6 +20,7 @@ std::string plainCaption(const std::string& caption) {
 }  // namespace
 
 void MainForm::exportOutline() {
+  const i18n::Language::Pass pass(language_);
   const std::string title = language_.text("Label", "0");
   if (!results_) {
     window_.showMessage(language_.textOrEnglish("Message", "20"), title, base::Icon::Warning,

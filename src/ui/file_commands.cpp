@@ -34,26 +34,35 @@ void MainForm::showFileName(const std::string& path) {
 }
 
 void MainForm::saveWingAs() {
+  const i18n::Language::Pass pass(language_);
+  saveWing();
+}
+
+bool MainForm::saveWing() {
   if (!results_) {
     window_.showMessage(language_.text("Message", "3"), language_.text("Message", "4"),
                         base::Icon::Warning, base::Buttons::Ok);
-    return;
+    return false;
   }
   auto request = wingFileRequest("4");
   request.confirmOverwrite = true;
   const auto path = window_.askSaveFileName(request);
-  if (!path) return;
+  if (!path) return false;
   if (const auto error = files::writeFileBytes(
           *path, files::wingFileBytes(fieldTexts()) + files::tailRecordBytes(stabilityTexts_))) {
     reportFileError(*error);
-    return;
+    return false;
   }
+  keepInputs();
   window_.showMessage(language_.text("Message", "6") + *path, base::kAppTitle, base::Icon::None,
                       base::Buttons::Ok);
   showFileName(*path);
+  return true;
 }
 
 void MainForm::openWingFile() {
+  const i18n::Language::Pass pass(language_);
+  if (!offerToSaveChanges()) return;
   auto request = wingFileRequest("7");
   request.mustExist = true;
   const auto path = window_.askOpenFileName(request);
@@ -61,18 +70,21 @@ void MainForm::openWingFile() {
 }
 
 void MainForm::openWingFile(const std::string& path) {
-  clearInputs();
+  const i18n::Language::Pass pass(language_);
+  // Nothing typed is thrown away for a file that cannot be read at all.
   std::string bytes;
   if (const auto error = files::readWingFileBytes(path, bytes)) {
     reportFileError(*error);
     return;
   }
+  clearInputs();
   // Every line goes in as if typed, so a tip chord's change copies into the next root chord.
   const files::WingFileLines file = files::readWingFileLines(bytes);
   for (const files::FieldLine& line : file.lines) {
     window_.setFieldText(kFieldOrder[line.slot].field, kFieldOrder[line.slot].index, line.text);
   }
   if (file.tail) stabilityTexts_ = *file.tail;
+  keepInputs();
   if (file.error) {
     reportFileError(*file.error);
     return;

@@ -21,6 +21,7 @@ MainForm::MainForm(Window& window, std::string programFolder)
 
 bool MainForm::settleLanguage() {
   for (;;) {
+    const i18n::Language::Pass pass(language_);
     const std::string stored = language_.readStoredLanguage();
     std::string chosen;
     if (stored.empty()) {
@@ -50,6 +51,7 @@ bool MainForm::settleLanguage() {
 
 bool MainForm::startUp() {
   if (!settleLanguage()) return false;
+  const i18n::Language::Pass pass(language_);
   language_.setLanguage(language_.currentLanguage);
   i18n::translate(language_, window_);
   language_.firstStart = false;
@@ -66,19 +68,26 @@ files::WingTexts MainForm::fieldTexts() const {
   return texts;
 }
 
-void MainForm::warn(const char* messageKey) {
-  window_.showMessage(language_.text("Message", messageKey), language_.text("Label", "0"),
-                      base::Icon::Warning, base::Buttons::Ok);
+void MainForm::warn(const std::string& text) {
+  window_.showMessage(text, language_.text("Label", "0"), base::Icon::Warning, base::Buttons::Ok);
 }
 
 bool MainForm::calculate() {
+  const i18n::Language::Pass pass(language_);
   const std::string mark = window_.decimalMark();
   const InputReading reading = readInputs(fieldTexts(), mark);
-  std::optional<wing::WingResults> next;
-  if (reading.fault == InputFault::None) next = wing::computeWing(reading.inputs).results;
+  wing::WingOutcome computed;
+  if (reading.fault == InputFault::None) computed = wing::computeWing(reading.inputs);
+  std::optional<wing::WingResults>& next = computed.results;
   if (!next) {
     results_.reset();
-    warn(reading.fault == InputFault::Centring ? "2" : "1");
+    if (reading.fault == InputFault::Centring) {
+      warn(language_.text("Message", "2"));
+    } else if (reading.fault == InputFault::None && computed.fault == wing::WingFault::Mass) {
+      warn(language_.textOrEnglish("Message", "17"));
+    } else {
+      warn(language_.text("Message", "1"));
+    }
     return false;
   }
   results_ = std::move(next);
@@ -102,6 +111,7 @@ bool MainForm::calculate() {
 }
 
 void MainForm::clearInputs() {
+  const i18n::Language::Pass pass(language_);
   results_.reset();
   stabilityTexts_ = {};
   for (const FieldRef& ref : kFieldOrder) window_.setFieldText(ref.field, ref.index, "");
@@ -113,6 +123,7 @@ void MainForm::clearInputs() {
   }
   window_.planSurface().clear();
   window_.setWindowTitle(language_.text("Label", "0"));
+  keepInputs();
   window_.selectAll(Field::RootChord, 0);
   // Before the window is visible (start-up) it must not be given the focus.
   if (focusReady_) window_.setFocus(Field::RootChord, 0);
@@ -130,12 +141,45 @@ void MainForm::fieldFocused(Field field, int index) {
   if (field == Field::RootChord) focusReady_ = true;
 }
 
-void MainForm::quit() { window_.endProgram(); }
+void MainForm::quit() {
+  if (mayCloseWindow()) window_.endProgram();
+}
 
-void MainForm::chooseLanguage() { window_.showLanguageChooser(language_); }
+bool MainForm::mayCloseWindow() {
+  const i18n::Language::Pass pass(language_);
+  return offerToSaveChanges();
+}
 
-void MainForm::showHelp() { window_.showHelp(buildHelpTexts(language_)); }
+void MainForm::keepInputs() {
+  keptTexts_ = fieldTexts();
+  keptStabilityTexts_ = stabilityTexts_;
+}
 
-void MainForm::showAbout() { window_.showAbout(buildAboutTexts(language_)); }
+bool MainForm::offerToSaveChanges() {
+  if (fieldTexts() == keptTexts_ && stabilityTexts_ == keptStabilityTexts_) return true;
+  const base::Answer answer =
+      window_.showMessage(language_.textOrEnglish("Message", "18"), language_.text("Label", "0"),
+                          base::Icon::Question, base::Buttons::YesNoCancel);
+  if (answer == base::Answer::No) return true;
+  if (answer != base::Answer::Yes) return false;
+  // Save as needs figures; a wing that cannot be computed has been reported and stays.
+  if (!results_ && !calculate()) return false;
+  return saveWing();
+}
+
+void MainForm::chooseLanguage() {
+  const i18n::Language::Pass pass(language_);
+  window_.showLanguageChooser(language_);
+}
+
+void MainForm::showHelp() {
+  const i18n::Language::Pass pass(language_);
+  window_.showHelp(buildHelpTexts(language_));
+}
+
+void MainForm::showAbout() {
+  const i18n::Language::Pass pass(language_);
+  window_.showAbout(buildAboutTexts(language_));
+}
 
 }  // namespace tavelor::ui

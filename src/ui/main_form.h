@@ -43,7 +43,10 @@ class MainForm {
   void printSheet();
   void printTemplate();
   void exportOutline();
+  // Ends the program, once the unsaved-changes question (if any) lets it.
   void quit();
+  // The window's close control: true when it may close (nothing unsaved, or the user's answer).
+  bool mayCloseWindow();
   void chooseLanguage();
   void showHelp();
   void showAbout();
@@ -66,12 +69,20 @@ class MainForm {
  private:
   bool settleLanguage();
   files::WingTexts fieldTexts() const;
-  void warn(const char* messageKey);
+  void warn(const std::string& text);
+  // When the inputs changed since they were last opened, saved or cleared, asks whether to save
+  // them first. True when the caller may go on: nothing changed, No, or Yes and a saved wing.
+  bool offerToSaveChanges();
+  void keepInputs();
+  // Save as; true when the wing was written.
+  bool saveWing();
   void reportFileError(const files::FileError& error);
   void showFileName(const std::string& path);
   FileDialogRequest wingFileRequest(const char* titleKey);
   // The printer question and the name prompt; false when the user stops at either.
   bool askSheetName(const std::string& device);
+  // The printer as the question names it: the queue, or the PDF file's folder in the language.
+  std::string printerName(const std::string& deviceName, const std::string& pdfFolder);
 
   Window& window_;
   i18n::Language language_;
@@ -82,6 +93,9 @@ class MainForm {
   std::string sheetName_;
   files::TailTexts stabilityTexts_;
   std::string lastWingFile_;  // the path last opened or saved, empty before the first
+  // The inputs as last opened, saved or cleared.
+  files::WingTexts keptTexts_;
+  files::TailTexts keptStabilityTexts_;
 };
 
 }  // namespace tavelor::ui

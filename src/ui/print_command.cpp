@@ -21,6 +21,7 @@ bool MainForm::askSheetName(const std::string& device) {
 }
 
 void MainForm::printSheet() {
+  const i18n::Language::Pass pass(language_);
   const std::string title = language_.text("Label", "0");
   const auto fault = [&] {
     window_.showMessage(language_.text("Message", "16"), title, base::Icon::Critical,
@@ -38,7 +39,7 @@ void MainForm::printSheet() {
   try {
     page = window_.openPage(sheetName_);
     if (!page) throw plot::PageError("no page");
-    device = page->deviceName();
+    device = printerName(page->deviceName(), page->pdfFolder());
   } catch (const plot::PageError&) {
     fault();
     return;
@@ -78,7 +79,12 @@ void MainForm::printSheet() {
   window_.showMessage(message, title, base::Icon::None, base::Buttons::Ok);
 }
 
+std::string MainForm::printerName(const std::string& deviceName, const std::string& pdfFolder) {
+  return pdfFolder.empty() ? deviceName : language_.textOrEnglish("Print", "4") + " " + pdfFolder;
+}
+
 void MainForm::printTemplate() {
+  const i18n::Language::Pass pass(language_);
   const std::string title = language_.text("Label", "0");
   const auto fault = [&] {
     window_.showMessage(language_.text("Message", "16"), title, base::Icon::Critical,
@@ -94,7 +100,7 @@ void MainForm::printTemplate() {
   try {
     job = window_.openTemplateJob();
     if (!job) throw plot::PageError("no printer");
-    device = job->deviceName();
+    device = printerName(job->deviceName(), job->pdfFolder());
   } catch (const plot::PageError&) {
     fault();
     return;

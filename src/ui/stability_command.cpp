@@ -4,6 +4,7 @@
 namespace tavelor::ui {
 
 void MainForm::showStability() {
+  const i18n::Language::Pass pass(language_);
   if (!results_) {
     window_.showMessage(language_.textOrEnglish("Stability", "refused"),
                         language_.textOrEnglish("Stability", "title"), base::Icon::Warning,
@@ -19,6 +20,7 @@ void MainForm::showStability() {
 }
 
 void MainForm::useCentring(const std::string& percentText) {
+  const i18n::Language::Pass pass(language_);
   window_.setFieldText(Field::Centring, 0, percentText);
   calculate();
 }

@@ -76,6 +76,8 @@ class TemplateJob {
   virtual ~TemplateJob() = default;
   // A print queue's name, or the folder the PDF file will go to.
   virtual std::string deviceName() const = 0;
+  // The folder a PDF file goes to when there is no print queue, else empty.
+  virtual std::string pdfFolder() const { return {}; }
   // Prints every page, or throws plot::PageError with nothing printed. Returns the line the
   // success message adds: the PDF file's path, or nothing for a print queue.
   virtual std::string print(const wing::WingGeometry& geometry,
