@@ -1,0 +1,39 @@
+#pragma once
+
+#include <grp.h>
+#include <gtest/gtest-spi.h>
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+
+namespace tavelor::testing {
+
+// Runs body with the rights of an ordinary user. Root writes files whatever their modes say, so
+// as root body runs in a child process as "nobody"; its failures are reported by the parent.
+inline void asOrdinaryUser(const std::function<void()>& body) {
+  if (::geteuid() != 0) return body();
+  constexpr uid_t kNobody = 65534;
+  EXPECT_EXIT(
+      {
+        if (::setgroups(0, nullptr) != 0 || ::setgid(kNobody) != 0 || ::setuid(kNobody) != 0) {
+          std::_Exit(2);
+        }
+        ::testing::TestPartResultArray failures;
+        {
+          const ::testing::ScopedFakeTestPartResultReporter reporter(&failures);
+          body();
+        }
+        for (int i = 0; i < failures.size(); ++i) {
+          const auto& failure = failures.GetTestPartResult(i);
+          std::fprintf(stderr, "%s:%d: %s\n", failure.file_name(), failure.line_number(),
+                       failure.message());
+        }
+        std::_Exit(failures.size() == 0 ? 0 : 1);
+      },
+      ::testing::ExitedWithCode(0), "");
+}
+
+}  // namespace tavelor::testing
