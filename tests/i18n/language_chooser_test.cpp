@@ -100,6 +100,16 @@ TEST_F(LanguageChooserTest, PickAndOkStoresAppliesAndTranslates) {
   EXPECT_TRUE(faults.messages.empty());
 }
 
+// With no choice stored (tv.ini could not be written) the box shows the current language, and
+// closing the chooser keeps it.
+TEST_F(LanguageChooserTest, ClosingWithNothingStoredKeepsTheCurrentLanguage) {
+  language.setLanguage("English");
+  chooser.open();
+  chooser.okPressed();
+  EXPECT_EQ(view.edit, "English");
+  EXPECT_EQ(language.currentLanguage, "English");
+}
+
 // OK applies only a picked item the box still shows and whose file is still there.
 struct NoChangeCase {
   const char* name;

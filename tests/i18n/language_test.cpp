@@ -3,12 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <cstdlib>
 #include <filesystem>
 #include <functional>
 #include <string>
 #include <system_error>
 
 #include "support/language_folder.h"
+#include "support/ordinary_user.h"
 
 namespace tavelor::i18n {
 namespace {
@@ -30,14 +32,32 @@ TEST(LanguageTexts, MissingTextIsEmptyWithoutFaultBox) {
   EXPECT_EQ(folder.language.text("Label", "1"), "");
   EXPECT_EQ(folder.language.text("Print", "0"), "");
   EXPECT_EQ(folder.language.readStoredLanguage(), "");  // no tv.ini yet
-  folder.language.setLanguage("Missing");
-  EXPECT_EQ(folder.language.text("Label", "0"), "");
   // Newer texts fall back on the English file.
   folder.folder.write("English.lng", "[Tools]\r\n0=&Tools\r\n");
   EXPECT_EQ(folder.language.textOrEnglish("Tools", "0"), "&Tools");
   folder.language.setLanguage("test");
   EXPECT_EQ(folder.language.textOrEnglish("Label", "0"), "Tavelor");
   EXPECT_TRUE(folder.faults.messages.empty());
+}
+
+// Where the program folder is not the user's to write, the choice goes to their own tv.ini;
+// a tv.ini made writable for them in that folder stays the one used.
+TEST(LanguageSettings, ReadOnlyProgramFolderKeepsTheChoiceInTheUsersConfig) {
+  testing::asOrdinaryUser([] {
+    for (const bool ownIniInProgramFolder : {false, true}) {
+      LanguageFolder folder;
+      testing::TempFolder config;
+      ::setenv("XDG_CONFIG_HOME", config.path().c_str(), 1);
+      if (ownIniInProgramFolder) folder.folder.write("tv.ini", "");
+      std::filesystem::permissions(folder.folder.path(), std::filesystem::perms(0555));
+      EXPECT_TRUE(folder.language.storeLanguage("English"));
+      EXPECT_EQ(Language(folder.folder.path(), folder.faults).readStoredLanguage(), "English");
+      EXPECT_EQ(folder.language.settingsPath(), ownIniInProgramFolder
+                                                    ? folder.folder.file("tv.ini")
+                                                    : config.file("tavelor/tv.ini"));
+      std::filesystem::permissions(folder.folder.path(), std::filesystem::perms(0755));
+    }
+  });
 }
 
 // Every fault of the INI operations shows one critical box titled "tv" and gives no value.
@@ -51,6 +71,11 @@ TEST(LanguageFaults, ShowTheErrorNumberTextAndOperation) {
       {EISDIR, "GetINIFile",
        [](Language& l) {
          l.setLanguage("Folder");
+         return l.text("Label", "0").empty();
+       }},
+      {ENOENT, "GetINIFile",  // the language file vanished
+       [](Language& l) {
+         l.setLanguage("Gone");
          return l.text("Label", "0").empty();
        }},
       {EISDIR, "WriteINI", [](Language& l) { return !l.storeLanguage("English"); }},

@@ -39,7 +39,8 @@ Keys keysOf(const std::string& file) {
 }
 
 // Each file is Windows-1252 with CR LF line ends, holds every text of the English file whole
-// (at most 199 characters, so none is cut) and keeps the access keys of menus and buttons.
+// (at most 199 characters, so none is cut) and keeps the access keys of menus and buttons,
+// each unique where it is used.
 TEST(ShippedLanguageFiles, HoldEveryEnglishTextWhole) {
   const auto names = listLanguages(TAVELOR_LANG_DIR, "*.lng");
   EXPECT_THAT(names, ::testing::IsSupersetOf({"Deutsch", "English", "Fran\u00E7ais"}));
@@ -72,20 +73,26 @@ TEST(ShippedLanguageFiles, HoldEveryEnglishTextWhole) {
           << section << " " << key;
     }
     EXPECT_EQ(base::findIniValue(file, "Label", "0"), "Tavelor");
-    std::string menuKeys;  // the menu bar's access keys, none twice ("?" for help has none)
-    for (const auto& [section, key] :
-         Keys{{"File", "0"}, {"Language", "1"}, {"Tools", "0"}, {"Help", "0"}}) {
-      const std::string title = base::findIniValue(file, section, key).value_or("");
-      const auto amp = title.find('&');
-      if (amp != std::string::npos) menuKeys += static_cast<char>(std::tolower(title[amp + 1]));
-    }
-    EXPECT_EQ(std::set<char>(menuKeys.begin(), menuKeys.end()).size(), menuKeys.size());
-    std::string fileMenuKeys;  // each entry of the File menu has a key of its own
-    for (const char* key : {"1", "2", "3", "4", "5", "6"}) {
-      const std::string text = base::findIniValue(file, "File", key).value_or("&");
-      const char c = static_cast<char>(std::tolower(text[text.find('&') + 1]));
-      EXPECT_EQ(fileMenuKeys.find(c), std::string::npos) << text;
-      fileMenuKeys += c;
+    // No two controls reached at once share an access key: the menu bar with the main window's
+    // captions and buttons, each menu, the unsaved-changes question's buttons.
+    Keys window = {{"File", "0"}, {"Language", "1"}, {"Tools", "0"}, {"Help", "0"}};
+    for (const char* key : {"1", "2", "3"}) window.emplace_back("Button", key);
+    for (int key = 1; key <= 16; ++key) window.emplace_back("Label", std::to_string(key));
+    for (const Keys& group :
+         {window,
+          Keys{{"File", "1"}, {"File", "2"}, {"File", "3"}, {"File", "4"}, {"File", "5"},
+               {"File", "6"}},
+          Keys{{"Help", "1"}, {"Help", "2"}},
+          Keys{{"Button", "5"}, {"Button", "6"}, {"Button", "7"}}}) {
+      std::set<char> used;
+      for (const auto& [section, key] : group) {
+        const std::string text = base::findIniValue(file, section, key).value_or("");
+        for (auto at = text.find('&'); at < text.size(); at = text.find('&', at + 2)) {
+          if (at + 1 == text.size() || text[at + 1] == '&') continue;
+          EXPECT_TRUE(used.insert(static_cast<char>(std::tolower(text[at + 1]))).second)
+              << section << " " << key << " repeats the access key " << text[at + 1];
+        }
+      }
     }
   }
 }

@@ -81,6 +81,16 @@ class MainWindowTest : public QObject {
     QCOMPARE(length->text(), QStringLiteral("12999"));
   }
 
+  // A caption's access key moves to its field; a caption without a field shows no mark.
+  void captionAccessKeys() {
+    window_->setCaption("massCaption", "M&ass : ");
+    window_->setCaption("spanCaption", "S&pan && width");
+    QCOMPARE(window_->findChild<QLabel*>(QStringLiteral("spanCaption"))->text(),
+             QStringLiteral("Span & width"));
+    QTest::keyClick(window_.get(), Qt::Key_A, Qt::AltModifier);
+    QVERIFY(field(Field::Mass)->hasFocus());
+  }
+
   void tipChordsChainToTheNextRootChord() {
     QLineEdit* tip = typeInto(Field::TipChord, 2, QStringLiteral("90"));
     QCOMPARE(field(Field::RootChord, 3)->text(), QStringLiteral("90"));

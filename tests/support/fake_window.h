@@ -56,7 +56,10 @@ class FakeWindow : public ui::Window, public plot::DrawingSurface {
   std::optional<std::string> askOpenFileName(const ui::FileDialogRequest&) override {
     return std::exchange(chosenFile, std::nullopt);
   }
-  void showLanguageChooser(i18n::Language&) override { ++chooserOpenings; }
+  void showLanguageChooser(i18n::Language& language) override {
+    ++chooserOpenings;
+    if (!chooserPick.empty()) language.currentLanguage = chooserPick;
+  }
   void showAbout(const ui::AboutTexts&) override {}
   void showHelp(const ui::HelpTexts&) override {}
   void showStability(const wing::WingResults&, files::TailTexts& inputs,
@@ -108,7 +111,7 @@ class FakeWindow : public ui::Window, public plot::DrawingSurface {
   std::map<ui::ResultLabel, std::string> results;
   std::map<std::string, std::string> captions;
   std::pair<int, int> focus{-1, -1};
-  std::string title, mark = ".", prompt;
+  std::string title, mark = ".", prompt, chooserPick;
   std::optional<std::string> chosenFile;
   ui::FileDialogRequest saveRequest;
   std::unique_ptr<ui::TemplateJob> templateJob;

@@ -2,7 +2,8 @@
 # The real program on a real X server, driven only through its keyboard: the first start (no
 # tv.ini) picks English in the language chooser, the two-panel example wing is typed and
 # calculated (the plan must show its red and blue marks) and saved; a second start opens the file,
-# takes its CG from the stability window and prints it with no print queue, into a PDF; a third
+# takes its CG from the stability window, prints it with no print queue into a PDF, and asks
+# before quitting with the changes unsaved; a third
 # start is given the file on its command line and prints the full-size template. Checks tv.ini,
 # the saved bytes, the captions and the PDFs' text.
 # Usage: end_to_end_test.sh <tavelor executable> <language folder> <work folder>
@@ -93,7 +94,18 @@ xdotool key --delay 400 Return alt+u Escape
 x_poll 5 x_only_main || fail "the stability window stays open"
 x_print "Example wing"
 caption_is "Tavelor - Wing files : example wing.txt"
-x_quit
+# Changed since opened (the CG, and a field typed now): Quit asks first. Escape (Cancel) keeps
+# the program and the text, so Quit asks again; No ends it.
+x_focus "$main"
+xdotool type --delay 20 9
+x_menu f q
+x_answer "unsaved-changes question" Escape
+x_only_main || fail "Cancel in the unsaved-changes question did not return to the window"
+x_menu f q
+x_answer "unsaved-changes question again" n
+x_poll 10 x_ended || fail "No in the unsaved-changes question did not end the program"
+wait "$app_pid" || fail "the program ended with status $?"
+app_pid=""
 
 # --- Third start, given the file: it opens as by File > Open; File > Print full-size template.
 x_start "$work/program/tavelor" "$wing"

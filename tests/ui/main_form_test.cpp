@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
+#include <filesystem>
 #include <string>
 #include <utility>
 #include <vector>
@@ -36,9 +38,12 @@ const testing::IniSections kTexts{{"Message",
                                     {"14", "My wing"},
                                     {"15", "Printed"},
                                     {"16", "Printer fault"},
+                                    {"17", "Bad mass"},
+                                    {"18", "Save first?"},
                                     {"19", "Template printed"},
                                     {"20", "Nothing to export"}}},
                                   {"Label", {{"0", "Tavelor"}}},
+                                  {"Print", {{"4", "PDF in"}}},
                                   {"Stability", {{"refused", "Wing first"}}}};
 
 const Panels kTwoPanels{{"250", "200", "400", "0"}, {"", "100", "300", "50"}};
@@ -119,7 +124,7 @@ TEST_F(Form, InputChecksShowTheFirstFaultOnly) {
       {{{"100", "100", "100", "0"}, {"", "-300", "100", "0"}}, "30", "Bad panels"},
       {{{"200", "200", beyond, "0"}}, "30", "Bad panels"},
       {{{huge, huge, huge, "0"}}, "30", "Bad panels"},
-      {{p1}, "30", "Bad panels", beyond},
+      {{p1}, "30", "Bad mass", beyond},
   };
   for (const Case& c : cases) {
     form.clearInputs();
@@ -203,35 +208,76 @@ TEST_F(Form, StabilityTextsLiveWithTheWingAndItsCentringIsCalculated) {
   EXPECT_EQ(window.messages().size(), 2u);  // the refusal and the save's
 }
 
-// What a damaged or foreign file gives: the lines read before the fault stay, then the error.
+// What a damaged or foreign file gives: the lines read before the fault stay, then the error;
+// a file that cannot be read at all leaves what was typed.
 TEST_F(Form, OpenReportsWhatCannotBeRead) {
+  const std::string wing = kTwoPanelFile, pastEnd = "Error # 62 in Tavelor\rInput past end of file";
   struct Case {
-    std::string bytes;
+    std::string bytes;    // empty: the path is a folder
     std::string message;  // empty: opens and computes
-    std::string mass;
+    std::string mass;     // "77" was typed before
   } cases[] = {
-      {kTwoPanelFile, "", "1500"},
+      {wing, "", "1500"},
       {"x\n250\n200\n400\n0\n" + std::string(16, '\n') + "30\n1500\n", "", ""},  // no mark
-      {std::string(kTwoPanelFile) + "\r\n", "Error # 62 in Tavelor\rInput past end of file",
-       "1500"},
-      {"Z2O\r\n250\r\n200\r\n", "Error # 62 in Tavelor\rInput past end of file", ""},
+      {wing + "\r\n  \r\n\t\n", "", "1500"},
+      {"\xEF\xBB\xBF" + wing, "", "1500"},
+      {wing + "Z2O\r\n250\r\n", pastEnd, "1500"},
+      {"Z2O\r\n250\r\n200\r\n", pastEnd, ""},
       {std::string(64 * 1024 + 1, ' '),
-       "Error # 27 in Tavelor\rThe file is too large to be a wing data file", ""},
+       "Error # 27 in Tavelor\rThe file is too large to be a wing data file", "77"},
+      {"", "Error # 21 in Tavelor\rIs a directory", "77"},
   };
   for (const Case& c : cases) {
+    SCOPED_TRACE(c.bytes.substr(0, 30));
+    window.setFieldText(Field::Mass, 0, "77");
     window.boxes.messages.clear();
     language.folder.write("w.txt", c.bytes);
-    window.chosenFile = language.folder.file("w.txt");
+    window.chosenFile = language.folder.file(c.bytes.empty() ? "" : "w.txt");
+    window.boxes.answers = {base::Answer::No};  // drops the typed mass
     form.openWingFile();
     EXPECT_EQ(window.fieldText(Field::Mass, 0), c.mass);
+    ASSERT_EQ(window.messages().size(), c.message.empty() ? 1u : 2u);
     if (c.message.empty()) {
-      EXPECT_TRUE(window.messages().empty());
       EXPECT_EQ(window.fieldText(Field::RootChord, 0), "250");
     } else {
-      ASSERT_EQ(window.messages().size(), 1u);
-      EXPECT_EQ(window.messages()[0].text, c.message);
+      EXPECT_EQ(window.messages()[1].text, c.message);
     }
   }
+}
+
+// Quit, like Open and the window's close control, first offers to save what was typed.
+TEST_F(Form, ChangedInputsAreOfferedForSavingFirst) {
+  using enum base::Answer;
+  const struct {
+    Panels panels;
+    bool calculated;
+    std::vector<base::Answer> answers;
+    bool ended, saved;
+  } cases[] = {
+      {{}, false, {}, true, false},  // nothing typed since the clear: no question
+      {kTwoPanels, true, {Cancel}, false, false},
+      {kTwoPanels, true, {No}, true, false},
+      {kTwoPanels, false, {Yes}, true, true},               // calculated, then saved
+      {{{"250", "", "", ""}}, false, {Yes}, false, false},  // cannot be calculated
+  };
+  for (const auto& c : cases) {
+    form.clearInputs();
+    window.ended = false;
+    std::filesystem::remove(language.folder.file("q.txt"));
+    window.typeWing(c.panels, "30", c.panels.empty() ? "" : "1500");
+    if (c.calculated) form.calculate();
+    window.boxes.messages.clear();
+    window.boxes.answers = c.answers;
+    window.chosenFile = language.folder.file("q.txt");
+    form.quit();
+    EXPECT_EQ(window.ended, c.ended);
+    EXPECT_EQ(std::filesystem::exists(language.folder.file("q.txt")), c.saved);
+    EXPECT_EQ(!window.messages().empty() && window.messages()[0].text == "Save first?",
+              !c.panels.empty());
+  }
+  window.boxes.answers = {Cancel};
+  form.openWingFile();
+  EXPECT_TRUE(window.chosenFile.has_value());  // no file was asked for
 }
 
 // A failed save leaves the old file whole and says why.
@@ -268,6 +314,7 @@ class FailingPage : public plot::PageSurface {
   void drawLine(float, float, float, float, std::optional<plot::Rgb>) override { step(); }
   void endDocument() override { step(); }
   std::string deviceName() override { return "Queue"; }
+  std::string pdfFolder() const override { return "/docs"; }
   void abortDocument() override { ++*aborts_; }
   std::string deliveryNote() const override { return "/tmp/My wing.pdf"; }
 
@@ -295,6 +342,7 @@ TEST_F(Form, PrintFaultAtAnyStepShowsOneMessageAndDropsTheSheet) {
     window.page = std::make_unique<FailingPage>(failAt, &aborts, &total);
     form.printSheet();
     ASSERT_EQ(window.messages().size(), 2u);  // the printer question, then the outcome
+    EXPECT_EQ(window.messages()[0].text, "Print on PDF in /docs ?");
     EXPECT_EQ(window.busyDepth, 0);
     if (window.messages()[1].text != "Printer fault") {
       EXPECT_EQ(window.messages()[1].text, "Printed\r\n/tmp/My wing.pdf");
@@ -367,6 +415,31 @@ TEST_F(Form, ExportWritesTheChosenFormatBesideTheWingFile) {
   EXPECT_EQ(window.saveRequest.initialFolder, language.folder.path());
   EXPECT_EQ(window.saveRequest.proposedName, "delta");
   EXPECT_EQ(language.folder.read("cut.SVG"), "<svg>delta</svg>");
+}
+
+// One fault box per unreadable file and command, however many texts the command looks up.
+TEST(FormFaults, AFileThatCannotBeReadIsReportedOncePerCommand) {
+  const struct {
+    const char* file;
+    bool folder;  // else removed
+    std::size_t boxesAfterCalculate;
+  } cases[] = {{"English.lng", true, 2}, {"English.lng", false, 2}, {"tv.ini", true, 1}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.file);
+    testing::FormFixture f(kTexts);
+    std::filesystem::remove(f.language.folder.file(c.file));
+    if (c.folder) std::filesystem::create_directory(f.language.folder.file(c.file));
+    f.window.chooserPick = "English";
+    f.window.boxes.messages.clear();
+    const auto faults = [&] {
+      return std::count_if(f.window.messages().begin(), f.window.messages().end(),
+                           [](const auto& box) { return box.icon == base::Icon::Critical; });
+    };
+    f.form.startUp();
+    EXPECT_EQ(faults(), 1);
+    f.form.calculate();  // nothing typed: a fault box (the file's), then the empty warning
+    EXPECT_EQ(faults(), c.boxesAfterCalculate);
+  }
 }
 
 TEST(FormStart, WithoutAnyLanguageFileTheProgramEnds) {
