@@ -3,9 +3,9 @@
 # tv.ini) picks English in the language chooser, the two-panel example wing is typed and
 # calculated (the plan must show its red and blue marks) and saved; a second start opens the file,
 # takes its CG from the stability window, prints it with no print queue into a PDF, and asks
-# before quitting with the changes unsaved; a third
-# start is given the file on its command line and prints the full-size template. Checks tv.ini,
-# the saved bytes, the captions and the PDFs' text.
+# before quitting with the changes unsaved; a third start is given the file on its command line
+# and prints the full-size template. Checks tv.ini, the saved bytes, the captions and the PDFs'
+# text.
 # Usage: end_to_end_test.sh <tavelor executable> <language folder> <work folder>
 set -euo pipefail
 exe="$1" languages="$2" work="$3"
