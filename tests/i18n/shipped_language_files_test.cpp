@@ -78,12 +78,15 @@ TEST(ShippedLanguageFiles, HoldEveryEnglishTextWhole) {
     Keys window = {{"File", "0"}, {"Language", "1"}, {"Tools", "0"}, {"Help", "0"}};
     for (const char* key : {"1", "2", "3"}) window.emplace_back("Button", key);
     for (int key = 1; key <= 16; ++key) window.emplace_back("Label", std::to_string(key));
-    for (const Keys& group :
-         {window,
-          Keys{{"File", "1"}, {"File", "2"}, {"File", "3"}, {"File", "4"}, {"File", "5"},
-               {"File", "6"}},
-          Keys{{"Help", "1"}, {"Help", "2"}},
-          Keys{{"Button", "5"}, {"Button", "6"}, {"Button", "7"}}}) {
+    for (const Keys& group : {window,
+                              Keys{{"File", "1"},
+                                   {"File", "2"},
+                                   {"File", "3"},
+                                   {"File", "4"},
+                                   {"File", "5"},
+                                   {"File", "6"}},
+                              Keys{{"Help", "1"}, {"Help", "2"}},
+                              Keys{{"Button", "5"}, {"Button", "6"}, {"Button", "7"}}}) {
       std::set<char> used;
       for (const auto& [section, key] : group) {
         const std::string text = base::findIniValue(file, section, key).value_or("");

@@ -1,13 +1,12 @@
 #pragma once
 
-#include <grp.h>
 #include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-#include <cstdio>
 #include <cstdlib>
 #include <functional>
+#include <iostream>
 
 namespace tavelor::testing {
 
@@ -18,19 +17,13 @@ inline void asOrdinaryUser(const std::function<void()>& body) {
   constexpr uid_t kNobody = 65534;
   EXPECT_EXIT(
       {
-        if (::setgroups(0, nullptr) != 0 || ::setgid(kNobody) != 0 || ::setuid(kNobody) != 0) {
-          std::_Exit(2);
-        }
+        if (::setgid(kNobody) != 0 || ::setuid(kNobody) != 0) std::_Exit(2);
         ::testing::TestPartResultArray failures;
         {
           const ::testing::ScopedFakeTestPartResultReporter reporter(&failures);
           body();
         }
-        for (int i = 0; i < failures.size(); ++i) {
-          const auto& failure = failures.GetTestPartResult(i);
-          std::fprintf(stderr, "%s:%d: %s\n", failure.file_name(), failure.line_number(),
-                       failure.message());
-        }
+        for (int i = 0; i < failures.size(); ++i) std::cerr << failures.GetTestPartResult(i);
         std::_Exit(failures.size() == 0 ? 0 : 1);
       },
       ::testing::ExitedWithCode(0), "");
