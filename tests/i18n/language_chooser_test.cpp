@@ -44,17 +44,17 @@ class FakeChooserView : public ChooserView {
 const std::string kFrench = "Fran\u00E7ais";
 const std::string kStoredEnglish = "[Langue]\r\n1=English\r\n";
 
+// English set, nothing stored; French and German beside it.
 class LanguageChooserTest : public ::testing::Test {
  protected:
   LanguageChooserTest() {
-    folder.write("English.lng", "[LANGUAGE]\r\n2=Choose your language\r\n");
     folder.write(kFrench + ".lng", "[language]\r\n2=Choisissez\r\n[Label]\r\n0=Tavelor FR\r\n");
     folder.write("Deutsch.lng", "");
   }
 
-  testing::TempFolder folder;
-  testing::RecordingMessages faults;
-  Language language{folder.path(), faults};
+  testing::LanguageFolder english{{{"LANGUAGE", {{"2", "Choose your language"}}}}, "English"};
+  testing::TempFolder& folder = english.folder;
+  Language& language = english.language;
   testing::FakeWindow window;
   FakeChooserView view;
   LanguageChooser chooser{language, window, view};
@@ -80,13 +80,12 @@ TEST_F(LanguageChooserTest, FirstStartPickIsStoredAppliedAndTranslated) {
   chooser.open();
   EXPECT_EQ(view.caption, "Choisissez");
   EXPECT_EQ(view.edit, kFrench);
-  EXPECT_TRUE(faults.messages.empty());
+  EXPECT_TRUE(english.faults.messages.empty());
 }
 
 // With no choice stored (tv.ini could not be written) the box shows the current language, and
 // closing the chooser keeps it.
 TEST_F(LanguageChooserTest, ClosingWithNothingStoredKeepsTheCurrentLanguage) {
-  language.setLanguage("English");
   chooser.open();
   chooser.okPressed();
   EXPECT_EQ(view.edit, "English");
@@ -106,7 +105,6 @@ TEST_F(LanguageChooserTest, OkWithoutAUsablePickChangesNothing) {
   for (const auto& c : cases) {
     folder.write("Deutsch.lng", "");
     folder.write("tv.ini", kStoredEnglish);
-    language.setLanguage("English");
     chooser.open();
     if (c.pick) view.pick(chooser, "Deutsch");
     if (c.typed) view.edit = c.typed;

@@ -28,9 +28,7 @@ class FakeWindow : public ui::Window, public plot::DrawingSurface {
     return it == fields.end() ? std::string() : it->second;
   }
   void setFieldText(ui::Field field, int index, const std::string& text) override {
-    auto& slot = fields[key(field, index)];
-    const bool changed = slot != text;
-    slot = text;
+    const bool changed = std::exchange(fields[key(field, index)], text) != text;
     if (changed && field == ui::Field::TipChord && form) form->copyTipChords();
   }
   void selectAll(ui::Field, int) override {}
@@ -89,11 +87,9 @@ class FakeWindow : public ui::Window, public plot::DrawingSurface {
   void typeWing(const std::vector<std::vector<std::string>>& panels, const std::string& centring,
                 const std::string& mass) {
     for (std::size_t i = 0; i < panels.size(); ++i) {
-      const int index = static_cast<int>(i);
-      setFieldText(ui::Field::RootChord, index, panels[i][0]);
-      setFieldText(ui::Field::TipChord, index, panels[i][1]);
-      setFieldText(ui::Field::PanelLength, index, panels[i][2]);
-      setFieldText(ui::Field::Sweep, index, panels[i][3]);
+      for (int field = 0; field < 4; ++field) {  // RootChord to Sweep
+        setFieldText(static_cast<ui::Field>(field), static_cast<int>(i), panels[i][field]);
+      }
     }
     setFieldText(ui::Field::Centring, 0, centring);
     setFieldText(ui::Field::Mass, 0, mass);

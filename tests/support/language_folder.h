@@ -55,7 +55,6 @@ class LanguageFolder {
     folder.write(name + ".lng", languageFileBytes(sections));
     language.setLanguage(name);
   }
-  i18n::Language& operator*() { return language; }
 
   TempFolder folder;
   RecordingMessages faults;
