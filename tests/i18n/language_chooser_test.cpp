@@ -60,14 +60,20 @@ class LanguageChooserTest : public ::testing::Test {
   LanguageChooser chooser{language, window, view};
 };
 
-// A first start keeps the built-in texts; the pick goes to tv.ini in Windows-1252, as the next
-// start reads it, and the chooser opened again speaks the new language.
+// A first start keeps the built-in texts and lists, without regard to case, the ordinary files
+// that can be loaded by the listed name and stored in tv.ini. The pick goes to tv.ini in
+// Windows-1252, as the next start reads it, and the chooser opened again speaks the new language.
 TEST_F(LanguageChooserTest, FirstStartPickIsStoredAppliedAndTranslated) {
+  std::filesystem::create_directory(folder.file("Old.lng"));
+  for (const char* name : {"b.lng", "notes.txt", "A.lng.bak", "Spare.LNG", ".lng",
+                           "\u0395\u03BB\u03BB\u03B7\u03BD\u03B9\u03BA\u03AC.lng"}) {
+    folder.write(name, "");
+  }
   language.firstStart = true;
   chooser.open();
   EXPECT_EQ(view.caption, "Select your Language");
   EXPECT_EQ(view.edit, "Select");
-  EXPECT_EQ(view.items, (Names{"Deutsch", "English", kFrench}));
+  EXPECT_EQ(view.items, (Names{"b", "Deutsch", "English", kFrench}));
   view.pick(chooser, kFrench);
   chooser.okPressed();
   EXPECT_EQ(folder.read("tv.ini"),
@@ -83,49 +89,33 @@ TEST_F(LanguageChooserTest, FirstStartPickIsStoredAppliedAndTranslated) {
   EXPECT_TRUE(english.faults.messages.empty());
 }
 
-// With no choice stored (tv.ini could not be written) the box shows the current language, and
-// closing the chooser keeps it.
-TEST_F(LanguageChooserTest, ClosingWithNothingStoredKeepsTheCurrentLanguage) {
-  chooser.open();
-  chooser.okPressed();
-  EXPECT_EQ(view.edit, "English");
-  EXPECT_EQ(language.currentLanguage, "English");
-}
-
-// OK applies only a picked item the box still shows and whose file is still there.
-TEST_F(LanguageChooserTest, OkWithoutAUsablePickChangesNothing) {
+// The box shows the stored choice, or the current language when none is stored (tv.ini could
+// not be written). OK applies only a picked item the box still shows and whose file is still
+// there; otherwise the chooser closes and the language keeps its name.
+TEST_F(LanguageChooserTest, WithoutAUsablePickOkKeepsTheLanguage) {
   const struct {
+    bool stored;        // English in tv.ini
     bool pick;          // Deutsch from the list
     const char* typed;  // then over the box's text, or nullptr
     bool removeFile;    // Deutsch.lng gone before OK
-  } cases[] = {{false, nullptr, false},
-               {false, "Deutsch", false},
-               {true, "Deutsc", false},
-               {true, nullptr, true}};
+  } cases[] = {{false, false, nullptr, false},
+               {true, false, "Deutsch", false},
+               {true, true, "Deutsc", false},
+               {true, true, nullptr, true}};
   for (const auto& c : cases) {
     folder.write("Deutsch.lng", "");
-    folder.write("tv.ini", kStoredEnglish);
+    folder.write("tv.ini", c.stored ? kStoredEnglish : "");
     chooser.open();
+    EXPECT_EQ(view.edit, "English");
     if (c.pick) view.pick(chooser, "Deutsch");
     if (c.typed) view.edit = c.typed;
     if (c.removeFile) std::filesystem::remove(folder.file("Deutsch.lng"));
     chooser.okPressed();
-    EXPECT_EQ(folder.read("tv.ini"), kStoredEnglish);
+    EXPECT_EQ(folder.read("tv.ini"), c.stored ? kStoredEnglish : "");
     EXPECT_EQ(language.currentLanguage, "English");
     EXPECT_TRUE(window.captions.empty());
   }
   EXPECT_EQ(view.closes, 4);
-}
-
-// Only ordinary files that can be loaded by the listed name and stored in tv.ini.
-TEST(LanguageList, OffersUsableLanguageFilesOnly) {
-  testing::TempFolder folder;
-  std::filesystem::create_directory(folder.file("Old.lng"));
-  for (const char* name : {"b.lng", "C.lng", "A.lng", "notes.txt", "A.lng.bak", "Deutsch.LNG",
-                           ".lng", "\u0395\u03BB\u03BB\u03B7\u03BD\u03B9\u03BA\u03AC.lng"}) {
-    folder.write(name, "");
-  }
-  EXPECT_EQ(listLanguages(folder.path() + "/", "*.lng"), (Names{"A", "b", "C"}));
 }
 
 }  // namespace

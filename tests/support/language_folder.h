@@ -12,8 +12,7 @@
 namespace tavelor::testing {
 
 struct ShownMessage {
-  std::string text;
-  std::string title;
+  std::string text, title;
   base::Icon icon;
   base::Buttons buttons;
 };
