@@ -3,12 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <map>
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "support/language_folder.h"
+#include "support/fake_window.h"
 
 namespace tavelor::i18n {
 namespace {
@@ -42,53 +41,39 @@ class FakeChooserView : public ChooserView {
   int closes = 0;
 };
 
-// The main window's captions by control name.
-struct RecordingCaptions : CaptionTarget {
-  void setCaption(const std::string& control, const std::string& text) override {
-    captions[control] = text;
-  }
-  void setToolTip(const std::string&, const std::string&) override {}
-  std::map<std::string, std::string> captions;
-};
-
 const std::string kFrench = "Fran\u00E7ais";
 const std::string kStoredEnglish = "[Langue]\r\n1=English\r\n";
 
+// English set, nothing stored; French and German beside it.
 class LanguageChooserTest : public ::testing::Test {
  protected:
   LanguageChooserTest() {
-    folder.write("English.lng", "[LANGUAGE]\r\n2=Choose your language\r\n");
     folder.write(kFrench + ".lng", "[language]\r\n2=Choisissez\r\n[Label]\r\n0=Tavelor FR\r\n");
     folder.write("Deutsch.lng", "");
   }
-  // A start with English stored, then the chooser opened from the menu.
-  void openFromMenu() {
-    folder.write("tv.ini", kStoredEnglish);
-    language.setLanguage("English");
-    chooser.open();
-  }
 
-  testing::TempFolder folder;
-  testing::RecordingMessages faults;
-  Language language{folder.path(), faults};
-  RecordingCaptions window;
+  testing::LanguageFolder english{{{"LANGUAGE", {{"2", "Choose your language"}}}}, "English"};
+  testing::TempFolder& folder = english.folder;
+  Language& language = english.language;
+  testing::FakeWindow window;
   FakeChooserView view;
   LanguageChooser chooser{language, window, view};
 };
 
-TEST_F(LanguageChooserTest, FirstStartKeepsBuiltInTextsAndListsSorted) {
+// A first start keeps the built-in texts and lists, without regard to case, the ordinary files
+// that can be loaded by the listed name and stored in tv.ini. The pick goes to tv.ini in
+// Windows-1252, as the next start reads it, and the chooser opened again speaks the new language.
+TEST_F(LanguageChooserTest, FirstStartPickIsStoredAppliedAndTranslated) {
+  std::filesystem::create_directory(folder.file("Old.lng"));
+  for (const char* name : {"b.lng", "notes.txt", "A.lng.bak", "Spare.LNG", ".lng",
+                           "\u0395\u03BB\u03BB\u03B7\u03BD\u03B9\u03BA\u03AC.lng"}) {
+    folder.write(name, "");
+  }
   language.firstStart = true;
   chooser.open();
   EXPECT_EQ(view.caption, "Select your Language");
   EXPECT_EQ(view.edit, "Select");
-  EXPECT_EQ(view.items, (Names{"Deutsch", "English", kFrench}));
-}
-
-// A non-ASCII name goes to tv.ini in Windows-1252, as the next start will read it.
-TEST_F(LanguageChooserTest, PickAndOkStoresAppliesAndTranslates) {
-  openFromMenu();
-  EXPECT_EQ(view.caption, "Choose your language");
-  EXPECT_EQ(view.edit, "English");
+  EXPECT_EQ(view.items, (Names{"b", "Deutsch", "English", kFrench}));
   view.pick(chooser, kFrench);
   chooser.okPressed();
   EXPECT_EQ(folder.read("tv.ini"),
@@ -97,60 +82,40 @@ TEST_F(LanguageChooserTest, PickAndOkStoresAppliesAndTranslates) {
   EXPECT_EQ(language.currentLanguage, kFrench);
   EXPECT_EQ(window.captions["mainWindow"], "Tavelor FR");
   EXPECT_EQ(view.closes, 1);
-  EXPECT_TRUE(faults.messages.empty());
-}
-
-// With no choice stored (tv.ini could not be written) the box shows the current language, and
-// closing the chooser keeps it.
-TEST_F(LanguageChooserTest, ClosingWithNothingStoredKeepsTheCurrentLanguage) {
-  language.setLanguage("English");
+  language.firstStart = false;
   chooser.open();
-  chooser.okPressed();
-  EXPECT_EQ(view.edit, "English");
-  EXPECT_EQ(language.currentLanguage, "English");
+  EXPECT_EQ(view.caption, "Choisissez");
+  EXPECT_EQ(view.edit, kFrench);
+  EXPECT_TRUE(english.faults.messages.empty());
 }
 
-// OK applies only a picked item the box still shows and whose file is still there.
-struct NoChangeCase {
-  const char* name;
-  bool pick;          // Deutsch from the list
-  const char* typed;  // then over the box's text, or nullptr
-  bool removeFile;    // Deutsch.lng gone before OK
-};
-
-class LanguageChooserNoChange : public LanguageChooserTest,
-                                public ::testing::WithParamInterface<NoChangeCase> {};
-
-TEST_P(LanguageChooserNoChange, ClosesWithoutTouchingAnything) {
-  const auto& c = GetParam();
-  openFromMenu();
-  if (c.pick) view.pick(chooser, "Deutsch");
-  if (c.typed) view.edit = c.typed;
-  if (c.removeFile) std::filesystem::remove(folder.file("Deutsch.lng"));
-  chooser.okPressed();
-  EXPECT_EQ(folder.read("tv.ini"), kStoredEnglish);
-  EXPECT_EQ(language.currentLanguage, "English");
-  EXPECT_TRUE(window.captions.empty());
-  EXPECT_EQ(view.closes, 1);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, LanguageChooserNoChange,
-    ::testing::Values(NoChangeCase{"nothingPicked", false, nullptr, false},
-                      NoChangeCase{"typedNameWithoutPick", false, "Deutsch", false},
-                      NoChangeCase{"pickedThenTypedOver", true, "Deutsc", false},
-                      NoChangeCase{"pickedFileRemovedBeforeOk", true, nullptr, true}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-// Only ordinary files that can be loaded by the listed name and stored in tv.ini.
-TEST(LanguageList, OffersUsableLanguageFilesOnly) {
-  testing::TempFolder folder;
-  std::filesystem::create_directory(folder.file("Old.lng"));
-  for (const char* name : {"b.lng", "C.lng", "A.lng", "notes.txt", "A.lng.bak", "Deutsch.LNG",
-                           ".lng", "\u0395\u03BB\u03BB\u03B7\u03BD\u03B9\u03BA\u03AC.lng"}) {
-    folder.write(name, "");
+// The box shows the stored choice, or the current language when none is stored (tv.ini could
+// not be written). OK applies only a picked item the box still shows and whose file is still
+// there; otherwise the chooser closes and the language keeps its name.
+TEST_F(LanguageChooserTest, WithoutAUsablePickOkKeepsTheLanguage) {
+  const struct {
+    bool stored;        // English in tv.ini
+    bool pick;          // Deutsch from the list
+    const char* typed;  // then over the box's text, or nullptr
+    bool removeFile;    // Deutsch.lng gone before OK
+  } cases[] = {{false, false, nullptr, false},
+               {true, false, "Deutsch", false},
+               {true, true, "Deutsc", false},
+               {true, true, nullptr, true}};
+  for (const auto& c : cases) {
+    folder.write("Deutsch.lng", "");
+    folder.write("tv.ini", c.stored ? kStoredEnglish : "");
+    chooser.open();
+    EXPECT_EQ(view.edit, "English");
+    if (c.pick) view.pick(chooser, "Deutsch");
+    if (c.typed) view.edit = c.typed;
+    if (c.removeFile) std::filesystem::remove(folder.file("Deutsch.lng"));
+    chooser.okPressed();
+    EXPECT_EQ(folder.read("tv.ini"), c.stored ? kStoredEnglish : "");
+    EXPECT_EQ(language.currentLanguage, "English");
+    EXPECT_TRUE(window.captions.empty());
   }
-  EXPECT_EQ(listLanguages(folder.path() + "/", "*.lng"), (Names{"A", "b", "C"}));
+  EXPECT_EQ(view.closes, 4);
 }
 
 }  // namespace

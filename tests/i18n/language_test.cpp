@@ -18,24 +18,18 @@ namespace {
 using testing::LanguageFolder;
 
 // The cut counts the file's bytes: 250 "é" are 250 characters on disk, 500 bytes in UTF-8.
-TEST(LanguageTexts, SettingsKeep99AndLanguageTexts199Characters) {
+// A missing text is empty and no fault: captions simply stay empty.
+TEST(LanguageTexts, CutToTheirLengthEmptyWhenMissingNewerOnesFromEnglish) {
   std::string e250;
   for (int i = 0; i < 250; ++i) e250 += "\u00E9";
-  LanguageFolder folder({{"S", {{"k", e250}}}});
+  LanguageFolder folder({{"S", {{"k", e250}}}, {"Label", {{"0", "Tavelor"}}}});
   EXPECT_EQ(folder.language.readSetting("s", "K", "/test.lng"), e250.substr(0, 2 * 99));
   EXPECT_EQ(folder.language.text("s", "K"), e250.substr(0, 2 * 199));
-}
-
-// Captions simply stay empty: a missing text is no fault.
-TEST(LanguageTexts, MissingTextIsEmptyWithoutFaultBox) {
-  LanguageFolder folder({{"Label", {{"0", "Tavelor"}}}});
   EXPECT_EQ(folder.language.text("Label", "1"), "");
   EXPECT_EQ(folder.language.text("Print", "0"), "");
   EXPECT_EQ(folder.language.readStoredLanguage(), "");  // no tv.ini yet
-  // Newer texts fall back on the English file.
   folder.folder.write("English.lng", "[Tools]\r\n0=&Tools\r\n");
   EXPECT_EQ(folder.language.textOrEnglish("Tools", "0"), "&Tools");
-  folder.language.setLanguage("test");
   EXPECT_EQ(folder.language.textOrEnglish("Label", "0"), "Tavelor");
   EXPECT_TRUE(folder.faults.messages.empty());
 }
@@ -62,11 +56,6 @@ TEST(LanguageFaults, ShowTheErrorNumberTextAndOperation) {
     std::function<bool(Language&)> failed;
   } cases[] = {
       {EISDIR, "GetINI", [](Language& l) { return l.readStoredLanguage().empty(); }},
-      {EISDIR, "GetINIFile",
-       [](Language& l) {
-         l.setLanguage("Folder");
-         return l.text("Label", "0").empty();
-       }},
       {ENOENT, "GetINIFile",  // the language file vanished
        [](Language& l) {
          l.setLanguage("Gone");
@@ -81,7 +70,6 @@ TEST(LanguageFaults, ShowTheErrorNumberTextAndOperation) {
     SCOPED_TRACE(std::string(c.operation) + " " + std::to_string(c.error));
     LanguageFolder folder;
     std::filesystem::create_directory(folder.folder.file("tv.ini"));
-    std::filesystem::create_directory(folder.folder.file("Folder.lng"));
     EXPECT_TRUE(c.failed(folder.language));
     ASSERT_EQ(folder.faults.messages.size(), 1u);
     const auto& box = folder.faults.messages[0];

@@ -28,13 +28,11 @@ class FakeWindow : public ui::Window, public plot::DrawingSurface {
     return it == fields.end() ? std::string() : it->second;
   }
   void setFieldText(ui::Field field, int index, const std::string& text) override {
-    auto& slot = fields[key(field, index)];
-    const bool changed = slot != text;
-    slot = text;
+    const bool changed = std::exchange(fields[key(field, index)], text) != text;
     if (changed && field == ui::Field::TipChord && form) form->copyTipChords();
   }
   void selectAll(ui::Field, int) override {}
-  void setFocus(ui::Field field, int index) override { focus = key(field, index); }
+  void setFocus(ui::Field, int) override {}
   void setResultText(ui::ResultLabel label, const std::string& text) override {
     results[label] = text;
   }
@@ -57,7 +55,6 @@ class FakeWindow : public ui::Window, public plot::DrawingSurface {
     return std::exchange(chosenFile, std::nullopt);
   }
   void showLanguageChooser(i18n::Language& language) override {
-    ++chooserOpenings;
     if (!chooserPick.empty()) language.currentLanguage = chooserPick;
   }
   void showAbout(const ui::AboutTexts&) override {}
@@ -90,11 +87,9 @@ class FakeWindow : public ui::Window, public plot::DrawingSurface {
   void typeWing(const std::vector<std::vector<std::string>>& panels, const std::string& centring,
                 const std::string& mass) {
     for (std::size_t i = 0; i < panels.size(); ++i) {
-      const int index = static_cast<int>(i);
-      setFieldText(ui::Field::RootChord, index, panels[i][0]);
-      setFieldText(ui::Field::TipChord, index, panels[i][1]);
-      setFieldText(ui::Field::PanelLength, index, panels[i][2]);
-      setFieldText(ui::Field::Sweep, index, panels[i][3]);
+      for (int field = 0; field < 4; ++field) {  // RootChord to Sweep
+        setFieldText(static_cast<ui::Field>(field), static_cast<int>(i), panels[i][field]);
+      }
     }
     setFieldText(ui::Field::Centring, 0, centring);
     setFieldText(ui::Field::Mass, 0, mass);
@@ -110,7 +105,6 @@ class FakeWindow : public ui::Window, public plot::DrawingSurface {
   std::map<std::pair<int, int>, std::string> fields;
   std::map<ui::ResultLabel, std::string> results;
   std::map<std::string, std::string> captions;
-  std::pair<int, int> focus{-1, -1};
   std::string title, mark = ".", prompt, chooserPick;
   std::optional<std::string> chosenFile;
   ui::FileDialogRequest saveRequest;
@@ -118,16 +112,24 @@ class FakeWindow : public ui::Window, public plot::DrawingSurface {
   std::unique_ptr<plot::PageSurface> page;
   // What the user does in the stability window.
   std::function<void(files::TailTexts&, const ui::StabilityHooks&)> inStability;
-  int chooserOpenings = 0, busyDepth = 0, planLines = 0;
+  int busyDepth = 0, planLines = 0;
   bool ended = false;
 };
 
-// A language folder with a stored language, and a main form started on a fake window.
+// A language folder with English stored, whose [Message] n reads "Mn", and a main form started
+// on a fake window.
 struct FormFixture {
-  explicit FormFixture(const IniSections& texts) : language(texts, "English") {
+  FormFixture() : language(texts(), "English") {
     language.folder.write("tv.ini", "[Langue]\r\n1=English\r\n");
     window.form = &form;
     form.startUp();
+  }
+  static IniSections texts() {
+    IniSections texts{{"Label", {{"0", "Tavelor"}}},
+                      {"Print", {{"4", "PDF in"}}},
+                      {"Stability", {{"refused", "Wing first"}}}};
+    for (int n = 1; n <= 20; ++n) texts["Message"][std::to_string(n)] = "M" + std::to_string(n);
+    return texts;
   }
   LanguageFolder language;
   FakeWindow window;

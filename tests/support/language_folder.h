@@ -12,8 +12,7 @@
 namespace tavelor::testing {
 
 struct ShownMessage {
-  std::string text;
-  std::string title;
+  std::string text, title;
   base::Icon icon;
   base::Buttons buttons;
 };
@@ -55,7 +54,6 @@ class LanguageFolder {
     folder.write(name + ".lng", languageFileBytes(sections));
     language.setLanguage(name);
   }
-  i18n::Language& operator*() { return language; }
 
   TempFolder folder;
   RecordingMessages faults;
