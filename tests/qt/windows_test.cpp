@@ -6,14 +6,12 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
-#include <QDir>
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <utility>
@@ -23,6 +21,7 @@
 #include "qt/plan_widget.h"
 #include "qt/stability_dialog.h"
 #include "support/outline_wing.h"
+#include "support/temp_folder.h"
 
 namespace tavelor::qt {
 namespace {
@@ -58,7 +57,7 @@ QString shown(const QWidget& window, const char* label) {
 class WindowsTest : public QObject {
   Q_OBJECT
 
-  std::unique_ptr<QTemporaryDir> folder_;
+  std::unique_ptr<testing::TempFolder> folder_;
   std::unique_ptr<MainWindow> window_;
 
   QLineEdit* typeInto(Field kind, int index, const QString& text) {
@@ -72,25 +71,18 @@ class WindowsTest : public QObject {
  private slots:
   // A program folder of its own for each test: the shipped language files, tv.ini naming English.
   void init() {
-    folder_ = std::make_unique<QTemporaryDir>();
-    const QDir languages(QStringLiteral(TAVELOR_LANG_DIR));
-    for (const QString& name : languages.entryList({QStringLiteral("*.lng")}, QDir::Files)) {
-      QVERIFY(QFile::copy(languages.filePath(name), folder_->filePath(name)));
+    window_.reset();
+    folder_ = std::make_unique<testing::TempFolder>();
+    for (const auto& file : std::filesystem::directory_iterator(TAVELOR_LANG_DIR)) {
+      std::filesystem::copy(file, folder_->path());
     }
-    QFile ini(folder_->filePath(QStringLiteral("tv.ini")));
-    QVERIFY(ini.open(QIODevice::WriteOnly) && ini.write("[Langue]\r\n1=English\r\n") > 0);
-    ini.close();
-    window_ = std::make_unique<MainWindow>(folder_->path(), QStringLiteral("."),
+    folder_->write("tv.ini", "[Langue]\r\n1=English\r\n");
+    window_ = std::make_unique<MainWindow>(QString::fromStdString(folder_->path()), ".",
                                            [] { return std::string("06/12/2026"); });
     QVERIFY(window_->startUp());
     window_->showReady();
     QApplication::setActiveWindow(window_.get());
     QVERIFY(QTest::qWaitForWindowActive(window_.get()));
-  }
-
-  void cleanup() {
-    window_.reset();
-    folder_.reset();
   }
 
   // Typed keys pass the field's filter; Ctrl+V is held back in every field, as pasting goes
