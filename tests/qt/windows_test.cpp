@@ -60,8 +60,8 @@ class WindowsTest : public QObject {
   std::unique_ptr<testing::TempFolder> folder_;
   std::unique_ptr<MainWindow> window_;
 
-  QLineEdit* typeInto(Field kind, int index, const QString& text) {
-    QLineEdit* edit = window_->field(kind, index);
+  QLineEdit* typeInto(Field kind, const QString& text) {
+    QLineEdit* edit = window_->field(kind, 0);
     edit->setFocus();
     edit->selectAll();
     QTest::keyClicks(edit, text);
@@ -71,7 +71,7 @@ class WindowsTest : public QObject {
  private slots:
   // A program folder of its own for each test: the shipped language files, tv.ini naming English.
   void init() {
-    window_.reset();
+    window_.reset();  // before the folder it was started from
     folder_ = std::make_unique<testing::TempFolder>();
     for (const auto& file : std::filesystem::directory_iterator(TAVELOR_LANG_DIR)) {
       std::filesystem::copy(file, folder_->path());
@@ -98,7 +98,7 @@ class WindowsTest : public QObject {
                  {Field::Sweep, "-5", "-5"},
                  {Field::PanelLength, "123\b", "12"}};
     for (const auto& c : cases) {
-      QLineEdit* edit = typeInto(c.kind, 0, c.typed);
+      QLineEdit* edit = typeInto(c.kind, c.typed);
       QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
       QCOMPARE(edit->text(), QString::fromLatin1(c.expected));
     }
@@ -114,11 +114,11 @@ class WindowsTest : public QObject {
   }
 
   void enterInAPanelFieldComputesAndDraws() {
-    typeInto(Field::RootChord, 0, QStringLiteral("200"));
-    typeInto(Field::TipChord, 0, QStringLiteral("200"));
-    typeInto(Field::Sweep, 0, QStringLiteral("0"));
-    typeInto(Field::Mass, 0, QStringLiteral("1000"));
-    QTest::keyClick(typeInto(Field::PanelLength, 0, QStringLiteral("500")), Qt::Key_Return);
+    typeInto(Field::RootChord, QStringLiteral("200"));
+    typeInto(Field::TipChord, QStringLiteral("200"));
+    typeInto(Field::Sweep, QStringLiteral("0"));
+    typeInto(Field::Mass, QStringLiteral("1000"));
+    QTest::keyClick(typeInto(Field::PanelLength, QStringLiteral("500")), Qt::Key_Return);
 
     QCOMPARE(window_->resultLabel(ui::ResultLabel::Span)->text(), QStringLiteral("1 000.00 mm  "));
     // Root chord 200 over a 500 mm half-span: ten twips a millimetre, outline from (1525, 2120).
