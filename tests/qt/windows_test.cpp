@@ -1,0 +1,209 @@
+// The windows for real, on the offscreen platform: keys through the main window's fields, its
+// access keys and Enter computing; the chooser, About and Help opened from its menus and
+// answered with the keyboard; the stability window typed into.
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <utility>
+
+#include "qt/language_chooser_dialog.h"
+#include "qt/main_window.h"
+#include "qt/plan_widget.h"
+#include "qt/stability_dialog.h"
+#include "support/outline_wing.h"
+#include "support/temp_folder.h"
+
+namespace tavelor::qt {
+namespace {
+
+using ui::Field;
+
+// Opens a modal window with `open` and gives it to `answer`, which should close it: true when it
+// came and did. One left open is closed by force, so a wrong expectation fails instead of hanging.
+bool answerModal(const std::function<void()>& open, const std::function<void(QWidget*)>& answer) {
+  bool answered = false, closed = false;
+  QTimer poll;
+  QObject::connect(&poll, &QTimer::timeout, [&] {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (!modal || answered) return;
+    answered = true;
+    answer(modal);
+    closed = !modal->isVisible();
+    if (!closed) modal->close();
+  });
+  poll.start(10);
+  open();
+  return answered && closed;
+}
+
+QString stabilityText(const QString& key) { return '[' + key + ']'; }
+
+QString shown(const QWidget& window, const char* label) {
+  return window.findChild<QLabel*>(QString::fromLatin1(label))->text();
+}
+
+}  // namespace
+
+class WindowsTest : public QObject {
+  Q_OBJECT
+
+  std::unique_ptr<testing::TempFolder> folder_;
+  std::unique_ptr<MainWindow> window_;
+
+  QLineEdit* typeInto(Field kind, const QString& text) {
+    QLineEdit* edit = window_->field(kind, 0);
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClicks(edit, text);
+    return edit;
+  }
+
+ private slots:
+  // A program folder of its own for each test: the shipped language files, tv.ini naming English.
+  void init() {
+    window_.reset();  // before the folder it was started from
+    folder_ = std::make_unique<testing::TempFolder>();
+    for (const auto& file : std::filesystem::directory_iterator(TAVELOR_LANG_DIR)) {
+      std::filesystem::copy(file, folder_->path());
+    }
+    folder_->write("tv.ini", "[Langue]\r\n1=English\r\n");
+    window_ = std::make_unique<MainWindow>(QString::fromStdString(folder_->path()), ".",
+                                           [] { return std::string("06/12/2026"); });
+    QVERIFY(window_->startUp());
+    window_->showReady();
+    QApplication::setActiveWindow(window_.get());
+    QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+  }
+
+  // Typed keys pass the field's filter; Ctrl+V is held back in every field, as pasting goes
+  // through the field's own menu.
+  void keyFilter() {
+    QApplication::clipboard()->setText(QStringLiteral("999"));
+    const struct {
+      Field kind;
+      const char *typed, *expected;
+    } cases[] = {{Field::TipChord, "1a2 b", "12"},  // letters and blanks
+                 {Field::PanelLength, "+5,5", "5,5"},
+                 {Field::TipChord, "-5", "5"},  // no minus in a chord, but in a sweep
+                 {Field::Sweep, "-5", "-5"},
+                 {Field::PanelLength, "123\b", "12"}};
+    for (const auto& c : cases) {
+      QLineEdit* edit = typeInto(c.kind, c.typed);
+      QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+      QCOMPARE(edit->text(), QString::fromLatin1(c.expected));
+    }
+  }
+
+  // A caption's access key moves to its field; a caption without a field shows no mark.
+  void captionAccessKeys() {
+    window_->setCaption("massCaption", "M&ass : ");
+    window_->setCaption("spanCaption", "S&pan && width");
+    QCOMPARE(shown(*window_, "spanCaption"), QStringLiteral("Span & width"));
+    QTest::keyClick(window_.get(), Qt::Key_A, Qt::AltModifier);
+    QVERIFY(window_->field(Field::Mass, 0)->hasFocus());
+  }
+
+  void enterInAPanelFieldComputesAndDraws() {
+    typeInto(Field::RootChord, QStringLiteral("200"));
+    typeInto(Field::TipChord, QStringLiteral("200"));
+    typeInto(Field::Sweep, QStringLiteral("0"));
+    typeInto(Field::Mass, QStringLiteral("1000"));
+    QTest::keyClick(typeInto(Field::PanelLength, QStringLiteral("500")), Qt::Key_Return);
+
+    QCOMPARE(window_->resultLabel(ui::ResultLabel::Span)->text(), QStringLiteral("1 000.00 mm  "));
+    // Root chord 200 over a 500 mm half-span: ten twips a millimetre, outline from (1525, 2120).
+    const auto& lines = window_->plan()->lines();
+    QCOMPARE(lines.size(), std::size_t(9));
+    QCOMPARE(lines[0].twips, QLineF(1525, 2120, 1525, 120));
+    QCOMPARE(lines[5].colour, QColor(255, 0, 0));
+  }
+
+  // Only an item picked from the chooser's list is a choice: typed text, or a pick edited
+  // afterwards or closed with Escape, leaves the language as it was. About and Help close with
+  // Escape.
+  void menuWindows_data() {
+    QTest::addColumn<QString>("menu");
+    QTest::addColumn<bool>("pick");  // Down in the chooser's list before the keys
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("language");
+    const QString chooser = "languageItem", chooserTitle = "Choose your language";
+    const QString escape = "\x1b", english = "English";
+    QTest::newRow("About") << "aboutItem" << false << escape << "About Tavelor" << english;
+    QTest::newRow("Help") << "helpItem" << false << escape << "Informations :" << english;
+    QTest::newRow("typed name") << chooser << false << "Deutsch\r" << chooserTitle << english;
+    QTest::newRow("picked") << chooser << true << "\r" << chooserTitle << "Fran\u00e7ais";
+    QTest::newRow("picked, then edited")
+        << chooser << true << "Deutsch\r" << chooserTitle << english;
+    QTest::newRow("picked, then Escape") << chooser << true << escape << chooserTitle << english;
+  }
+
+  void menuWindows() {
+    QFETCH(QString, menu);
+    QFETCH(bool, pick);
+    QFETCH(QString, keys);
+    QFETCH(QString, title);
+    QFETCH(QString, language);
+    QString shownTitle;
+    const auto open = [&] { window_->findChild<QAction*>(menu)->trigger(); };
+    const auto answer = [&](QWidget* modal) {
+      shownTitle = modal->windowTitle();
+      auto* chooser = qobject_cast<LanguageChooserDialog*>(modal);
+      QLineEdit* edit = chooser ? chooser->combo()->lineEdit() : nullptr;
+      if (pick) QTest::keyClick(edit, Qt::Key_Down);
+      if (edit) edit->selectAll();
+      QTest::keyClicks(edit ? static_cast<QWidget*>(edit) : modal, keys);
+    };
+    QVERIFY(answerModal(open, answer));
+    QCOMPARE(shownTitle, title);
+    QCOMPARE(QString::fromStdString(window_->form().language().currentLanguage), language);
+  }
+
+  // Letters and '-' do not reach a chord, panel 2 follows panel 1, Enter computes, the CG goes
+  // back to the wing with the window's decimal mark, and a refused field is named in a warning
+  // that leaves the results as they were.
+  void stabilityWindow() {
+    QString handed;
+    const auto wing = *wing::computeWing(testing::kTwoPanelWing).results;
+    StabilityDialog dialog(
+        wing, stabilityText, ",", [&](const QString& t) { handed = t; }, nullptr);
+    dialog.show();
+    const std::pair<StabilityField, const char*> typed[] = {{StabilityField::RootChord1, "1a3-0"},
+                                                            {StabilityField::TipChord1, "90"},
+                                                            {StabilityField::Length1, "220"},
+                                                            {StabilityField::Sweep1, "-\b15"},
+                                                            {StabilityField::TailArm, "620"}};
+    for (const auto& [which, keys] : typed) QTest::keyClicks(dialog.field(which), keys);
+    QCOMPARE(dialog.inputTexts(),
+             QStringList({"130", "90", "220", "15", "90", "", "", "", "620", "0,9", "10"}));
+    QTest::keyClick(dialog.field(StabilityField::TailArm), Qt::Key_Return);
+    QCOMPARE(shown(dialog, "npPercentValue"), QStringLiteral("47,97"));
+    dialog.findChild<QPushButton*>("useCentring")->click();
+    QCOMPARE(handed, QStringLiteral("37,97"));
+
+    dialog.field(StabilityField::StaticMargin)->setText("41");
+    QString warning;
+    QVERIFY(answerModal([&] { dialog.calculate(); },
+                        [&](QWidget* modal) {
+                          warning = modal->property("text").toString();
+                          modal->close();
+                        }));
+    QCOMPARE(warning, QStringLiteral("[warnMargin]"));
+    QCOMPARE(shown(dialog, "cgPercentValue"), QStringLiteral("37,97"));
+  }
+};
+
+}  // namespace tavelor::qt
+
+QTEST_MAIN(tavelor::qt::WindowsTest)
+#include "windows_test.moc"
