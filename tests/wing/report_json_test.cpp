@@ -20,9 +20,7 @@ TEST(ReportJson, KeepsEveryDigitAndWritesNullForWhatIsMissing) {
            {"area_dm2", w.areaDm2},
            {"aspect_ratio", w.aspectRatio},
            {"mac_mm", w.macLength},
-           {"mac_station_mm", w.macStation},
            {"centring_mm", w.centring},
-           {"wing_loading_g_dm2", w.wingLoading},
            {"root_chord_mm", 250},  // the first panel's
            {"neutral_point_mm", 1.0 / 3}}) {
     // Every digit: the text reads back to the very same number.

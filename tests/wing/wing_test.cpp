@@ -9,8 +9,6 @@
 #include <cmath>
 #include <random>
 
-#include "wing/geometry.h"
-
 namespace tavelor::wing {
 namespace {
 
@@ -56,16 +54,6 @@ TEST(Wing, MergedPanelsMatchTheIntegralsOfRandomWings) {
       EXPECT_EQ(r.halfSpan, s);
       EXPECT_TRUE(near(r.aspectRatio, 2 * s * s / a, 2 * s * s / a));
       EXPECT_TRUE(near(r.wingLoading, 1000 / r.areaDm2, r.wingLoading));
-
-      // The outline chains along the trailing edge; with each root chord equal to the tip
-      // chord before it, the leading edge follows the sweeps.
-      const WingGeometry g = wingGeometry(r);
-      for (int i = 0; i < panels; ++i) {
-        EXPECT_NEAR(g.panels[i].tipLeadingEdge.y, in.panels[i].sweep, 1e-9 * scale);
-        EXPECT_NEAR(g.panels[i].tipTrailingEdge.y - g.panels[i].tipLeadingEdge.y,
-                    in.panels[i].tipChord, 1e-9 * scale);
-      }
-      EXPECT_EQ(g.panels.back().tipLeadingEdge.x, s);
     }
   }
 }
@@ -86,10 +74,7 @@ TEST(Wing, RefusesWhatNoWingHas) {
   };
   for (const Case& c : cases) {
     const auto out = computeWing(c.in);
-    EXPECT_EQ(out.results.has_value(), !c.fault);
-    if (c.fault) {
-      EXPECT_EQ(out.fault, *c.fault);
-    }
+    EXPECT_EQ(out.results ? std::nullopt : std::optional(out.fault), c.fault);
   }
 }
 
