@@ -7,16 +7,18 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <initializer_list>
 #include <string>
 
+#include "plot/drawing_surface.h"
+#include "plot/page_surface.h"
+
 // A property that does not hold stops the run like a crash, so libFuzzer keeps the input.
-#define FUZZ_CHECK(condition)                                                               \
-  do {                                                                                      \
-    if (!(condition)) {                                                                     \
-      std::fprintf(stderr, "%s:%d: property failed: %s\n", __FILE__, __LINE__, #condition); \
-      std::abort();                                                                         \
-    }                                                                                       \
-  } while (false)
+#define FUZZ_CHECK(condition)                                                                   \
+  ((condition)                                                                                  \
+       ? void()                                                                                 \
+       : (std::fprintf(stderr, "%s:%d: property failed: %s\n", __FILE__, __LINE__, #condition), \
+          std::abort()))
 
 namespace tavelor::fuzz {
 
@@ -36,26 +38,62 @@ struct ByteReader {
     return static_cast<std::uint16_t>(low | byte() << 8);
   }
 
-  // A tag byte picks raw bits (8 bytes), a tenth of a signed 16-bit number, a signed byte, or one
-  // of the specials: mostly values a wing can have, with the odd extreme or non-finite one.
+  // A tag byte picks a tenth of a signed 16-bit number, a signed byte, one of the specials or raw
+  // bits (8 bytes): mostly values a wing can have, with the odd extreme or non-finite one.
   double number() {
     constexpr double kSpecials[] = {0.0,      -0.0,         HUGE_VAL, -HUGE_VAL, NAN,  DBL_MAX,
                                     -DBL_MAX, DBL_TRUE_MIN, 1e-300,   999.995,   1e15, 32767.5};
+    const int tag = byte() % 4;
+    if (tag == 1) return static_cast<std::int16_t>(uint16()) / 10.0;
+    if (tag == 2) return static_cast<std::int8_t>(byte());
+    if (tag == 3) return kSpecials[byte() % 12];
     double value = 0;
-    switch (byte() % 4) {
-      case 0: {
-        const std::string raw = bytes(sizeof value);
-        std::memcpy(&value, raw.data(), raw.size());
-        return value;
-      }
-      case 1:
-        return static_cast<std::int16_t>(uint16()) / 10.0;
-      case 2:
-        return static_cast<std::int8_t>(byte());
-      default:
-        return kSpecials[byte() % 12];
+    const std::string raw = bytes(sizeof value);
+    std::memcpy(&value, raw.data(), raw.size());
+    return value;
+  }
+};
+
+// A screen or a page that checks every number and coordinate it gets is finite, counts its
+// lines, and fails at operation failAt (never, by default): nothing may reach it after that.
+class CheckedSurface : public plot::PageSurface, public plot::DrawingSurface {
+ public:
+  explicit CheckedSurface(unsigned failAt = ~0u) : failAt_(failAt) {}
+
+  void clear() override {}
+  void setLandscape() override { step(); }
+  void setCurrentX(double twips) override { step({twips}); }
+  void setCurrentY(double twips) override { step({twips}); }
+  void setFontName(const std::string &) override { step(); }
+  void setFontSize(int) override { step(); }
+  void setBold(bool) override { step(); }
+  void setUnderline(bool) override { step(); }
+  void setInkColour(plot::Rgb) override { step(); }
+  void setLineStyle(plot::LineStyle) override { step(); }
+  void printText(const std::string &, bool) override { step(); }
+  void printNumber(double value, bool) override { step({value}); }
+  void drawLine(float x1, float y1, float x2, float y2, std::optional<plot::Rgb>) override {
+    step({x1, y1, x2, y2});
+    ++lines;
+  }
+  void endDocument() override { step(); }
+  std::string deviceName() override { return "fuzz"; }
+
+  bool failed = false;
+  std::size_t lines = 0;
+
+ private:
+  void step(std::initializer_list<double> values = {}) {
+    FUZZ_CHECK(!failed);
+    for (const double value : values) FUZZ_CHECK(std::isfinite(value));
+    if (operations_++ == failAt_) {
+      failed = true;
+      throw plot::PageError("fuzz");
     }
   }
+
+  unsigned operations_ = 0;
+  const unsigned failAt_;
 };
 
 }  // namespace tavelor::fuzz

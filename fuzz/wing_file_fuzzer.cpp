@@ -5,9 +5,7 @@
 // Input: the file's bytes. Odd-sized inputs are read with the decimal comma, even ones with the
 // point, so both kinds of field text reach the calculation.
 
-#include <cmath>
 #include <cstdint>
-#include <optional>
 #include <string_view>
 
 #include "files/wing_file.h"
@@ -19,17 +17,6 @@
 namespace {
 
 using namespace tavelor;
-
-class CheckedPlan : public plot::DrawingSurface {
- public:
-  void clear() override {}
-  void setLineStyle(plot::LineStyle) override {}
-  void drawLine(float x1, float y1, float x2, float y2, std::optional<plot::Rgb>) override {
-    for (const float value : {x1, y1, x2, y2}) FUZZ_CHECK(std::isfinite(value));
-    ++lines;
-  }
-  std::size_t lines = 0;
-};
 
 files::WingTexts opened(std::string_view bytes) {
   files::WingTexts texts;
@@ -49,7 +36,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (reading.fault != ui::InputFault::None) return 0;
   const auto outcome = wing::computeWing(reading.inputs);
   if (!outcome.results) return 0;
-  CheckedPlan plan;
+  fuzz::CheckedSurface plan;
   plot::drawPlan(*outcome.results, wing::wingGeometry(*outcome.results), plan);
   // Four sides per panel, then the five marks.
   FUZZ_CHECK(plan.lines == 4 * outcome.results->panels.size() + 5);
