@@ -14,7 +14,6 @@ TEST(IniRead, FindsTheValue) {
       {"[Langue]\n1=English", "Langue", "1", "English"},  // LF, no final line end
       {"  [ FILE ]  \r\n\t0 =  &File \t\r\n", " file ", "0", "&File"},
       {"[S]\r\nk=' a '\r\n", "S", "k", " a "},
-      {"[S]\r\nk=\"a'\r\n", "S", "k", "\"a'"},
       {"[S]\r\n  ;k=1\r\nk=2\r\nK=3\r\n", "S", "k", "2"},  // a comment is no key; the first wins
       {"[S]\r\na=1\r\n[s]\r\nb=2\r\n", "S", "b", ""},      // the first section wins
       {"[S\r\nk=1\r\n", "S", "k", ""},
