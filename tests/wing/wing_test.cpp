@@ -58,19 +58,18 @@ TEST(Wing, MergedPanelsMatchTheIntegralsOfRandomWings) {
 TEST(Wing, RefusesWhatNoWingHas) {
   const double huge = 1e200;
   struct Case {
-    WingInputs in{{}, 0, 1000};
-    std::optional<WingFault> fault;
+    WingInputs in;
+    WingFault fault;
   } cases[] = {
       {{{{100, 100, 100, 0}, {100, -300, 100, 0}}, 30, 0}, WingFault::Geometry},  // no area
       {{{{0, 100, 100, 0}}, 30, 0}, WingFault::Geometry},                         // no root chord
       {{{{huge, huge, huge, 0}}, 30, 0}, WingFault::Geometry},                    // area overflows
       {{{{200, 200, 500, 0}}, 30, 1e308 * 10}, WingFault::Mass},
       {{{{1e-3, 1e-3, 1e-3, 0}}, 30, 1e300}, WingFault::Mass},  // loading overflows
-      {{{{200, 200, 500, 0}}, 30, 1000}, std::nullopt},
   };
   for (const Case& c : cases) {
     const auto out = computeWing(c.in);
-    EXPECT_EQ(out.results ? std::nullopt : std::optional(out.fault), c.fault);
+    EXPECT_EQ(out.results ? std::nullopt : std::optional(out.fault), c.fault) << c.in.mass;
   }
 }
 
