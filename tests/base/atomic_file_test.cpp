@@ -27,13 +27,15 @@ TEST(ReplaceFile, WritesOnlyWhatTheUserMayWriteAndFailsCleanly) {
       int error;
       const char* wing;  // wing.txt afterwards
     } cases[] = {
-        {"wing.txt", 0444, 0755, 0, EACCES, "old"}, {"link.txt", 0644, 0755, 0, 0, "new"},
-        {"wing.txt", 0644, 0555, 0, 0, "new"},  // written in place
-        {"new.txt", 0644, 0555, 0, EACCES, "old"},  {"wing.txt", 0644, 0755, 2, EFBIG, "old"},
+        {"wing.txt", 0444, 0755, 0, EACCES, "old"},  // a file the user may not write
+        {"link.txt", 0644, 0755, 0, 0, "new"},       // written through the link
+        {"wing.txt", 0644, 0555, 0, 0, "new"},       // written in place
+        {"new.txt", 0644, 0555, 0, EACCES, "old"},   // no new file in a read-only folder
+        {"wing.txt", 0644, 0755, 2, EFBIG, "old"},   // the disk fills up
         {"sub", 0644, 0755, 0, EISDIR, "old"},
     };
     for (const auto& c : cases) {
-      SCOPED_TRACE(c.target);
+      SCOPED_TRACE(&c - cases);  // the row
       testing::TempFolder folder;
       folder.write("wing.txt", "old");
       fs::create_symlink("wing.txt", folder.file("link.txt"));
