@@ -7,69 +7,93 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <iterator>
+#include <initializer_list>
 #include <string>
 
+#include "plot/drawing_surface.h"
+#include "plot/page_surface.h"
+
 // A property that does not hold stops the run like a crash, so libFuzzer keeps the input.
-#define FUZZ_CHECK(condition)                                                               \
-  do {                                                                                      \
-    if (!(condition)) {                                                                     \
-      std::fprintf(stderr, "%s:%d: property failed: %s\n", __FILE__, __LINE__, #condition); \
-      std::abort();                                                                         \
-    }                                                                                       \
-  } while (false)
+#define FUZZ_CHECK(condition)                                                                   \
+  ((condition)                                                                                  \
+       ? void()                                                                                 \
+       : (std::fprintf(stderr, "%s:%d: property failed: %s\n", __FILE__, __LINE__, #condition), \
+          std::abort()))
 
 namespace tavelor::fuzz {
 
 // Reads the fuzzer's bytes front to back; past the end every read gives zeros.
-class ByteReader {
- public:
-  ByteReader(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
+struct ByteReader {
+  const std::uint8_t *at, *end;
 
-  std::uint8_t byte() { return pos_ < size_ ? data_[pos_++] : 0; }
+  std::uint8_t byte() { return at < end ? *at++ : 0; }
   std::string bytes(std::size_t count) {
-    count = std::min(count, size_ - pos_);
-    std::string text(reinterpret_cast<const char*>(data_ + pos_), count);
-    pos_ += count;
+    const std::string text(reinterpret_cast<const char *>(at),
+                           std::min<std::size_t>(count, end - at));
+    at += text.size();
     return text;
   }
-  std::string rest() { return bytes(size_ - pos_); }
   std::uint16_t uint16() {
-    const std::uint16_t low = byte();
+    const std::uint16_t low = byte();  // the low byte first
     return static_cast<std::uint16_t>(low | byte() << 8);
   }
 
-  // A double biased towards values a wing can have, with the odd extreme or non-finite one:
-  // a tag byte picks raw bits (8 bytes), a tenth of a signed 16-bit number, a signed byte, or
-  // one of the specials.
+  // A tag byte picks a tenth of a signed 16-bit number, a signed byte, one of the specials or raw
+  // bits (8 bytes): mostly values a wing can have, with the odd extreme or non-finite one.
   double number() {
-    switch (byte() % 4) {
-      case 0: {
-        double value = 0;
-        const std::string raw = bytes(sizeof value);
-        std::memcpy(&value, raw.data(), raw.size());
-        return value;
-      }
-      case 1:
-        return static_cast<std::int16_t>(uint16()) / 10.0;
-      case 2:
-        return static_cast<std::int8_t>(byte());
-      default: {
-        constexpr double kSpecials[] = {0.0,      -0.0,         HUGE_VAL, -HUGE_VAL, NAN,  DBL_MAX,
-                                        -DBL_MAX, DBL_TRUE_MIN, 1e-300,   999.995,   1e15, 32767.5};
-        return kSpecials[byte() % std::size(kSpecials)];
-      }
+    constexpr double kSpecials[] = {0.0,      -0.0,         HUGE_VAL, -HUGE_VAL, NAN,  DBL_MAX,
+                                    -DBL_MAX, DBL_TRUE_MIN, 1e-300,   999.995,   1e15, 32767.5};
+    const int tag = byte() % 4;
+    if (tag == 1) return static_cast<std::int16_t>(uint16()) / 10.0;
+    if (tag == 2) return static_cast<std::int8_t>(byte());
+    if (tag == 3) return kSpecials[byte() % 12];
+    double value = 0;
+    const std::string raw = bytes(sizeof value);
+    std::memcpy(&value, raw.data(), raw.size());
+    return value;
+  }
+};
+
+// A screen or a page that checks every number and coordinate it gets is finite, counts its
+// lines, and fails at operation failAt (never, by default): nothing may reach it after that.
+class CheckedSurface : public plot::PageSurface, public plot::DrawingSurface {
+ public:
+  explicit CheckedSurface(unsigned failAt = ~0u) : failAt_(failAt) {}
+
+  void clear() override {}
+  void setLandscape() override { step(); }
+  void setCurrentX(double twips) override { step({twips}); }
+  void setCurrentY(double twips) override { step({twips}); }
+  void setFontName(const std::string &) override { step(); }
+  void setFontSize(int) override { step(); }
+  void setBold(bool) override { step(); }
+  void setUnderline(bool) override { step(); }
+  void setInkColour(plot::Rgb) override { step(); }
+  void setLineStyle(plot::LineStyle) override { step(); }
+  void printText(const std::string &, bool) override { step(); }
+  void printNumber(double value, bool) override { step({value}); }
+  void drawLine(float x1, float y1, float x2, float y2, std::optional<plot::Rgb>) override {
+    step({x1, y1, x2, y2});
+    ++lines;
+  }
+  void endDocument() override { step(); }
+  std::string deviceName() override { return "fuzz"; }
+
+  bool failed = false;
+  std::size_t lines = 0;
+
+ private:
+  void step(std::initializer_list<double> values = {}) {
+    FUZZ_CHECK(!failed);
+    for (const double value : values) FUZZ_CHECK(std::isfinite(value));
+    if (operations_++ == failAt_) {
+      failed = true;
+      throw plot::PageError("fuzz");
     }
   }
 
- private:
-  const std::uint8_t* data_;
-  std::size_t size_;
-  std::size_t pos_ = 0;
+  unsigned operations_ = 0;
+  const unsigned failAt_;
 };
-
-inline bool finite(float x1, float y1, float x2, float y2) {
-  return std::isfinite(x1) && std::isfinite(y1) && std::isfinite(x2) && std::isfinite(y2);
-}
 
 }  // namespace tavelor::fuzz

@@ -3,6 +3,7 @@
 // Input: six length bytes (section, key, value, the read's buffer capacity, a second section,
 // a second key), those texts in that order, then the file's bytes.
 
+#include <cctype>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -14,43 +15,37 @@ namespace {
 
 using namespace tavelor::base;
 
-std::string trimmedLower(const std::string& text) {
-  const auto first = text.find_first_not_of(" \t\r");
-  if (first == std::string::npos) return {};
-  std::string name = text.substr(first, text.find_last_not_of(" \t\r") - first + 1);
-  for (char& c : name) {
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  }
+// Names that may mean the same entry: blanks and case do not tell them apart.
+std::string folded(std::string name) {
+  std::erase_if(name, [](char c) { return c == ' ' || c == '\t' || c == '\r'; });
+  for (char& c : name) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
   return name;
 }
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  tavelor::fuzz::ByteReader input(data, size);
+  tavelor::fuzz::ByteReader input{data, data + size};
   const std::size_t n[] = {input.byte(), input.byte(), input.byte(),
                            input.byte(), input.byte(), input.byte()};
-  const std::size_t capacity = n[3];
   const std::string section = input.bytes(n[0]), key = input.bytes(n[1]), value = input.bytes(n[2]),
                     otherSection = input.bytes(n[4]), otherKey = input.bytes(n[5]),
-                    content = input.rest();
+                    content = input.bytes(size);
 
   // The read hands back the value cut to the buffer, or nothing.
   const auto found = findIniValue(content, section, key);
-  FUZZ_CHECK(readIniValue(content, section, key, capacity) ==
-             (found && capacity ? found->substr(0, capacity - 1) : ""));
+  FUZZ_CHECK(readIniValue(content, section, key, n[3]) ==
+             (found && n[3] ? found->substr(0, n[3] - 1) : ""));
 
-  // A value the writer accepts reads back unchanged, and no other value moves.
+  // A value the writer accepts reads back unchanged, no other value moves, and writing it again
+  // changes nothing more.
   const auto written = setIniValue(content, section, key, value);
   if (!written) return 0;
   FUZZ_CHECK(findIniValue(*written, section, key) == std::optional<std::string>(value));
-  const bool sameSlot = trimmedLower(otherSection) == trimmedLower(section) &&
-                        trimmedLower(otherKey) == trimmedLower(key);
-  if (!sameSlot) {
+  if (folded(otherSection) != folded(section) || folded(otherKey) != folded(key)) {
     FUZZ_CHECK(findIniValue(*written, otherSection, otherKey) ==
                findIniValue(content, otherSection, otherKey));
   }
-  // Writing the same value again changes nothing more.
   FUZZ_CHECK(setIniValue(*written, section, key, value) == written);
   return 0;
 }

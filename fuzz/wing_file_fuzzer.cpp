@@ -6,7 +6,6 @@
 // point, so both kinds of field text reach the calculation.
 
 #include <cstdint>
-#include <optional>
 #include <string_view>
 
 #include "files/wing_file.h"
@@ -18,17 +17,6 @@
 namespace {
 
 using namespace tavelor;
-
-class CheckedPlan : public plot::DrawingSurface {
- public:
-  void clear() override {}
-  void setLineStyle(plot::LineStyle) override {}
-  void drawLine(float x1, float y1, float x2, float y2, std::optional<plot::Rgb>) override {
-    FUZZ_CHECK(fuzz::finite(x1, y1, x2, y2));
-    ++lines;
-  }
-  std::size_t lines = 0;
-};
 
 files::WingTexts opened(std::string_view bytes) {
   files::WingTexts texts;
@@ -48,7 +36,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (reading.fault != ui::InputFault::None) return 0;
   const auto outcome = wing::computeWing(reading.inputs);
   if (!outcome.results) return 0;
-  CheckedPlan plan;
+  fuzz::CheckedSurface plan;
   plot::drawPlan(*outcome.results, wing::wingGeometry(*outcome.results), plan);
   // Four sides per panel, then the five marks.
   FUZZ_CHECK(plan.lines == 4 * outcome.results->panels.size() + 5);

@@ -9,8 +9,6 @@
 #include <cmath>
 #include <random>
 
-#include "wing/geometry.h"
-
 namespace tavelor::wing {
 namespace {
 
@@ -19,11 +17,8 @@ TEST(Wing, MergedPanelsMatchTheIntegralsOfRandomWings) {
   const auto uniform = [&](double low, double high) {
     return std::uniform_real_distribution<double>(low, high)(random);
   };
-  const auto near = [](double actual, double expected, double scale) {
-    return std::abs(actual - expected) <= 1e-9 * scale;
-  };
   for (int n = 0; n < 400; ++n) {
-    WingInputs in;
+    WingInputs in{{}, 0, 1000};
     const int panels = std::uniform_int_distribution<int>(1, kMaxPanels)(random);
     // Along t = 0..1 of each panel: c = cr + dc t, y = y0 + l t, x_le = x0 + dx t.
     double root = uniform(50, 400), s = 0, a = 0, c2 = 0, m = 0, lm = 0, x0 = 0;
@@ -42,30 +37,19 @@ TEST(Wing, MergedPanelsMatchTheIntegralsOfRandomWings) {
     // A centring of 0 must not be divided by.
     for (const double percent : {uniform(5, 95), 0.0}) {
       in.centringPercent = percent;
-      in.mass = 1000;
       const auto out = computeWing(in);
       ASSERT_TRUE(out.results);
       const WingResults& r = *out.results;
       const double mac = c2 / a, lead = lm / a, scale = std::max(std::abs(lead), mac);
       SCOPED_TRACE("wing " + std::to_string(n) + " centring " + std::to_string(percent));
-      EXPECT_TRUE(near(r.macLength, mac, mac));
-      EXPECT_TRUE(near(r.macStation, m / a, m / a));
-      EXPECT_TRUE(near(r.macLeadingEdge, lead, scale));
-      EXPECT_TRUE(near(r.centring, lead + mac * percent / 100, scale));
-      EXPECT_TRUE(near(r.areaDm2 * 10000, 2 * a, a));
+      EXPECT_NEAR(r.macLength, mac, 1e-9 * mac);
+      EXPECT_NEAR(r.macStation, m / a, 1e-9 * m / a);
+      EXPECT_NEAR(r.macLeadingEdge, lead, 1e-9 * scale);
+      EXPECT_NEAR(r.centring, lead + mac * percent / 100, 1e-9 * scale);
+      EXPECT_NEAR(r.areaDm2, a / 5000, 1e-9 * a / 5000);
       EXPECT_EQ(r.halfSpan, s);
-      EXPECT_TRUE(near(r.aspectRatio, 2 * s * s / a, 2 * s * s / a));
-      EXPECT_TRUE(near(r.wingLoading, 1000 / r.areaDm2, r.wingLoading));
-
-      // The outline chains along the trailing edge; with each root chord equal to the tip
-      // chord before it, the leading edge follows the sweeps.
-      const WingGeometry g = wingGeometry(r);
-      for (int i = 0; i < panels; ++i) {
-        EXPECT_NEAR(g.panels[i].tipLeadingEdge.y, in.panels[i].sweep, 1e-9 * scale);
-        EXPECT_NEAR(g.panels[i].tipTrailingEdge.y - g.panels[i].tipLeadingEdge.y,
-                    in.panels[i].tipChord, 1e-9 * scale);
-      }
-      EXPECT_EQ(g.panels.back().tipLeadingEdge.x, s);
+      EXPECT_NEAR(r.aspectRatio, 2 * s * s / a, 1e-9 * s * s / a);
+      EXPECT_NEAR(r.wingLoading, 5000 * 1000 / a, 1e-9 * 5000 * 1000 / a);
     }
   }
 }
@@ -75,21 +59,17 @@ TEST(Wing, RefusesWhatNoWingHas) {
   const double huge = 1e200;
   struct Case {
     WingInputs in;
-    std::optional<WingFault> fault;
+    WingFault fault;
   } cases[] = {
       {{{{100, 100, 100, 0}, {100, -300, 100, 0}}, 30, 0}, WingFault::Geometry},  // no area
       {{{{0, 100, 100, 0}}, 30, 0}, WingFault::Geometry},                         // no root chord
       {{{{huge, huge, huge, 0}}, 30, 0}, WingFault::Geometry},                    // area overflows
       {{{{200, 200, 500, 0}}, 30, 1e308 * 10}, WingFault::Mass},
       {{{{1e-3, 1e-3, 1e-3, 0}}, 30, 1e300}, WingFault::Mass},  // loading overflows
-      {{{{200, 200, 500, 0}}, 30, 1000}, std::nullopt},
   };
   for (const Case& c : cases) {
     const auto out = computeWing(c.in);
-    EXPECT_EQ(out.results.has_value(), !c.fault);
-    if (c.fault) {
-      EXPECT_EQ(out.fault, *c.fault);
-    }
+    EXPECT_EQ(out.results ? std::nullopt : std::optional(out.fault), c.fault) << c.in.mass;
   }
 }
 
