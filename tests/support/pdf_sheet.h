@@ -77,9 +77,7 @@ inline std::vector<Segment> readSegments(const QString& pdf, const QString& svgP
   const QString svg = QString::fromUtf8(file.readAll());
   static const QRegularExpression path("<path ([^>]*)/>"), stroke("stroke:(rgb\\([^)]*\\))"),
       width("stroke-width:([\\d.e-]+)"), data(" d=\"([^\"]*)\""),
-      transform(
-          "transform=\"matrix\\(([-\\d.e]+),([-\\d.e]+),([-\\d.e]+),([-\\d.e]+),([-\\d.e]+),"
-          "([-\\d.e]+)\\)\"");
+      transform("transform=\"matrix\\(([^)]*)\\)\"");
   std::vector<Segment> segments;
   for (auto it = path.globalMatch(svg); it.hasNext();) {
     const QString attributes = it.next().captured(1);
@@ -88,9 +86,9 @@ inline std::vector<Segment> readSegments(const QString& pdf, const QString& svgP
     if (!s.hasMatch() || !d.hasMatch()) continue;
     QTransform matrix;
     if (const auto t = transform.match(attributes); t.hasMatch()) {
-      matrix =
-          QTransform(t.captured(1).toDouble(), t.captured(2).toDouble(), t.captured(3).toDouble(),
-                     t.captured(4).toDouble(), t.captured(5).toDouble(), t.captured(6).toDouble());
+      const QStringList m = t.captured(1).split(QLatin1Char(','));
+      matrix = QTransform(m.value(0).toDouble(), m.value(1).toDouble(), m.value(2).toDouble(),
+                          m.value(3).toDouble(), m.value(4).toDouble(), m.value(5).toDouble());
     }
     const double strokeWidth =
         width.match(attributes).captured(1).toDouble() * std::sqrt(std::abs(matrix.determinant()));

@@ -102,8 +102,7 @@ bbox=$(pdftotext -bbox "$work/sheet.pdf" -)
 pages=$(sed -n 's/.*<page width="\([0-9.]*\)" height="\([0-9.]*\)">.*/\1 \2/p' <<<"$bbox" |
   awk '{ w = int($1 + 0.5); h = int($2 + 0.5); print (w < h ? w " " h : h " " w) }')
 [ "$pages" = "595 842" ] || fail "not one A4 page: '$pages'"
-for word in Wing: "$sheet" Span 400.00 area 27.00 dm² Aspect 7.26 Mean 202.47 MAC 306.17 68.15 \
-  Mass 1500 loading 55.56 g/dm² Scale 1/5; do
+for word in Wing: "$sheet" 400.00 27.00 dm² 7.26 202.47 306.17 68.15 1500 55.56 g/dm² 1/5; do
   grep -qF ">$word</word>" <<<"$bbox" || fail "the queue's PDF lacks '$word'"
 done
 # True scale, whichever way the sheet lies: "27.00" and "68.15" (same width) stand at 165 mm and

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Garbage pasted into the real window through each field's context menu (the clipboard filled by
-# xclip), then Enter: the program must answer with a message or a result and stay usable; a
-# result's sheet shows no nan or inf, and a saved wing holds the pasted text whole.
+# xclip), then Enter: the program must answer with a message or a result and stay usable, and a
+# saved wing holds the pasted text whole.
 # Usage: garbage_paste_test.sh <tavelor executable> <language folder> <work folder>
 set -euo pipefail
 exe="$1" languages="$2" work="$3"
@@ -23,7 +23,7 @@ printf '%s' "${mixed:0:100000}" >"$t/mixed"
 # shellcheck disable=SC2059 # the format is the bytes, as octal escapes
 printf "$(printf '\\%03o' $(seq 1 255 | grep -vxE '129|141|143|144|157'))" >"$t/cp1252.bytes"
 iconv -f WINDOWS-1252 -t UTF-8 "$t/cp1252.bytes" >"$t/cp1252"
-for n in -250 -1 -1e300 0 30 200 250 400 1500; do printf '%s' "$n" >"$t/$n"; done
+for n in -1e300 0 30 200 250 400 1500; do printf '%s' "$n" >"$t/$n"; done
 
 # set_clipboard <file>: an xclip in the foreground (so its id is known) serves the file's text.
 clip_text=""
@@ -66,20 +66,14 @@ paste_and_calculate() {
 x_start "$work/program/tavelor"
 main=$(x_wait_window '^Tavelor$' 15)
 
-# One garbage text for each kind of field (panel 2 to 5 are read as panel 1 is); negative sizes
-# and mass, which no key lets through.
+# One garbage text for each kind of field (panels 2 to 5 are read as panel 1 is), and a
+# negative mass, which no key lets through.
 for entry in "digits in panel 1:digits digits digits digits 30 1500" \
-  "mixed CG:250 200 400 0 mixed 1500" "negative sizes:-250 250 -1 -1e300 30 -1" \
-  "negative mass:250 200 400 0 30 -1" "cp1252 mass:250 200 400 0 30 cp1252"; do
-  name=${entry%%:*}
+  "mixed CG:250 200 400 0 mixed 1500" "negative mass:250 200 400 0 30 -1e300" \
+  "cp1252 mass:250 200 400 0 30 cp1252"; do
   # shellcheck disable=SC2086 # the texts are words
   paste_and_calculate ${entry#*:}
-  echo "$name: $outcome"
-  [ "$outcome" = result ] || continue
-  x_print "$name"
-  if pdftotext "$HOME/Documents/$name.pdf" - | grep -Eiw -- '-?(nan|inf|infinity)'; then
-    fail "the sheet for '$name' shows a number that is none"
-  fi
+  echo "${entry%%:*}: $outcome"
 done
 
 # The last wing saved: the mass is the pasted text as the same bytes (CR and LF as blanks).
