@@ -66,7 +66,6 @@ WebInterface No
 EOF
 
 export CUPS_SERVER="$base/cups.sock"
-unset PRINTER LPDEST
 timeout 170 cupsd -f -c "$base/etc/cupsd.conf" -s "$base/etc/cups-files.conf" \
   >"$base/log/cupsd.out" 2>&1 &
 cupsd_pid=$!
