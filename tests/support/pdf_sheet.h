@@ -1,10 +1,7 @@
 #pragma once
 
 // A printed sheet read back from its PDF with poppler's tools: the words with their boxes
-// (pdftotext -bbox) and every stroked straight segment (pdftocairo -svg). A PDF that went
-// through a print queue has been rewritten by its filters, so the reader takes any path made of
-// moves and lines, not only the two-point paths the program itself writes. Qt only: included by
-// the Qt and system test executables.
+// (pdftotext -bbox) and every stroked straight segment (pdftocairo -svg). Qt tests only.
 
 #include <QFile>
 #include <QPointF>
@@ -72,26 +69,7 @@ inline SheetText readSheetText(const QString& pdf) {
   return text;
 }
 
-// A landscape sheet may come back from a print queue as a portrait page with the sheet turned a
-// quarter turn, as printers print landscape. Maps a point of such a page into the sheet's own
-// landscape frame; `clockwise` says which way the sheet was turned on the page.
-struct SheetFrame {
-  double pageWidth = 0, pageHeight = 0;
-  bool turned = false;    // portrait page carrying a landscape sheet
-  bool clockwise = true;  // the sheet's top edge lies along the page's left edge
-  QPointF map(QPointF p) const {
-    if (!turned) return p;
-    return clockwise ? QPointF(pageHeight - p.y(), p.x()) : QPointF(p.y(), pageWidth - p.x());
-  }
-  Word map(const Word& w) const {
-    const QPointF a = map(QPointF(w.xMin, w.yMin)), b = map(QPointF(w.xMax, w.yMax));
-    return {w.text, std::min(a.x(), b.x()), std::min(a.y(), b.y()), std::max(a.x(), b.x()),
-            std::max(a.y(), b.y())};
-  }
-  Segment map(const Segment& s) const { return {s.stroke, s.width, map(s.from), map(s.to)}; }
-};
-
-// Every straight piece of every stroked path on the first page, in page points.
+// Every stroked line on the first page, in page points.
 inline std::vector<Segment> readSegments(const QString& pdf, const QString& svgPath) {
   runTool("pdftocairo", {"-svg", "-f", "1", "-l", "1", pdf, svgPath});
   QFile file(svgPath);
@@ -99,9 +77,7 @@ inline std::vector<Segment> readSegments(const QString& pdf, const QString& svgP
   const QString svg = QString::fromUtf8(file.readAll());
   static const QRegularExpression path("<path ([^>]*)/>"), stroke("stroke:(rgb\\([^)]*\\))"),
       width("stroke-width:([\\d.e-]+)"), data(" d=\"([^\"]*)\""),
-      transform(
-          "transform=\"matrix\\(([-\\d.e]+),([-\\d.e]+),([-\\d.e]+),([-\\d.e]+),([-\\d.e]+),"
-          "([-\\d.e]+)\\)\"");
+      transform("transform=\"matrix\\(([^)]*)\\)\"");
   std::vector<Segment> segments;
   for (auto it = path.globalMatch(svg); it.hasNext();) {
     const QString attributes = it.next().captured(1);
@@ -110,45 +86,27 @@ inline std::vector<Segment> readSegments(const QString& pdf, const QString& svgP
     if (!s.hasMatch() || !d.hasMatch()) continue;
     QTransform matrix;
     if (const auto t = transform.match(attributes); t.hasMatch()) {
-      matrix =
-          QTransform(t.captured(1).toDouble(), t.captured(2).toDouble(), t.captured(3).toDouble(),
-                     t.captured(4).toDouble(), t.captured(5).toDouble(), t.captured(6).toDouble());
+      const QStringList m = t.captured(1).split(QLatin1Char(','));
+      matrix = QTransform(m.value(0).toDouble(), m.value(1).toDouble(), m.value(2).toDouble(),
+                          m.value(3).toDouble(), m.value(4).toDouble(), m.value(5).toDouble());
     }
     const double strokeWidth =
         width.match(attributes).captured(1).toDouble() * std::sqrt(std::abs(matrix.determinant()));
-    // "M x y L x y L x y Z M ...": a curve (C) moves the current point without a segment.
+    // Qt's PDF writer strokes lines as moves and lines only: "M x y L x y L x y".
     const QStringList tokens = d.captured(1).split(QLatin1Char(' '), Qt::SkipEmptyParts);
-    auto point = [&](qsizetype i) {
-      return matrix.map(QPointF(tokens.value(i).toDouble(), tokens.value(i + 1).toDouble()));
-    };
-    QPointF start, current;
-    for (qsizetype i = 0; i < tokens.size(); ++i) {
-      const QString& op = tokens[i];
-      QPointF next = current;
-      if (op == "M") {
-        start = next = point(i + 1);
-      } else if (op == "L") {
-        next = point(i + 1);
-      } else if (op == "C") {
-        next = point(i + 5);
-      } else if (op == "Z") {
-        next = start;
-      }
-      if (op == "L" || (op == "Z" && next != current)) {
-        segments.push_back({s.captured(1), strokeWidth, current, next});
-      }
+    QPointF current;
+    for (qsizetype i = 0; i + 2 < tokens.size(); i += 3) {
+      const QPointF next = matrix.map(QPointF(tokens[i + 1].toDouble(), tokens[i + 2].toDouble()));
+      if (tokens[i] == "L") segments.push_back({s.captured(1), strokeWidth, current, next});
       current = next;
-      i += op == "C" ? 6 : (op == "M" || op == "L") ? 2 : 0;
     }
   }
   return segments;
 }
 
 // Empty when a wing outline shows the example wing at 1/5 (root chord 250 mm is 50 mm on
-// paper, the half span 700 mm is 140 mm) within tolerance (mm), else what is wrong. `left`
-// receives the outline's left edge, the root chord's place.
-inline QString trueScaleFault(const std::vector<Segment>& outline, double tolerance,
-                              double* left = nullptr) {
+// paper, the half span 700 mm is 140 mm) within tolerance (mm), else what is wrong.
+inline QString trueScaleFault(const std::vector<Segment>& outline, double tolerance) {
   double x0 = 1e9, x1 = -1e9, root = 0;
   for (const Segment& s : outline) {
     x0 = std::min({x0, s.from.x(), s.to.x()});
@@ -157,7 +115,6 @@ inline QString trueScaleFault(const std::vector<Segment>& outline, double tolera
   for (const Segment& s : outline) {
     if (s.vertical() && std::abs(s.from.x() - x0) < 0.05) root = s.length() / kPointsPerMm;
   }
-  if (left) *left = x0;
   const double span = (x1 - x0) / kPointsPerMm;
   if (std::abs(root - 50) <= tolerance && std::abs(span - 140) <= tolerance) return {};
   return QStringLiteral("root chord %1 mm, half span %2 mm on paper").arg(root).arg(span);

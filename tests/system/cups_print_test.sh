@@ -1,51 +1,46 @@
 #!/usr/bin/env bash
-# Prints the example wing on a real CUPS queue: a private cupsd (its own configuration, spool and
-# socket in a temporary folder, so a system cupsd is left alone) with a cups-pdf queue as the
-# default, and the print check (cups_print_check.cpp) reading back what the queue wrote. Exits
+# The real program prints the example wing on a real CUPS queue: a private cupsd (its own
+# configuration, spool and socket, so a system cupsd is left alone) with a cups-pdf queue as the
+# default. The PDF the queue writes must be one A4 page with the results, at true scale. Exits
 # 77 (skipped) only where cupsd cannot run here.
-# Usage: cups_print_test.sh <system_cups_print_check executable>
+# Usage: cups_print_test.sh <tavelor executable> <language folder> <work folder>
 set -euo pipefail
-check="$1" queue=tavelor-test
+exe="$1" languages="$2" work="$3" queue=tavelor-test
+# shellcheck source=x_session.sh
+source "$(dirname "$0")/x_session.sh"
 skip() {
   echo "SKIPPED: $*" >&2
   exit 77
-}
-fail() {
-  echo "FAIL: $*" >&2
-  exit 1
 }
 [ "$(id -u)" -eq 0 ] || skip "cupsd and the cups-pdf backend need root"
 for need in /usr/sbin/cupsd /usr/sbin/lpadmin /usr/bin/lpstat /usr/bin/pdftocairo \
   /usr/lib/cups/backend/cups-pdf /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd; do
   [ -e "$need" ] || fail "$need is missing (scripts/setup installs cups, printer-driver-cups-pdf)"
 done
+rm -rf "$work"
+mkdir -p "$work/program"
+cp "$exe" "$languages"/*.lng "$work/program/"
+printf '[Langue]\r\n1=English\r\n' >"$work/program/tv.ini"
+printf '%s\r\n' "Z2O-Please don't Delete ...." 250 200 400 0 200 100 300 50 100 \
+  "" "" "" "" "" "" "" "" "" "" "" 30 1500 >"$work/wing.txt"
 
-# The filters run as the lp user: they must reach the spool inside.
+# The spool in /tmp (a short socket path), open to the filters, which run as the lp user.
 base=$(mktemp -d /tmp/tavelor-cups.XXXXXX)
 chmod 755 "$base"
-mkdir -p "$base"/etc "$base"/spool/tmp "$base"/cache "$base"/state "$base"/log "$base"/home
+mkdir -p "$base"/etc "$base"/spool/tmp "$base"/cache "$base"/state "$base"/log
 sheet="Tavelor-check-$$-$RANDOM"
-# cups-pdf writes into its Out folder, ${HOME} being the home of the user who printed.
+# cups-pdf writes into its Out folder, ${HOME} being the printing user's home.
 out=$(sed -n 's/^[[:space:]]*Out[[:space:]]\+//p' /etc/cups/cups-pdf.conf 2>/dev/null | tail -1)
 out=${out:-'${HOME}/PDF'}
 out=${out//'${HOME}'/$(getent passwd "$(id -un)" | cut -d: -f6)}
-export CUPS_SERVER="$base/cups.sock" QT_QPA_PLATFORM=offscreen
-unset PRINTER LPDEST
-
 cupsd_pid=""
-cleanup() {
-  local status=$?
+cups_end() {
   set +e
-  [ "$status" -eq 0 ] || [ "$status" -eq 77 ] || tail -30 "$base/log/error_log" >&2
-  if [ -n "$cupsd_pid" ]; then
-    kill "$cupsd_pid"
-    timeout 5 tail --pid="$cupsd_pid" -s 0.1 -f /dev/null || kill -9 "$cupsd_pid"
-    wait "$cupsd_pid"
-  fi 2>/dev/null
+  [ "$1" -eq 0 ] || [ "$1" -eq 77 ] || tail -30 "$base/log/error_log" >&2
+  x_end $cupsd_pid
   rm -rf "$base" "$out"/*"$sheet"*.pdf
-  exit "$status"
 }
-trap cleanup EXIT
+trap 'cups_end $?' EXIT
 
 cat >"$base/etc/cups-files.conf" <<EOF
 SystemGroup root
@@ -70,28 +65,50 @@ WebInterface No
 </Location>
 EOF
 
-# Bounded like everything else: cupsd ends by itself if this script is killed outright.
-timeout 150 cupsd -f -c "$base/etc/cupsd.conf" -s "$base/etc/cups-files.conf" \
+export CUPS_SERVER="$base/cups.sock"
+timeout 170 cupsd -f -c "$base/etc/cupsd.conf" -s "$base/etc/cups-files.conf" \
   >"$base/log/cupsd.out" 2>&1 &
 cupsd_pid=$!
-for _ in $(seq 100); do
-  timeout 5 lpstat -r >/dev/null 2>&1 && break
+cupsd_up() {
   kill -0 "$cupsd_pid" 2>/dev/null || skip "cupsd could not start here: $(tail -5 "$base/log/cupsd.out")"
-  sleep 0.1
-done
-timeout 5 lpstat -r >/dev/null 2>&1 || skip "cupsd does not answer here"
-
-# A scheduler that has only just come up may still refuse a new queue: try a few times. -E
-# enables the queue. The queue turns the job into PostScript for cups-pdf, which Ghostscript
-# makes a PDF again; rendered by pdftocairo (not the default) the words stay readable text.
-for _ in $(seq 10); do
+  timeout 5 lpstat -r >/dev/null 2>&1
+}
+x_poll 10 cupsd_up || skip "cupsd does not answer here"
+# A scheduler only just up may refuse a new queue: try a few times. pdftocairo, not the default
+# renderer, keeps the words text through the queue's PostScript.
+queue_up() {
   timeout 30 lpadmin -p "$queue" -E -v cups-pdf:/ -m lsb/usr/cups-pdf/CUPS-PDF_opt.ppd \
     -o pdftops-renderer-default=pdftocairo >"$base/log/lpadmin.out" 2>&1 || true
-  timeout 5 lpstat -p "$queue" >/dev/null 2>&1 && break
-  sleep 0.5
-done
-timeout 10 lpadmin -d "$queue" || fail "no queue $queue: $(grep -v deprecated "$base/log/lpadmin.out")"
+  timeout 5 lpstat -p "$queue" >/dev/null 2>&1
+}
+x_poll 10 queue_up && timeout 10 lpadmin -d "$queue" ||
+  fail "no queue $queue: $(grep -v deprecated "$base/log/lpadmin.out")"
 
-# HOME elsewhere: no lpoptions of the user may choose another default queue.
-HOME="$base/home" TAVELOR_TEST_QUEUE="$queue" TAVELOR_TEST_PDF_FOLDER="$out" \
-  TAVELOR_TEST_SHEET="$sheet" timeout 100 "$check"
+# The program, given the wing, prints it on the default queue; the job ends with its PDF written.
+x_session_start "$work" 150
+trap 'status=$?; cups_end $status; x_session_end $status' EXIT
+export CUPS_SERVER="$base/cups.sock"
+x_start "$work/program/tavelor" "$work/wing.txt"
+main=$(x_wait_window '^Tavelor - Wing files : wing.txt$' 15)
+x_print "$sheet" p ""
+x_quit
+printed() { [ -z "$(timeout 5 lpstat -o "$queue")" ] && ls "$out"/*"$sheet"*.pdf 2>/dev/null; }
+pdf=$(x_poll 60 printed) || fail "no PDF from the queue in $out"
+cp "$pdf" "$work/sheet.pdf"
+
+# One A4 page, either way round (a queue may turn a landscape sheet); the results as worded.
+bbox=$(pdftotext -bbox "$work/sheet.pdf" -)
+pages=$(sed -n 's/.*<page width="\([0-9.]*\)" height="\([0-9.]*\)">.*/\1 \2/p' <<<"$bbox" |
+  awk '{ w = int($1 + 0.5); h = int($2 + 0.5); print (w < h ? w " " h : h " " w) }')
+[ "$pages" = "595 842" ] || fail "not one A4 page: '$pages'"
+for word in Wing: "$sheet" 400.00 27.00 dm² 7.26 202.47 306.17 68.15 1500 55.56 g/dm² 1/5; do
+  grep -qF ">$word</word>" <<<"$bbox" || fail "the queue's PDF lacks '$word'"
+done
+# True scale, whichever way the sheet lies: "27.00" and "68.15" (same width) stand at 165 mm and
+# 235 mm across, 41 mm and 49 mm down, so their centres are 70.46 mm apart.
+apart=$(grep -E '>(27\.00|68\.15)</word>' <<<"$bbox" | sed 's/[^0-9. ]//g' | awk '
+  { x[NR] = ($1 + $3) / 2; y[NR] = ($2 + $4) / 2 }
+  END { printf "%.2f", sqrt((x[2] - x[1]) ^ 2 + (y[2] - y[1]) ^ 2) * 25.4 / 72 }')
+awk -v d="$apart" 'BEGIN { exit !(d > 70.26 && d < 70.66) }' ||
+  fail "results ${apart} mm apart on the queue's PDF, not 70.46 mm: not at true scale"
+echo "CUPS print: the queue wrote one A4 page with the results at true scale"

@@ -1,11 +1,8 @@
 #!/usr/bin/env bash
-# The real program on a real X server, driven only through its keyboard: the first start (no
-# tv.ini) picks English in the language chooser, the two-panel example wing is typed and
-# calculated (the plan must show its red and blue marks) and saved; a second start opens the file,
-# takes its CG from the stability window, prints it with no print queue into a PDF, and asks
-# before quitting with the changes unsaved; a third start is given the file on its command line
-# and prints the full-size template. Checks tv.ini, the saved bytes, the captions and the PDFs'
-# text.
+# The real program on a real X server, driven only through its keyboard: the first start picks
+# English in the language chooser, types, calculates (red and blue plan marks) and saves the
+# example wing; the second opens it, takes the stability window's CG, prints to PDF with no
+# queue and asks before quitting unsaved; the third is given the file and prints the template.
 # Usage: end_to_end_test.sh <tavelor executable> <language folder> <work folder>
 set -euo pipefail
 exe="$1" languages="$2" work="$3"
@@ -23,8 +20,7 @@ caption_is() {
   [ "$shown" = "$1" ] || fail "caption '$shown', expected '$1'"
 }
 
-# Pure red and pure blue pixels in the main window: the mean chord's station and the centring
-# point. The captions beside those results are red and blue too, hence the count before.
+# Pure red and blue pixels gained by calculating: the mean chord's station and the centring point.
 screenshot() { timeout 10 import -window "$main" "$work/$1.png" || fail "no screenshot of $main"; }
 pixels() {
   convert "$work/$1.png" -fill black +opaque "$2" -fill white -opaque "$2" \
@@ -36,8 +32,7 @@ plan_drawn() {
     [ $(($(pixels calculated '#0000FF') - $(pixels typed '#0000FF'))) -gt 10 ]
 }
 
-# --- First start: the chooser comes first. The list is sorted without regard to case and
-# nothing is picked yet: English is as many steps down as its place in that list.
+# --- First start: the chooser, sorted without regard to case, nothing picked yet.
 x_start "$work/program/tavelor"
 chooser=$(x_wait_window '^Select your Language$' 15)
 steps=$(cd "$languages" && ls -- *.lng | sed 's/\.lng$//' | LC_ALL=C sort -f | grep -nx English | cut -d: -f1)
@@ -73,17 +68,15 @@ cmp "$work/expected.txt" "$wing" || { od -c "$wing" | head -20 >&2; fail "saved 
 caption_is "Tavelor - Wing files : example wing.txt"
 x_quit
 
-# --- Second start: English is stored, the main window comes straight away; the file opens and
-# calculates without a message.
+# --- Second start: English is stored; the file opens and calculates without a message.
 x_start "$work/program/tavelor"
 main=$(x_wait_window '^Tavelor$' 15)
 x_menu f o
-x_file_dialog '^Open a wing file$' "$wing"
+x_type_into '^Open a wing file$' "$wing"
 sleep 0.5
 x_only_main || fail "opening the file showed a message"
 caption_is "Tavelor - Wing files : example wing.txt"
-# Tools > Stability: the example stabiliser (panel 2 left empty), Enter calculates, "Use this CG"
-# sets the wing's CG to 37.97 % (84.28 mm on the sheet), Escape closes.
+# Tools > Stability: the example stabiliser; "Use this CG" sets 37.97 % (84.28 mm on the sheet).
 x_menu t s
 x_focus "$(x_wait_window '^Stability: tail and neutral point$')"
 for text in 130 90 220 15 "" "" "" "" 620; do
@@ -93,20 +86,14 @@ done
 xdotool key --delay 400 Return alt+u Escape
 x_poll 5 x_only_main || fail "the stability window stays open"
 x_print "Example wing"
-caption_is "Tavelor - Wing files : example wing.txt"
-# Changed since opened (the CG, and a field typed now): Quit asks first. Escape (Cancel) keeps
-# the program and the text, so Quit asks again; No ends it.
+# Changed since opened: Escape in the question keeps the program, so Quit asks again; No ends it.
 x_focus "$main"
 xdotool type --delay 20 9
 x_menu f q
 x_answer "unsaved-changes question" Escape
-x_menu f q
-x_answer "unsaved-changes question again" n
-x_poll 10 x_ended || fail "No in the unsaved-changes question did not end the program"
-wait "$app_pid" || fail "the program ended with status $?"
-app_pid=""
+x_quit n
 
-# --- Third start, given the file: it opens as by File > Open; File > Print full-size template.
+# --- Third start, given the file: File > Print full-size template.
 x_start "$work/program/tavelor" "$wing"
 main=$(x_wait_window '^Tavelor - Wing files : example wing.txt$' 15)
 template="$HOME/Documents/Example wing - template.pdf"
@@ -116,13 +103,11 @@ x_quit
 [ "$(pdfinfo "$template" | sed -n 's/^Pages: *//p')" -ge 4 ] || fail "the template has too few pages"
 pdftotext "$template" - | grep -q "R1C1" || fail "the template's first tile has no label"
 
-# The sheet: one page, the title and the results as the print routine words them.
 pdf="$HOME/Documents/Example wing.pdf"
 [ "$(pdfinfo "$pdf" | sed -n 's/^Pages: *//p')" = 1 ] || fail "the PDF is not one page"
 text=$(pdftotext -layout "$pdf" - | tr -s ' ')
-for expected in "Wing: Example wing" "Span : 1 400.00 mm" "Wing area : 27.00 dm²" \
-  "Aspect ratio : 7.26" "Mean chord : 202.47 mm" "MAC at : 306.17 mm" \
-  "CG from root LE : 84.28 mm" "CG at 37.97" "Mass : 1500 g" "Wing loading : 55.56 g/dm²" "Scale 1/5"; do
+for expected in "Wing: Example wing" "Span : 1 400.00 mm" "Mean chord : 202.47 mm" \
+  "CG from root LE : 84.28 mm" "CG at 37.97" "Wing loading : 55.56 g/dm²" "Scale 1/5"; do
   grep -qF -- "$expected" <<<"$text" || { echo "$text" >&2; fail "the PDF lacks '$expected'"; }
 done
 echo "end to end: chosen, calculated, drawn, saved, reopened and printed"

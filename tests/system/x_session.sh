@@ -8,9 +8,8 @@ fail() {
   exit 1
 }
 
-# x_session_start <work folder> <seconds>: a home (the PDF fallback writes to its Documents), a
-# runtime folder and no reachable print queue under the work folder; Xvfb on a free display; the
-# run ended with a message after <seconds>.
+# x_session_start <work folder> <seconds>: a home (the PDF fallback writes to its Documents) and
+# no reachable print queue; Xvfb on a free display; the run ended with a message after <seconds>.
 x_session_start() {
   x_work=$1 app_pid="" clip_pid="" x_server="" main=""
   local tool
@@ -27,21 +26,20 @@ x_session_start() {
   trap x_session_end EXIT
   trap "fail 'out of time after $2 s'" TERM
   trap 'echo "FAIL: command failed at line $LINENO" >&2' ERR
-  # -noreset: without it the server resets when its last client leaves, and a program started
-  # again during the reset cannot connect.
+  # -noreset: else a program started while the server resets after its last client cannot connect.
   Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$x_work/display" \
     2>"$x_work/xvfb.log" &
   x_server=$!
   x_poll 10 test -s "$x_work/display" || fail "Xvfb did not start: $(cat "$x_work/xvfb.log")"
   export DISPLAY=":$(head -1 "$x_work/display")"
-  # The watchdog goes with the script. When time runs out it tells the script to end, then takes
-  # the X server away so that no X client the script waits on can hold it.
+  # The watchdog: out of time, it ends the script, then the X server any X client may hang on.
   (timeout "$2" tail --pid=$$ -s 0.2 -f /dev/null ||
     { kill -TERM $$ && sleep 2 && kill -0 $$ && kill "$x_server"; }) >/dev/null 2>&1 &
 }
 
+# x_session_end [<status>]: the exit status defaults to the one the script is ending with.
 x_session_end() {
-  local status=$?
+  local status=${1:-$?}
   trap - ERR TERM
   if [ "$status" -ne 0 ]; then
     timeout 10 import -window root "$x_work/failure.png" 2>/dev/null &&
@@ -72,8 +70,7 @@ x_poll() {
   done
 }
 
-# x_start <executable> [<argument>...]: starts the program from the work folder (it must find its
-# own folder by itself), its output into tavelor.log.
+# x_start <executable> [<argument>...]: from the work folder (the program finds its own folder).
 x_start() {
   (cd "$x_work" && exec "$@") >>"$x_work/tavelor.log" 2>&1 &
   app_pid=$!
@@ -84,24 +81,19 @@ x_only_main() { [ "$(x_windows)" = "$main" ]; }
 x_gone() { ! x_windows | grep -qx "$1"; }
 x_ended() { ! kill -0 "$app_pid" 2>/dev/null; }
 
-# x_find <regex>: prints the program's first window whose title matches. Titles are compared
-# here: xdotool's own --name match also reports windows it should not.
+# x_find <regex>: prints the program's first window besides the main window whose title matches
+# (compared here: xdotool's own --name match also reports windows it should not).
 x_find() {
   local id
   kill -0 "$app_pid" 2>/dev/null || fail "the program ended"
   for id in $(x_windows); do
-    [[ "$(timeout 5 xdotool getwindowname "$id" 2>/dev/null)" =~ $1 ]] && echo "$id" && return 0
+    [ "$id" != "$main" ] && [[ "$(timeout 5 xdotool getwindowname "$id")" =~ $1 ]] &&
+      echo "$id" && return 0
   done
   return 1
 }
-# x_find_other: prints the program's first window besides the main window.
-x_find_other() {
-  kill -0 "$app_pid" 2>/dev/null || fail "the program ended"
-  x_windows | grep -vxm1 "$main"
-}
 
 x_wait_window() { x_poll "${2:-10}" x_find "$1" || fail "no window '$1' within ${2:-10} s"; }
-x_wait_dialog() { x_poll 10 x_find_other || fail "no $1 within 10 s"; }
 
 # x_focus <window>: gives it the keyboard (there is no window manager to do it).
 x_focus() {
@@ -110,11 +102,10 @@ x_focus() {
   sleep 0.1
 }
 
-# x_answer <what> <key>...: answers the one window besides the main window and waits until it
-# has gone.
+# x_answer <what> <key>...: answers the one window besides the main window; waits until it goes.
 x_answer() {
   local box
-  box=$(x_wait_dialog "$1")
+  box=$(x_wait_window "" 10) || fail "no $1 within 10 s"
   x_focus "$box"
   xdotool key "${@:2}"
   x_poll 10 x_gone "$box" || fail "the $1 stays open"
@@ -124,48 +115,46 @@ x_answer() {
 x_menu() {
   x_focus "$main"
   xdotool key "alt+$1"
-  x_wait_dialog "menu alt+$1" >/dev/null
+  x_wait_window "" >/dev/null
   sleep 0.1
   xdotool key "$2"
 }
 
-# x_file_dialog <title> <file>: types the file's path into the file dialog of that title.
-x_file_dialog() {
-  local dialog
-  dialog=$(x_wait_window "$1")
-  x_focus "$dialog"
+# x_type_into <title regex> <text>: types the text and Return into that window; waits until it goes.
+x_type_into() {
+  local window
+  window=$(x_wait_window "$1")
+  x_focus "$window"
+  xdotool key ctrl+a
   xdotool type --delay 10 "$2"
   xdotool key Return
-  x_poll 10 x_gone "$dialog" || fail "the dialog '$1' stays open"
+  x_poll 10 x_gone "$window" || fail "the window '$1' stays open"
 }
 
 x_save_as() {
   x_menu f s
-  x_file_dialog '^Save the wing$' "$1"
+  x_type_into '^Save the wing$' "$1"
   x_answer "save confirmation" Return
   [ -f "$1" ] || fail "no file at $1"
 }
 
-# x_print <sheet name> [<File menu key> <PDF>]: File > Print (or the entry of that key) with no
-# print queue, which falls back to a PDF in Documents.
+# x_print <sheet name> [<File menu key> [<PDF>]]: File > Print (or that entry), Enter in the
+# print question, the sheet name, Enter in the closing message. With no print queue the sheet
+# goes to a PDF in Documents; an empty <PDF> checks no file.
 x_print() {
-  local pdf=${3:-$HOME/Documents/$1.pdf}
+  local pdf=${3-$HOME/Documents/$1.pdf}
   x_menu f "${2:-p}"
   x_answer "print question" Return
-  local prompt
-  prompt=$(x_wait_window '^Print$')
-  x_focus "$prompt"
-  xdotool key ctrl+a
-  xdotool type --delay 10 "$1"
-  xdotool key Return
-  x_poll 10 x_gone "$prompt" || fail "the sheet name prompt stays open"
+  x_type_into '^Print$' "$1"
   x_answer "closing message" Return
-  [ -f "$pdf" ] || fail "no PDF at $pdf"
+  [ -z "$pdf" ] || [ -f "$pdf" ] || fail "no PDF at $pdf"
 }
 
+# x_quit [<key>...]: File > Quit, answering the unsaved-changes question with the keys if given.
 x_quit() {
   x_menu f q
+  [ $# -eq 0 ] || x_answer "unsaved-changes question" "$@"
   x_poll 10 x_ended || fail "File > Quit did not end the program"
   wait "$app_pid" || fail "the program ended with status $?"
-  app_pid=""
+  app_pid="" main=""
 }
