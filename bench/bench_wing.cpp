@@ -51,12 +51,12 @@ BENCHMARK(BM_CalculateAndDrawPlan);
 
 // The sheet with every text looked up in a real language file, as the print command does.
 void BM_PrintSheet(benchmark::State& run) {
-  testing::LanguageFolder language({{"Label", {{"1", "Root chord"}, {"6", "Span"}}}});
+  testing::LanguageFolder texts({{"Label", {{"1", "Root chord"}, {"6", "Span"}}}});
   const auto results = *wing::computeWing(kFivePanels).results;
   const auto geometry = wing::wingGeometry(results);
   NullSurface page;
   for (auto _ : run)
-    plot::printSheet({results, geometry, "Bench", "06/12/2026", "."}, *language, page);
+    plot::printSheet({results, geometry, "Bench", "06/12/2026", "."}, texts.language, page);
   benchmark::DoNotOptimize(page.lines);
 }
 BENCHMARK(BM_PrintSheet)->Unit(benchmark::kMillisecond);
