@@ -8,7 +8,7 @@
 
 namespace tavelor::qt {
 
-// The About window `frmAbout`: logo, title, version, description and a fixed information text.
+// The About window: logo, title, version, description and a fixed information text.
 // Its one button is both the default and the cancel button: OK, Enter and Escape close it.
 class AboutDialog : public QDialog {
   Q_OBJECT
@@ -19,7 +19,7 @@ class AboutDialog : public QDialog {
   QLabel* label(const char* name, int left, int top, int width, int height, const QFont& font);
 };
 
-// The Help window `frmAide`: the help text and its closing lines. OK and Escape close it.
+// The Help window: the help text and its closing lines. OK and Escape close it.
 class HelpDialog : public QDialog {
   Q_OBJECT
  public:

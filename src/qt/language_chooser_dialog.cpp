@@ -11,11 +11,11 @@ namespace tavelor::qt {
 
 LanguageChooserDialog::LanguageChooserDialog(QWidget* owner)
     : QDialog(owner), combo_(new QComboBox(this)), ok_(new QPushButton(this)) {
-  setObjectName(QStringLiteral("lang"));
+  setObjectName(QStringLiteral("languageChooser"));
   setWindowTitle(QString::fromLatin1(i18n::kChooserBuiltInCaption));
   setModal(true);
 
-  combo_->setObjectName(QStringLiteral("Combo1"));
+  combo_->setObjectName(QStringLiteral("languageBox"));
   combo_->setEditable(true);
   // Typing is no choice: nothing typed is added to the list or completed from it.
   combo_->setInsertPolicy(QComboBox::NoInsert);
@@ -24,7 +24,7 @@ LanguageChooserDialog::LanguageChooserDialog(QWidget* owner)
   combo_->lineEdit()->installEventFilter(this);
   placeTwips(combo_, 120, 240, 2055, 315);
 
-  ok_->setObjectName(QStringLiteral("ok"));
+  ok_->setObjectName(QStringLiteral("okButton"));
   ok_->setText(QStringLiteral("OK"));
   ok_->setDefault(true);
   placeTwips(ok_, 2280, 240, 855, 315);

@@ -8,18 +8,18 @@ namespace tavelor::ui {
 
 // The texts of the About window, read from the current language file each time it opens.
 struct AboutTexts {
-  std::string okCaption;    // cmdOK
+  std::string okCaption;    // okButton
   std::string caption;      // the window's title bar
-  std::string title;        // lblTitle
-  std::string version;      // lblVersion
-  std::string description;  // lblDescription, lines joined by CR LF
+  std::string title;        // titleLabel
+  std::string version;      // versionLabel
+  std::string description;  // descriptionLabel, lines joined by CR LF
 };
 
 // The texts of the Help window; its caption is the fixed "Informations :".
 struct HelpTexts {
-  std::string helpText;     // Label1
-  std::string closingText;  // Label2
-  std::string okCaption;    // cmdok
+  std::string helpText;     // helpTextLabel
+  std::string closingText;  // closingTextLabel
+  std::string okCaption;    // okButton
 };
 
 inline constexpr const char* kHelpCaption = "Informations :";
