@@ -22,11 +22,11 @@ class FakeWindow : public ui::Window, public plot::DrawingSurface {
     return boxes.showMessage(text, title, icon, buttons);
   }
   std::string fieldText(ui::Field field, int index) const override {
-    const auto it = fields.find(key(field, index));
+    const auto it = fields.find({field, index});
     return it == fields.end() ? std::string() : it->second;
   }
   void setFieldText(ui::Field field, int index, const std::string& text) override {
-    const bool changed = std::exchange(fields[key(field, index)], text) != text;
+    const bool changed = std::exchange(fields[{field, index}], text) != text;
     if (changed && field == ui::Field::TipChord && form) form->copyTipChords();
   }
   void selectAll(ui::Field, int) override {}
@@ -92,14 +92,9 @@ class FakeWindow : public ui::Window, public plot::DrawingSurface {
     setFieldText(ui::Field::Mass, 0, mass);
   }
 
-  static std::pair<int, int> key(ui::Field field, int index) {
-    const bool single = field == ui::Field::Centring || field == ui::Field::Mass;
-    return {static_cast<int>(field), single ? 0 : index};
-  }
-
   ui::MainForm* form = nullptr;
   RecordingMessages boxes;
-  std::map<std::pair<int, int>, std::string> fields;
+  std::map<std::pair<ui::Field, int>, std::string> fields;
   std::map<ui::ResultLabel, std::string> results;
   std::map<std::string, std::string> captions;
   std::string title, mark = ".", prompt, chooserPick;

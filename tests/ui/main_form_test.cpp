@@ -240,10 +240,24 @@ struct FailingPage : plot::PageSurface {
   int &steps, &aborts;
 };
 
-TEST_F(Form, PrintFaultAtAnyStepShowsOneMessageAndDropsTheSheet) {
+// A template job whose printing fails.
+struct FailingTemplateJob : TemplateJob {
+  std::string deviceName() const override { return "Queue"; }
+  std::string print(const wing::WingGeometry&, const plot::TemplateTexts&) override {
+    throw plot::PageError("fault");
+  }
+};
+
+// Cancel prints nothing; a fault shows [Message] 16 alone and drops what was started.
+TEST_F(Form, PrintFaultsShowOneMessageAndPrintNothing) {
   calculateTwoPanels();
-  window.prompt = "Delta";
   int aborts = 0, steps = 0;
+  window.boxes.answer = Cancel;
+  window.page = std::make_unique<FailingPage>(-1, steps, aborts);
+  form.printSheet();
+  EXPECT_EQ(shown(), Texts{"M11 PDF in /docs ?"});
+  EXPECT_EQ(steps, 0);
+  window.prompt = "Delta";
   for (int failAt = 0;; ++failAt) {
     steps = 0;
     window.page = std::make_unique<FailingPage>(failAt, steps, aborts);
@@ -261,39 +275,15 @@ TEST_F(Form, PrintFaultAtAnyStepShowsOneMessageAndDropsTheSheet) {
   }
   EXPECT_GT(steps, 100);
   EXPECT_EQ(form.sheetName(), "Delta");
-}
-
-// A template job whose printing fails.
-struct FailingTemplateJob : TemplateJob {
-  std::string deviceName() const override { return "Queue"; }
-  std::string print(const wing::WingGeometry&, const plot::TemplateTexts&) override {
-    throw plot::PageError("fault");
-  }
-};
-
-// No printer, Cancel or no name, and a failed job: one message each, nothing printed.
-TEST_F(Form, TemplateFaultsAndRefusalsPrintNothing) {
-  calculateTwoPanels();
-  const std::string ask = "M11 Queue ?";
-  const struct {
-    bool hasJob;
-    base::Answer answer;
-    std::string name;
-    Texts messages;
-  } cases[] = {
-      {false, Ok, "W", {"M16"}},
-      {true, Cancel, "W", {ask}},
-      {true, Ok, "", {ask}},
-      {true, Ok, "W", {ask, "M16"}},
-  };
-  for (const auto& c : cases) {
-    window.boxes.answer = c.answer;
-    window.prompt = c.name;
-    if (c.hasJob) window.templateJob = std::make_unique<FailingTemplateJob>();
+  // The template without a printer, without a name (Cancel in the prompt), and failing.
+  form.printTemplate();
+  for (const char* name : {"", "W"}) {
+    window.prompt = name;
+    window.templateJob = std::make_unique<FailingTemplateJob>();
     form.printTemplate();
-    EXPECT_EQ(shown(), c.messages);
-    EXPECT_EQ(window.busyDepth, 0);
   }
+  EXPECT_EQ(shown(), (Texts{"M16", "M11 Queue ?", "M11 Queue ?", "M16"}));
+  EXPECT_EQ(window.busyDepth, 0);
 }
 
 // One fault box per unreadable file and command, however many texts the command looks up.
