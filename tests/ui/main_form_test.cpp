@@ -166,7 +166,6 @@ TEST_F(Form, OpenReportsWhatCannotBeRead) {
     std::string message;  // empty: opens and computes
     std::string mass;     // "77" was typed before
   } cases[] = {
-      {wing, "", "1500"},
       {"x\n250\n200\n400\n0\n" + std::string(16, '\n') + "30\n1500\n", "", ""},  // no mark
       {wing + "\r\n  \r\n\t\n", "", "1500"},
       {"\xEF\xBB\xBF" + wing, "", "1500"},
