@@ -1,6 +1,5 @@
 #pragma once
 
-#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -14,21 +13,20 @@
 
 namespace tavelor::testing {
 
-// The main window in memory: field texts, labels and captions, dialog answers from queues, and
-// a record of what the form did. Like a real window, a changed tip chord runs the copy.
+// The main window in memory: what the form shows is recorded, what the user answers is preset.
+// Like a real window, a changed tip chord runs the copy.
 class FakeWindow : public ui::Window, public plot::DrawingSurface {
  public:
   base::Answer showMessage(const std::string& text, const std::string& title, base::Icon icon,
                            base::Buttons buttons) override {
     return boxes.showMessage(text, title, icon, buttons);
   }
-  const std::vector<ShownMessage>& messages() const { return boxes.messages; }
   std::string fieldText(ui::Field field, int index) const override {
-    const auto it = fields.find(key(field, index));
+    const auto it = fields.find({field, index});
     return it == fields.end() ? std::string() : it->second;
   }
   void setFieldText(ui::Field field, int index, const std::string& text) override {
-    const bool changed = std::exchange(fields[key(field, index)], text) != text;
+    const bool changed = std::exchange(fields[{field, index}], text) != text;
     if (changed && field == ui::Field::TipChord && form) form->copyTipChords();
   }
   void selectAll(ui::Field, int) override {}
@@ -60,8 +58,8 @@ class FakeWindow : public ui::Window, public plot::DrawingSurface {
   void showAbout(const ui::AboutTexts&) override {}
   void showHelp(const ui::HelpTexts&) override {}
   void showStability(const wing::WingResults&, files::TailTexts& inputs,
-                     const ui::StabilityHooks& hooks) override {
-    if (inStability) inStability(inputs, hooks);
+                     const ui::StabilityHooks&) override {
+    if (tailTyped) inputs = *tailTyped;
   }
 
   void setBusyPointer(bool busy) override { busyDepth += busy ? 1 : -1; }
@@ -78,10 +76,9 @@ class FakeWindow : public ui::Window, public plot::DrawingSurface {
   plot::DrawingSurface& planSurface() override { return *this; }
   void endProgram() override { ended = true; }
 
-  // The plan strip: counts what is drawn.
-  void clear() override { planLines = 0; }
+  void clear() override {}
   void setLineStyle(plot::LineStyle) override {}
-  void drawLine(float, float, float, float, std::optional<plot::Rgb>) override { ++planLines; }
+  void drawLine(float, float, float, float, std::optional<plot::Rgb>) override {}
 
   // Types a wing's panels (root, tip, length, sweep each), its centring and its mass.
   void typeWing(const std::vector<std::vector<std::string>>& panels, const std::string& centring,
@@ -95,14 +92,9 @@ class FakeWindow : public ui::Window, public plot::DrawingSurface {
     setFieldText(ui::Field::Mass, 0, mass);
   }
 
-  static std::pair<int, int> key(ui::Field field, int index) {
-    const bool single = field == ui::Field::Centring || field == ui::Field::Mass;
-    return {static_cast<int>(field), single ? 0 : index};
-  }
-
   ui::MainForm* form = nullptr;
   RecordingMessages boxes;
-  std::map<std::pair<int, int>, std::string> fields;
+  std::map<std::pair<ui::Field, int>, std::string> fields;
   std::map<ui::ResultLabel, std::string> results;
   std::map<std::string, std::string> captions;
   std::string title, mark = ".", prompt, chooserPick;
@@ -110,9 +102,8 @@ class FakeWindow : public ui::Window, public plot::DrawingSurface {
   ui::FileDialogRequest saveRequest;
   std::unique_ptr<ui::TemplateJob> templateJob;
   std::unique_ptr<plot::PageSurface> page;
-  // What the user does in the stability window.
-  std::function<void(files::TailTexts&, const ui::StabilityHooks&)> inStability;
-  int busyDepth = 0, planLines = 0;
+  std::optional<files::TailTexts> tailTyped;  // in the stability window
+  int busyDepth = 0;
   bool ended = false;
 };
 

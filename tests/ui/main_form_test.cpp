@@ -34,7 +34,7 @@ class Form : public ::testing::Test, public testing::FormFixture {
   // The texts of the boxes shown since the last call.
   Texts shown() {
     Texts texts;
-    for (const auto& m : window.messages()) texts.push_back(m.text);
+    for (const auto& m : window.boxes.messages) texts.push_back(m.text);
     window.boxes.messages.clear();
     return texts;
   }
@@ -66,7 +66,6 @@ TEST_F(Form, WorkedWingsGiveEveryFigure) {
     Texts labels;  // in the labels' order, Span first
     for (const auto& [label, text] : window.results) labels.push_back(text);
     EXPECT_EQ(labels, c.labels);
-    EXPECT_GT(window.planLines, 0);
   }
   EXPECT_EQ(shown(), Texts{});
 }
@@ -75,7 +74,7 @@ TEST_F(Form, WorkedWingsGiveEveryFigure) {
 // result standing.
 TEST_F(Form, InputChecksShowTheFirstFaultOnly) {
   const std::vector<std::string> p1{"200", "150", "300", "20"}, p2{"", "100", "200", "40"};
-  const std::string huge = "1" + std::string(200, '0'), beyond(400, '9');
+  const std::string beyond(400, '9');
   const struct {
     Panels panels;
     std::string centring;
@@ -90,12 +89,10 @@ TEST_F(Form, InputChecksShowTheFirstFaultOnly) {
       {{p1}, "0", "M2"},
       {{p1}, "100", "M2"},
       {{p1}, "99,9", nullptr},
-      {{p1, p2}, "0,0", nullptr},                  // only a bare "0" is refused
-      {{p1, {"", "", "", "999"}}, "30", nullptr},  // an unused panel's sweep is ignored
-      {{p1, {"", "", "", ""}, p2}, "120", "M1"},   // a gap
-      {{{"100", "100", "100", "0"}, {"", "-300", "100", "0"}}, "30", "M1"},
-      {{{"200", "200", beyond, "0"}}, "30", "M1"},
-      {{{huge, huge, huge, "0"}}, "30", "M1"},
+      {{p1, p2}, "0,0", nullptr},                   // only a bare "0" is refused
+      {{p1, {"", "", "", "999"}}, "30", nullptr},   // an unused panel's sweep is ignored
+      {{p1, {"", "", "", ""}, p2}, "120", "M1"},    // a gap
+      {{{"200", "200", beyond, "0"}}, "30", "M1"},  // refused by the calculation
       {{p1}, "30", "M17", beyond},
   };
   for (const auto& c : cases) {
@@ -106,7 +103,7 @@ TEST_F(Form, InputChecksShowTheFirstFaultOnly) {
     EXPECT_EQ(form.calculate(), c.message == nullptr);
     EXPECT_EQ(form.results().has_value(), c.message == nullptr);
     if (!c.message) continue;
-    EXPECT_EQ(window.messages().at(0).icon, base::Icon::Warning);
+    EXPECT_EQ(window.boxes.messages.at(0).icon, base::Icon::Warning);
     EXPECT_EQ(shown(), Texts{c.message});
     EXPECT_EQ(window.results[ResultLabel::Span], "old");
   }
@@ -127,8 +124,8 @@ TEST_F(Form, CommandsWithoutFiguresAreRefused) {
 }
 
 // A save writes the whole wing or leaves the old file whole and says why; the outline export
-// then offers the saved wing's folder and name.
-TEST_F(Form, SaveWritesTheWholeWingOrNothingAndNamesTheExport) {
+// then offers the saved wing's folder and name; the stability window's texts go with the wing.
+TEST_F(Form, SaveWritesTheWholeWingOrNothing) {
   calculateTwoPanels();
   language.folder.write("delta.txt", "old bytes");
   window.chosenFile = language.folder.file("delta.txt");
@@ -150,6 +147,14 @@ TEST_F(Form, SaveWritesTheWholeWingOrNothingAndNamesTheExport) {
   EXPECT_EQ(window.saveRequest.initialFolder, language.folder.path());
   EXPECT_EQ(window.saveRequest.proposedName, "delta");
   EXPECT_EQ(language.folder.read("cut.SVG"), "<svg>delta</svg>");
+  window.tailTyped = {"130", "90", "220", "15", "90", "", "", "", "620", "0,9", "10"};
+  form.showStability();
+  window.chosenFile = language.folder.file("tail.txt");
+  form.saveWingAs();
+  for (const char* name : {"delta.txt", "tail.txt"}) {
+    form.openWingFile(language.folder.file(name));
+    EXPECT_EQ(form.stabilityTexts(), name[0] == 't' ? *window.tailTyped : files::TailTexts{});
+  }
 }
 
 // What a damaged or foreign file gives: the lines read before the fault stay, then the error;
@@ -161,7 +166,6 @@ TEST_F(Form, OpenReportsWhatCannotBeRead) {
     std::string message;  // empty: opens and computes
     std::string mass;     // "77" was typed before
   } cases[] = {
-      {wing, "", "1500"},
       {"x\n250\n200\n400\n0\n" + std::string(16, '\n') + "30\n1500\n", "", ""},  // no mark
       {wing + "\r\n  \r\n\t\n", "", "1500"},
       {"\xEF\xBB\xBF" + wing, "", "1500"},
@@ -198,34 +202,13 @@ TEST_F(Form, ChangedInputsAreOfferedForSavingFirst) {
     window.ended = false;
     std::filesystem::remove(language.folder.file("q.txt"));
     window.typeWing(c.panels, "30", c.panels.empty() ? "" : "1500");
-    window.boxes.answers = {c.answer};
+    window.boxes.answer = c.answer;
     window.chosenFile = language.folder.file("q.txt");
     form.quit();
     EXPECT_EQ(window.ended, c.ended);
     EXPECT_EQ(std::filesystem::exists(language.folder.file("q.txt")), c.saved);
     const Texts texts = shown();
     EXPECT_EQ(!texts.empty() && texts[0] == "M18", !c.panels.empty());
-  }
-}
-
-// The stability window's CG becomes the wing's centring, calculated; its texts go into the
-// wing's file and come back with it.
-TEST_F(Form, StabilityTextsLiveWithTheWingAndItsCentringIsCalculated) {
-  const files::TailTexts typed{"130", "90", "220", "15", "90", "", "", "", "620", "0,9", "10"};
-  window.inStability = [&](files::TailTexts& texts, const StabilityHooks& hooks) {
-    texts = typed;
-    hooks.useCentring("37.97");
-  };
-  calculateTwoPanels();
-  form.showStability();
-  EXPECT_EQ(window.fieldText(Field::Centring, 0), "37.97");
-  EXPECT_EQ(window.results[ResultLabel::Centring], " 84.28 mm  ");
-  window.chosenFile = language.folder.file("tail.txt");
-  form.saveWingAs();
-  language.folder.write("wing.txt", kTwoPanelFile);
-  for (const char* name : {"wing.txt", "tail.txt"}) {
-    form.openWingFile(language.folder.file(name));
-    EXPECT_EQ(form.stabilityTexts(), name[0] == 't' ? typed : files::TailTexts{});
   }
 }
 
@@ -256,10 +239,24 @@ struct FailingPage : plot::PageSurface {
   int &steps, &aborts;
 };
 
-TEST_F(Form, PrintFaultAtAnyStepShowsOneMessageAndDropsTheSheet) {
+// A template job whose printing fails.
+struct FailingTemplateJob : TemplateJob {
+  std::string deviceName() const override { return "Queue"; }
+  std::string print(const wing::WingGeometry&, const plot::TemplateTexts&) override {
+    throw plot::PageError("fault");
+  }
+};
+
+// Cancel prints nothing; a fault shows [Message] 16 alone and drops what was started.
+TEST_F(Form, PrintFaultsShowOneMessageAndPrintNothing) {
   calculateTwoPanels();
-  window.prompt = "Delta";
   int aborts = 0, steps = 0;
+  window.boxes.answer = Cancel;
+  window.page = std::make_unique<FailingPage>(-1, steps, aborts);
+  form.printSheet();
+  EXPECT_EQ(shown(), Texts{"M11 PDF in /docs ?"});
+  EXPECT_EQ(steps, 0);
+  window.prompt = "Delta";
   for (int failAt = 0;; ++failAt) {
     steps = 0;
     window.page = std::make_unique<FailingPage>(failAt, steps, aborts);
@@ -277,42 +274,15 @@ TEST_F(Form, PrintFaultAtAnyStepShowsOneMessageAndDropsTheSheet) {
   }
   EXPECT_GT(steps, 100);
   EXPECT_EQ(form.sheetName(), "Delta");
-}
-
-// A template job that prints (the note: a PDF path or nothing) or fails (no note).
-struct FakeTemplateJob : TemplateJob {
-  explicit FakeTemplateJob(std::optional<std::string> note) : note(std::move(note)) {}
-  std::string deviceName() const override { return "Queue"; }
-  std::string print(const wing::WingGeometry&, const plot::TemplateTexts&) override {
-    return note ? *note : throw plot::PageError("fault");
-  }
-  std::optional<std::string> note;
-};
-
-TEST_F(Form, TemplateAsksLikeTheSheetAndReportsOneOutcome) {
-  calculateTwoPanels();
-  const std::string ask = "M11 Queue ?";
-  const struct {
-    bool hasJob;
-    std::optional<std::string> note;
-    base::Answer answer;
-    std::string name;
-    Texts messages;
-  } cases[] = {
-      {false, "", Ok, "W", {"M16"}},
-      {true, "", Cancel, "W", {ask}},
-      {true, "", Ok, "", {ask}},
-      {true, std::nullopt, Ok, "W", {ask, "M16"}},
-      {true, "/d/W - template.pdf", Ok, "W", {ask, "M19\r\n/d/W - template.pdf"}},
-  };
-  for (const auto& c : cases) {
-    window.boxes.answers = {c.answer};
-    window.prompt = c.name;
-    if (c.hasJob) window.templateJob = std::make_unique<FakeTemplateJob>(c.note);
+  // The template without a printer, without a name (Cancel in the prompt), and failing.
+  form.printTemplate();
+  for (const char* name : {"", "W"}) {
+    window.prompt = name;
+    window.templateJob = std::make_unique<FailingTemplateJob>();
     form.printTemplate();
-    EXPECT_EQ(shown(), c.messages);
-    EXPECT_EQ(window.busyDepth, 0);
   }
+  EXPECT_EQ(shown(), (Texts{"M16", "M11 Queue ?", "M11 Queue ?", "M16"}));
+  EXPECT_EQ(window.busyDepth, 0);
 }
 
 // One fault box per unreadable file and command, however many texts the command looks up.
@@ -327,9 +297,9 @@ TEST(FormFaults, AFileThatCannotBeReadIsReportedOncePerCommand) {
     f.window.chooserPick = "English";
     f.window.boxes.messages.clear();
     f.form.startUp();
-    EXPECT_EQ(f.window.messages().size(), 1u);
+    EXPECT_EQ(f.window.boxes.messages.size(), 1u);
     f.form.calculate();  // nothing typed: the warning, after one box for the language file
-    EXPECT_EQ(f.window.messages().size(), boxesAfterCalculate);
+    EXPECT_EQ(f.window.boxes.messages.size(), boxesAfterCalculate);
   }
 }
 
@@ -339,7 +309,7 @@ TEST(FormStart, WithoutAnyLanguageFileTheProgramEnds) {
   MainForm form(window, empty.path());
   EXPECT_FALSE(form.startUp());
   EXPECT_TRUE(window.ended);
-  EXPECT_EQ(window.messages().at(0).text, noLanguageFileText(empty.path()));
+  EXPECT_EQ(window.boxes.messages.at(0).text, noLanguageFileText(empty.path()));
 }
 
 }  // namespace
