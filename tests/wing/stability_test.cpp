@@ -10,16 +10,16 @@
 #include <optional>
 #include <utility>
 
+#include "support/outline_wing.h"
+
 namespace tavelor::wing {
 namespace {
 
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 const Panel kTail{130, 90, 220, 15};
 
-// Two panels, 30 % centring: MAC 202.469 mm with its LE 7.407 mm aft of the root LE, A 7.259.
-WingResults worked() {
-  return computeWing({{{250, 200, 400, 0}, {200, 100, 300, 50}}, 30, 0}).results.value();
-}
+// MAC 202.469 mm with its LE 7.407 mm aft of the root LE, A 7.259.
+const WingResults kWing = computeWing(testing::kTwoPanelWing).results.value();
 
 TEST(Stability, NeutralPointAndCentringForTheMargin) {
   // Stabiliser area dm², aspect ratio, quarter-chord arm mm, tail volume, NP % and mm, CG for the
@@ -34,7 +34,7 @@ TEST(Stability, NeutralPointAndCentringForTheMargin) {
       {{{}, 0, kNaN, 10}, {0, 0, 0, 0, 25, 58.0247, 15, 37.7778, -5}},
   };
   for (const auto& [in, expected] : cases) {
-    const auto out = computeStability(in, worked());
+    const auto out = computeStability(in, kWing);
     ASSERT_TRUE(out.results);
     const StabilityResults& r = *out.results;
     EXPECT_EQ(r.flyingWing, in.stabiliserPanels.empty());
@@ -65,7 +65,7 @@ TEST(Stability, RefusesWhatNoTailHas) {
       {{{kTail, kTail, kTail}, 620, 0.9, 10}, StabilityFault::SecondPanel},
   };
   for (const auto& c : cases) {
-    const auto out = computeStability(c.in, worked());
+    const auto out = computeStability(c.in, kWing);
     EXPECT_EQ(out.results ? std::nullopt : std::optional(out.fault), c.fault)
         << "row " << &c - cases;
   }
