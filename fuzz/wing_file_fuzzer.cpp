@@ -38,7 +38,5 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (!outcome.results) return 0;
   fuzz::CheckedSurface plan;
   plot::drawPlan(*outcome.results, wing::wingGeometry(*outcome.results), plan);
-  // Four sides per panel, then the five marks.
-  FUZZ_CHECK(plan.lines == 4 * outcome.results->panels.size() + 5);
   return 0;
 }

