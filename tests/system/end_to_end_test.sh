@@ -31,11 +31,8 @@ x_start "$work/program/tavelor"
 chooser=$(x_wait_window '^Select your Language$' 15)
 steps=$(cd "$languages" && ls -- *.lng | sed 's/\.lng$//' | LC_ALL=C sort -f | grep -nx English | cut -d: -f1)
 x_focus "$chooser"
-for _ in $(seq "$steps"); do
-  xdotool key Down
-  sleep 0.15
-done
-xdotool key Return
+# shellcheck disable=SC2046 # one Down a word
+xdotool key --delay 150 $(printf "Down %.0s" $(seq "$steps")) Return
 main=$(x_wait_window '^Tavelor$')
 x_only_main || fail "a window besides the main window is open"
 printf '[Langue]\r\n1=English\r\n' | cmp -s - "$work/program/tv.ini" || fail "tv.ini does not hold English"
