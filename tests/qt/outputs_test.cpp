@@ -3,16 +3,17 @@
 // page size, labels and true scale are checked on the paper itself; the outline SVG read as XML.
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QPrinter>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTransform>
 #include <QXmlStreamReader>
-#include <algorithm>
 #include <cmath>
-#include <memory>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -23,12 +24,12 @@
 #include "qt/template_page.h"
 #include "support/language_folder.h"
 #include "support/outline_wing.h"
-#include "support/pdf_sheet.h"
 #include "wing/geometry.h"
 
 namespace tavelor {
 namespace {
 
+constexpr double kPointsPerMm = 72 / 25.4;
 const QString kBlack = QStringLiteral("rgb(0%,0%,0%)");
 
 QList<double> numbers(QStringView text) {
@@ -36,6 +37,86 @@ QList<double> numbers(QStringView text) {
   QList<double> values;
   for (const auto& match : number.globalMatch(text)) values << match.captured().toDouble();
   return values;
+}
+
+QString runTool(const QString& program, const QStringList& arguments) {
+  QProcess process;
+  process.start(program, arguments);
+  process.waitForFinished(60000);
+  return process.exitCode() == 0 ? QString::fromUtf8(process.readAllStandardOutput()) : QString();
+}
+
+struct PdfPage {
+  double width, height;            // points
+  QString text;                    // the words, a blank after each
+  std::map<QString, double> tops;  // each word's first top edge, points from the top
+};
+
+// The pages as pdftotext -bbox reads them.
+std::vector<PdfPage> readPages(const QString& pdf) {
+  static const QRegularExpression size(R"-(<page width="([\d.]+)" height="([\d.]+)">)-"),
+      word(R"-(<word xMin="[\d.]+" yMin="([\d.]+)"[^>]*>([^<]*)</word>)-");
+  std::vector<PdfPage> pages;
+  for (const QString& page : runTool("pdftotext", {"-bbox", pdf, "-"}).split("</page>")) {
+    const auto m = size.match(page);
+    if (!m.hasMatch()) continue;
+    PdfPage read{m.captured(1).toDouble(), m.captured(2).toDouble(), {}, {}};
+    for (const auto& w : word.globalMatch(page)) {
+      read.text += w.captured(2) + ' ';
+      read.tops.emplace(w.captured(2), w.captured(1).toDouble());
+    }
+    pages.push_back(read);
+  }
+  return pages;
+}
+
+struct Segment {
+  QString stroke;  // as "rgb(100%,0%,0%)"
+  double width;    // points
+  QLineF line;     // millimetres from the page's top-left corner
+};
+
+// Every stroked straight line on one page, from pdftocairo's SVG.
+std::vector<Segment> readSegments(const QString& pdf, int page) {
+  const QString n = QString::number(page), svgPath = pdf + n + ".svg";
+  runTool("pdftocairo", {"-svg", "-f", n, "-l", n, pdf, svgPath});
+  QFile file(svgPath);
+  if (!file.open(QIODevice::ReadOnly)) return {};
+  static const QRegularExpression path("<path ([^>]*)/>"), stroke("stroke:(rgb\\([^)]*\\))"),
+      width("stroke-width:([\\d.e-]+)"), data(" d=\"([^\"]*)\""),
+      transform("transform=\"matrix\\(([^)]*)\\)\"");
+  std::vector<Segment> segments;
+  for (const auto& p : path.globalMatch(QString::fromUtf8(file.readAll()))) {
+    const QString attributes = p.captured(1);
+    const auto s = stroke.match(attributes);
+    const auto d = data.match(attributes);
+    if (!s.hasMatch() || !d.hasMatch()) continue;
+    QTransform matrix;
+    if (const auto t = transform.match(attributes); t.hasMatch()) {
+      const QList<double> m = numbers(t.captured(1));
+      matrix = QTransform(m.value(0), m.value(1), m.value(2), m.value(3), m.value(4), m.value(5));
+    }
+    const double strokeWidth =
+        width.match(attributes).captured(1).toDouble() * std::sqrt(std::abs(matrix.determinant()));
+    matrix *= QTransform::fromScale(1 / kPointsPerMm, 1 / kPointsPerMm);
+    // Qt's PDF writer strokes lines as moves and lines only: "M x y L x y L x y".
+    const QStringList tokens = d.captured(1).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    QPointF current;
+    for (qsizetype i = 0; i + 2 < tokens.size(); i += 3) {
+      const QPointF next = matrix.map(QPointF(tokens[i + 1].toDouble(), tokens[i + 2].toDouble()));
+      if (tokens[i] == "L") segments.push_back({s.captured(1), strokeWidth, {current, next}});
+      current = next;
+    }
+  }
+  return segments;
+}
+
+// Empty when the lines span width x height mm, to 0.1 mm; else what they span.
+QString spanFault(const std::vector<QLineF>& lines, double width, double height) {
+  QRectF span;
+  for (const QLineF& l : lines) span |= QRectF(l.p1(), l.p2()).normalized();
+  if (std::abs(span.width() - width) <= 0.1 && std::abs(span.height() - height) <= 0.1) return {};
+  return QStringLiteral("%1 x %2 mm").arg(span.width()).arg(span.height());
 }
 
 }  // namespace
@@ -64,21 +145,20 @@ class OutputsTest : public QObject {
     printExample(*page, "Example wing");
     QVERIFY(QString::fromStdString(page->deliveryNote()).endsWith(QDir::toNativeSeparators(pdf)));
 
-    const testing::SheetText text = testing::readSheetText(pdf);
-    QCOMPARE(text.pages, 1);
-    QCOMPARE(std::round(text.width), 842.0);
-    QCOMPARE(std::round(text.height), 595.0);
-    const testing::Word* title = text.find(QStringLiteral("Example"));
-    QVERIFY(title != nullptr);
-    QVERIFY2(std::abs(title->yMin / testing::kPointsPerMm - 16) <= 1,
-             qPrintable(QString::number(title->yMin / testing::kPointsPerMm)));
+    auto pages = readPages(pdf);
+    QCOMPARE(pages.size(), std::size_t(1));
+    QCOMPARE(std::round(pages[0].width), 842.0);
+    QCOMPARE(std::round(pages[0].height), 595.0);
+    const double titleTop = pages[0].tops["Example"] / kPointsPerMm;
+    QVERIFY2(std::abs(titleTop - 16) <= 1, qPrintable(QString::number(titleTop)));
 
-    std::vector<testing::Segment> outline;
-    for (const auto& s : testing::readSegments(pdf, work_.filePath(QStringLiteral("e.svg")))) {
-      if (s.stroke == kBlack && s.width < 0.5) outline.push_back(s);
+    // The example wing at 1/5: the half span of 700 mm is 140 mm on paper, the root chord 50.
+    std::vector<QLineF> outline;
+    for (const auto& s : readSegments(pdf, 1)) {
+      if (s.stroke == kBlack && s.width < 0.5) outline.push_back(s.line);
     }
     QCOMPARE(outline.size(), std::size_t(8));  // two panels of four lines each
-    const QString fault = testing::trueScaleFault(outline, 0.1);
+    const QString fault = spanFault(outline, 140, 50);
     QVERIFY2(fault.isEmpty(), qPrintable(fault));
   }
 
@@ -130,54 +210,44 @@ class OutputsTest : public QObject {
     qt::printWingTemplate(printer, wing::wingGeometry(*wing.results),
                           {"Swept wing", "Span 1000 mm MAC 216 mm"});
 
-    const testing::SheetText text = testing::readSheetText(pdf);
-    QCOMPARE(text.pages, 6);
-    QCOMPARE(std::round(text.width), 595.0);
-    QCOMPARE(std::round(text.height), 842.0);
-    auto words = [&](int page) {
-      const QString n = QString::number(page);
-      return QString::fromUtf8(testing::runTool("pdftotext", {"-f", n, "-l", n, pdf, "-"}))
-          .simplified();
-    };
-    QVERIFY(words(1).contains(QStringLiteral("Swept wing Span 1000 mm MAC 216 mm")));
+    const auto pages = readPages(pdf);
+    QCOMPARE(pages.size(), std::size_t(6));
+    QCOMPARE(std::round(pages[0].width), 595.0);
+    QCOMPARE(std::round(pages[0].height), 842.0);
+    QVERIFY2(pages[0].text.contains("Swept wing Span 1000 mm MAC 216 mm"),
+             qPrintable(pages[0].text));
 
     // Each tile's black 0.25 mm lines: inside the printable area (190 x 277 mm from (10, 10),
     // tiles stepping by 180 and 267 mm) the outline, taken back into the drawing; below it the
-    // scale bar.
+    // 100 mm scale bar.
     const int rows[] = {0, 0, 1, 1, 1}, columns[] = {0, 1, 0, 1, 2};
     std::vector<QLineF> outline;
     for (int i = 0; i < 5; ++i) {
+      const QString& text = pages[i + 1].text;
       const QString label = QStringLiteral("Swept wing 1:1 R%1C%2 %3 / 6")
                                 .arg(rows[i] + 1)
                                 .arg(columns[i] + 1)
                                 .arg(i + 2);
-      QVERIFY2(words(i + 2).contains(label) && words(i + 2).contains(QStringLiteral("100 mm")),
-               qPrintable(words(i + 2)));
-      const QString single = work_.filePath(QStringLiteral("page-%1.pdf").arg(i + 2));
-      testing::runTool("pdfseparate",
-                       {"-f", QString::number(i + 2), "-l", QString::number(i + 2), pdf, single});
-      const QTransform toDrawing =
-          QTransform::fromTranslate(columns[i] * 180.0 - 10, rows[i] * 267.0 - 10)
-              .scale(1 / testing::kPointsPerMm, 1 / testing::kPointsPerMm);
+      QVERIFY2(text.contains(label) && text.contains("100 mm"), qPrintable(text));
+      const auto toDrawing =
+          QTransform::fromTranslate(columns[i] * 180.0 - 10, rows[i] * 267.0 - 10);
       int bars = 0;
-      for (const auto& s : testing::readSegments(single, single + ".svg")) {
-        if (s.stroke != kBlack || std::abs(s.width / testing::kPointsPerMm - 0.25) > 0.02) continue;
-        if (s.from.y() / testing::kPointsPerMm < 287.01) {
-          outline.push_back(toDrawing.map(QLineF(s.from, s.to)));
-        } else if (!s.vertical()) {
+      for (const auto& s : readSegments(pdf, i + 2)) {
+        if (s.stroke != kBlack || std::abs(s.width / kPointsPerMm - 0.25) > 0.02) continue;
+        if (s.line.y1() < 287.01) {
+          outline.push_back(toDrawing.map(s.line));
+        } else if (std::abs(s.line.dy()) < 0.01) {
           ++bars;
-          const double barMm = s.length() / testing::kPointsPerMm;
-          QVERIFY2(std::abs(barMm - 100) <= 0.1, qPrintable(QString::number(barMm)));
+          QVERIFY2(std::abs(s.line.length() - 100) <= 0.1,
+                   qPrintable(QString::number(s.line.length())));
         }
       }
       QCOMPARE(bars, 1);
     }
     // Reassembled, the outline spans the half span and, from the root's leading edge to the
     // tip's trailing edge, 400 + 100 mm over both rows.
-    QRectF extent;
-    for (const QLineF& l : outline) extent |= QRectF(l.p1(), l.p2()).normalized();
-    QVERIFY2(std::abs(extent.width() - 500) <= 0.1 && std::abs(extent.height() - 500) <= 0.1,
-             qPrintable(QStringLiteral("%1 x %2 mm").arg(extent.width()).arg(extent.height())));
+    const QString fault = spanFault(outline, 500, 500);
+    QVERIFY2(fault.isEmpty(), qPrintable(fault));
   }
 
   // Size and viewBox in millimetres, and every line where the wing's inputs put it once the

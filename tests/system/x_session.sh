@@ -11,7 +11,7 @@ fail() {
 # x_session_start <work folder> <seconds>: a home (the PDF fallback writes to its Documents) and
 # no reachable print queue; Xvfb on a free display; the run ended with a message after <seconds>.
 x_session_start() {
-  x_work=$1 app_pid="" clip_pid="" x_server="" main=""
+  x_work=$1 app_pid="" x_server="" main=""
   local tool
   for tool in Xvfb xdotool import convert; do
     command -v "$tool" >/dev/null || fail "$tool is missing (run scripts/setup)"
@@ -46,7 +46,7 @@ x_session_end() {
       echo "screenshot: $x_work/failure.png" >&2
     [ -s "$x_work/tavelor.log" ] && tail -20 "$x_work/tavelor.log" >&2
   fi
-  x_end $clip_pid $app_pid $x_server
+  x_end $app_pid $x_server
   exit "$status"
 }
 
@@ -79,7 +79,6 @@ x_start() {
 x_windows() { timeout 5 xdotool search --onlyvisible --pid "$app_pid" 2>/dev/null || true; }
 x_only_main() { [ "$(x_windows)" = "$main" ]; }
 x_gone() { ! x_windows | grep -qx "$1"; }
-x_ended() { ! kill -0 "$app_pid" 2>/dev/null; }
 
 # x_find <regex>: prints the program's first window besides the main window whose title matches
 # (compared here: xdotool's own --name match also reports windows it should not).
@@ -102,13 +101,19 @@ x_focus() {
   sleep 0.1
 }
 
-# x_answer <what> <key>...: answers the one window besides the main window; waits until it goes.
+# x_answer <title regex> <key or "type:TEXT">...: in the one window besides the main window whose
+# title matches, presses the keys and types the texts; waits until the window goes.
 x_answer() {
-  local box
-  box=$(x_wait_window "" 10) || fail "no $1 within 10 s"
-  x_focus "$box"
-  xdotool key "${@:2}"
-  x_poll 10 x_gone "$box" || fail "the $1 stays open"
+  local window arg
+  window=$(x_wait_window "$1") || exit 1
+  x_focus "$window"
+  for arg in "${@:2}"; do
+    case $arg in
+      type:*) xdotool type --delay 10 "${arg#type:}" ;;
+      *) xdotool key "$arg" ;;
+    esac
+  done
+  x_poll 10 x_gone "$window" || fail "the window '$1' stays open"
 }
 
 # x_menu <menu key> <item key>: picks an item of the main window's menu bar.
@@ -120,41 +125,20 @@ x_menu() {
   xdotool key "$2"
 }
 
-# x_type_into <title regex> <text>: types the text and Return into that window; waits until it goes.
-x_type_into() {
-  local window
-  window=$(x_wait_window "$1")
-  x_focus "$window"
-  xdotool key ctrl+a
-  xdotool type --delay 10 "$2"
-  xdotool key Return
-  x_poll 10 x_gone "$window" || fail "the window '$1' stays open"
-}
-
-x_save_as() {
-  x_menu f s
-  x_type_into '^Save the wing$' "$1"
-  x_answer "save confirmation" Return
-  [ -f "$1" ] || fail "no file at $1"
-}
-
-# x_print <sheet name> [<File menu key> [<PDF>]]: File > Print (or that entry), Enter in the
-# print question, the sheet name, Enter in the closing message. With no print queue the sheet
-# goes to a PDF in Documents; an empty <PDF> checks no file.
+# x_print <sheet name> [<File menu key>]: File > Print (or that entry), Enter in the print
+# question, the sheet name, Enter in the closing message.
 x_print() {
-  local pdf=${3-$HOME/Documents/$1.pdf}
   x_menu f "${2:-p}"
-  x_answer "print question" Return
-  x_type_into '^Print$' "$1"
-  x_answer "closing message" Return
-  [ -z "$pdf" ] || [ -f "$pdf" ] || fail "no PDF at $pdf"
+  x_answer "" Return
+  x_answer '^Print$' ctrl+a "type:$1" Return
+  x_answer "" Return
 }
 
 # x_quit [<key>...]: File > Quit, answering the unsaved-changes question with the keys if given.
 x_quit() {
   x_menu f q
-  [ $# -eq 0 ] || x_answer "unsaved-changes question" "$@"
-  x_poll 10 x_ended || fail "File > Quit did not end the program"
+  [ $# -eq 0 ] || x_answer "" "$@"
+  timeout 10 tail --pid="$app_pid" -s 0.1 -f /dev/null || fail "File > Quit did not end the program"
   wait "$app_pid" || fail "the program ended with status $?"
   app_pid="" main=""
 }
