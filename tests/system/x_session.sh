@@ -13,7 +13,7 @@ fail() {
 x_session_start() {
   x_work=$1 app_pid="" x_server="" main=""
   local tool
-  for tool in Xvfb xdotool import convert; do
+  for tool in Xvfb xdotool xclip import convert; do
     command -v "$tool" >/dev/null || fail "$tool is missing (run scripts/setup)"
   done
   mkdir -p "$x_work/home/Documents" "$x_work/runtime"
