@@ -248,6 +248,15 @@ class OutputsTest : public QObject {
     // tip's trailing edge, 400 + 100 mm over both rows.
     const QString fault = spanFault(outline, 500, 500);
     QVERIFY2(fault.isEmpty(), qPrintable(fault));
+    // The root chord, its pieces from both rows laid together: 300 mm.
+    double left = 1e9, top = 1e9, bottom = -1e9;
+    for (const QLineF& l : outline) left = std::min({left, l.x1(), l.x2()});
+    for (const QLineF& l : outline) {
+      if (std::abs(l.x1() - left) > 0.05 || std::abs(l.x2() - left) > 0.05) continue;
+      top = std::min({top, l.y1(), l.y2()});
+      bottom = std::max({bottom, l.y1(), l.y2()});
+    }
+    QVERIFY2(std::abs(bottom - top - 300) <= 0.1, qPrintable(QString::number(bottom - top)));
   }
 
   // Size and viewBox in millimetres, and every line where the wing's inputs put it once the
