@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -79,10 +80,14 @@ class MainForm {
   void reportFileError(const files::FileError& error);
   void showFileName(const std::string& path);
   FileDialogRequest wingFileRequest(const char* titleKey);
-  // The printer question and the name prompt; false when the user stops at either.
-  bool askSheetName(const std::string& device);
-  // The printer as the question names it: the queue, or the PDF file's folder in the language.
-  std::string printerName(const std::string& deviceName, const std::string& pdfFolder);
+  // What a print command does before printing: message 10 without figures; the printer opened
+  // by `open` (message 16 when it throws plot::PageError); the printer question naming the queue
+  // or the PDF file's folder; the name prompt. True when printing goes ahead.
+  struct Printer {
+    std::string deviceName, pdfFolder;
+  };
+  bool preparePrint(const std::function<Printer()>& open);
+  void showPrintFault();
 
   Window& window_;
   i18n::Language language_;

@@ -9,7 +9,23 @@
 
 namespace tavelor::ui {
 
-bool MainForm::askSheetName(const std::string& device) {
+bool MainForm::preparePrint(const std::function<Printer()>& open) {
+  if (!results_) {
+    window_.showMessage(language_.text("Message", "10"), language_.text("Label", "0"),
+                        base::Icon::Critical, base::Buttons::Ok);
+    return false;
+  }
+  // One printer for the whole command: the one the user confirms is the one that prints.
+  std::string device;
+  try {
+    const Printer printer = open();
+    device = printer.pdfFolder.empty()
+                 ? printer.deviceName
+                 : language_.textOrEnglish("Print", "4") + " " + printer.pdfFolder;
+  } catch (const plot::PageError&) {
+    showPrintFault();
+    return false;
+  }
   const std::string question = language_.text("Message", "11") + " " + device + " ?";
   if (window_.showMessage(question, language_.text("Label", "0"), base::Icon::Question,
                           base::Buttons::OkCancel) == base::Answer::Cancel) {
@@ -20,31 +36,20 @@ bool MainForm::askSheetName(const std::string& device) {
   return !sheetName_.empty();
 }
 
+void MainForm::showPrintFault() {
+  window_.showMessage(language_.text("Message", "16"), language_.text("Label", "0"),
+                      base::Icon::Critical, base::Buttons::Ok);
+}
+
 void MainForm::printSheet() {
   const i18n::Language::Pass pass(language_);
-  const std::string title = language_.text("Label", "0");
-  const auto fault = [&] {
-    window_.showMessage(language_.text("Message", "16"), title, base::Icon::Critical,
-                        base::Buttons::Ok);
-  };
-  if (!results_) {
-    window_.showMessage(language_.text("Message", "10"), title, base::Icon::Critical,
-                        base::Buttons::Ok);
-    return;
-  }
-
-  // One page for the whole command: the printer the user confirms is the one that prints.
   std::unique_ptr<plot::PageSurface> page;
-  std::string device;
-  try {
+  const bool ready = preparePrint([&] {
     page = window_.openPage(sheetName_);
     if (!page) throw plot::PageError("no page");
-    device = printerName(page->deviceName(), page->pdfFolder());
-  } catch (const plot::PageError&) {
-    fault();
-    return;
-  }
-  if (!askSheetName(device)) return;
+    return Printer{page->deviceName(), page->pdfFolder()};
+  });
+  if (!ready) return;
 
   window_.setBusyPointer(true);
   bool printed = true;
@@ -65,7 +70,7 @@ void MainForm::printSheet() {
       page->abortDocument();
     } catch (...) {  // the fault is reported below; a second one changes nothing for the user
     }
-    fault();
+    showPrintFault();
     return;
   }
   std::string note;
@@ -76,36 +81,18 @@ void MainForm::printSheet() {
   }
   std::string message = language_.text("Message", "15");
   if (!note.empty()) message += "\r\n" + note;
-  window_.showMessage(message, title, base::Icon::None, base::Buttons::Ok);
-}
-
-std::string MainForm::printerName(const std::string& deviceName, const std::string& pdfFolder) {
-  return pdfFolder.empty() ? deviceName : language_.textOrEnglish("Print", "4") + " " + pdfFolder;
+  window_.showMessage(message, language_.text("Label", "0"), base::Icon::None, base::Buttons::Ok);
 }
 
 void MainForm::printTemplate() {
   const i18n::Language::Pass pass(language_);
-  const std::string title = language_.text("Label", "0");
-  const auto fault = [&] {
-    window_.showMessage(language_.text("Message", "16"), title, base::Icon::Critical,
-                        base::Buttons::Ok);
-  };
-  if (!results_) {
-    window_.showMessage(language_.text("Message", "10"), title, base::Icon::Critical,
-                        base::Buttons::Ok);
-    return;
-  }
   std::unique_ptr<TemplateJob> job;
-  std::string device;
-  try {
+  const bool ready = preparePrint([&] {
     job = window_.openTemplateJob();
     if (!job) throw plot::PageError("no printer");
-    device = printerName(job->deviceName(), job->pdfFolder());
-  } catch (const plot::PageError&) {
-    fault();
-    return;
-  }
-  if (!askSheetName(device)) return;
+    return Printer{job->deviceName(), job->pdfFolder()};
+  });
+  if (!ready) return;
 
   // The overview's line of main figures, worded as the window's captions.
   const std::string mark = window_.decimalMark();
@@ -127,12 +114,12 @@ void MainForm::printTemplate() {
   }
   window_.setBusyPointer(false);
   if (!note) {
-    fault();
+    showPrintFault();
     return;
   }
   std::string message = language_.textOrEnglish("Message", "19");
   if (!note->empty()) message += "\r\n" + *note;
-  window_.showMessage(message, title, base::Icon::None, base::Buttons::Ok);
+  window_.showMessage(message, language_.text("Label", "0"), base::Icon::None, base::Buttons::Ok);
 }
 
 }  // namespace tavelor::ui
