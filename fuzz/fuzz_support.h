@@ -7,11 +7,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <initializer_list>
 #include <string>
-
-#include "plot/drawing_surface.h"
-#include "plot/page_surface.h"
 
 // A property that does not hold stops the run like a crash, so libFuzzer keeps the input.
 #define FUZZ_CHECK(condition)                                                                   \
@@ -54,44 +50,7 @@ struct ByteReader {
   }
 };
 
-// A screen or a page that checks every number and coordinate it gets is finite and fails at
-// operation failAt (never, by default): nothing may reach it after that.
-class CheckedSurface : public plot::PageSurface, public plot::DrawingSurface {
- public:
-  explicit CheckedSurface(unsigned failAt = ~0u) : failAt_(failAt) {}
-
-  void clear() override {}
-  void setLandscape() override { step(); }
-  void setCurrentX(double twips) override { step({twips}); }
-  void setCurrentY(double twips) override { step({twips}); }
-  void setFontName(const std::string &) override { step(); }
-  void setFontSize(int) override { step(); }
-  void setBold(bool) override { step(); }
-  void setUnderline(bool) override { step(); }
-  void setInkColour(plot::Rgb) override { step(); }
-  void setLineStyle(plot::LineStyle) override { step(); }
-  void printText(const std::string &, bool) override { step(); }
-  void printNumber(double value, bool) override { step({value}); }
-  void drawLine(float x1, float y1, float x2, float y2, std::optional<plot::Rgb>) override {
-    step({x1, y1, x2, y2});
-  }
-  void endDocument() override { step(); }
-  std::string deviceName() override { return "fuzz"; }
-
-  bool failed = false;
-
- private:
-  void step(std::initializer_list<double> values = {}) {
-    FUZZ_CHECK(!failed);
-    for (const double value : values) FUZZ_CHECK(std::isfinite(value));
-    if (operations_++ == failAt_) {
-      failed = true;
-      throw plot::PageError("fuzz");
-    }
-  }
-
-  unsigned operations_ = 0;
-  const unsigned failAt_;
-};
+// Every number and coordinate a surface gets must be finite.
+inline void checkFinite(double value) { FUZZ_CHECK(std::isfinite(value)); }
 
 }  // namespace tavelor::fuzz

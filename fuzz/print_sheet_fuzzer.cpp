@@ -13,6 +13,7 @@
 #include "fuzz_support.h"
 #include "i18n/language.h"
 #include "plot/print_sheet.h"
+#include "support/failing_page.h"
 #include "support/language_folder.h"
 #include "wing/geometry.h"
 
@@ -20,7 +21,8 @@ using namespace tavelor;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   fuzz::ByteReader input{data, data + size};
-  fuzz::CheckedSurface page(input.uint16());
+  testing::PageCounts counts;
+  testing::FailingPage page(counts, input.uint16(), fuzz::checkFinite);
   const std::string mark = input.byte() & 1 ? "," : ".";
   wing::WingInputs inputs;
   inputs.panels.resize(input.byte() % (wing::kMaxPanels + 2));
@@ -41,6 +43,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   } catch (const plot::PageError&) {
     thrown = true;
   }
-  FUZZ_CHECK(thrown == page.failed && faults.messages.empty());
+  FUZZ_CHECK(thrown == counts.failed && counts.afterFault == 0 && faults.messages.empty());
   return 0;
 }

@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "support/failing_page.h"
 #include "support/fake_window.h"
 #include "support/file_size_limit.h"
 
@@ -212,33 +213,6 @@ TEST_F(Form, ChangedInputsAreOfferedForSavingFirst) {
   }
 }
 
-// A page that throws at its failAt-th operation.
-struct FailingPage : plot::PageSurface {
-  FailingPage(int failAt, int& steps, int& aborts) : failAt(failAt), steps(steps), aborts(aborts) {}
-  void step() {
-    if (steps++ == failAt) throw plot::PageError("fault");
-  }
-  void setLandscape() override { step(); }
-  void setCurrentX(double) override { step(); }
-  void setCurrentY(double) override { step(); }
-  void setFontName(const std::string&) override { step(); }
-  void setFontSize(int) override { step(); }
-  void setBold(bool) override { step(); }
-  void setUnderline(bool) override { step(); }
-  void setInkColour(plot::Rgb) override { step(); }
-  void setLineStyle(plot::LineStyle) override { step(); }
-  void printText(const std::string&, bool) override { step(); }
-  void printNumber(double, bool) override { step(); }
-  void drawLine(float, float, float, float, std::optional<plot::Rgb>) override { step(); }
-  void endDocument() override { step(); }
-  std::string deviceName() override { return "Queue"; }
-  std::string pdfFolder() const override { return "/docs"; }
-  void abortDocument() override { ++aborts; }
-  std::string deliveryNote() const override { return "/tmp/My wing.pdf"; }
-  int failAt;
-  int &steps, &aborts;
-};
-
 // A template job whose printing fails.
 struct FailingTemplateJob : TemplateJob {
   std::string deviceName() const override { return "Queue"; }
@@ -250,16 +224,16 @@ struct FailingTemplateJob : TemplateJob {
 // Cancel prints nothing; a fault shows [Message] 16 alone and drops what was started.
 TEST_F(Form, PrintFaultsShowOneMessageAndPrintNothing) {
   calculateTwoPanels();
-  int aborts = 0, steps = 0;
+  testing::PageCounts counts;
   window.boxes.answer = Cancel;
-  window.page = std::make_unique<FailingPage>(-1, steps, aborts);
+  window.page = std::make_unique<testing::FailingPage>(counts);
   form.printSheet();
   EXPECT_EQ(shown(), Texts{"M11 PDF in /docs ?"});
-  EXPECT_EQ(steps, 0);
+  EXPECT_EQ(counts.steps, 0u);
   window.prompt = "Delta";
-  for (int failAt = 0;; ++failAt) {
-    steps = 0;
-    window.page = std::make_unique<FailingPage>(failAt, steps, aborts);
+  for (unsigned failAt = 0;; ++failAt) {
+    counts.steps = 0;
+    window.page = std::make_unique<testing::FailingPage>(counts, failAt);
     form.printSheet();
     EXPECT_EQ(window.busyDepth, 0);
     const Texts texts = shown();  // the printer question, then the outcome
@@ -267,12 +241,12 @@ TEST_F(Form, PrintFaultsShowOneMessageAndPrintNothing) {
     EXPECT_EQ(texts[0], "M11 PDF in /docs ?");
     if (texts[1] != "M16") {
       EXPECT_EQ(texts[1], "M15\r\n/tmp/My wing.pdf");
-      EXPECT_EQ(aborts, failAt);
+      EXPECT_EQ(counts.aborts, failAt);
       break;
     }
-    EXPECT_EQ(aborts, failAt + 1);
+    EXPECT_EQ(counts.aborts, failAt + 1);
   }
-  EXPECT_GT(steps, 100);
+  EXPECT_GT(counts.steps, 100u);
   EXPECT_EQ(form.sheetName(), "Delta");
   // The template without a printer, without a name (Cancel in the prompt), and failing.
   form.printTemplate();
