@@ -66,14 +66,12 @@ BatchWing readWing(const std::string& path, const BatchSettings& settings) {
   files::WingTexts texts;
   texts[files::kFieldCount - 2] = "30";  // the centring a cleared window holds
   for (const files::FieldLine& line : file.lines) typeInto(texts, line.slot, line.text);
-  const InputReading reading = readInputs(texts, settings.decimalMark);
-  std::optional<wing::WingResults> results;
-  if (reading.fault == InputFault::None) results = wing::computeWing(reading.inputs).results;
-  if (!results) {
-    const char* key = reading.fault == InputFault::Centring ? "2" : "1";
-    return {std::nullopt, kProgram + path + ": " + oneLine(language.textOrEnglish("Message", key))};
+  ComputedTexts computed = computeTexts(texts, settings.decimalMark);
+  if (!computed.results) {
+    return {std::nullopt, kProgram + path + ": " +
+                              oneLine(language.textOrEnglish("Message", computed.refusalKey))};
   }
-  return {std::move(results), {}, file.tail};
+  return {std::move(computed.results), {}, file.tail};
 }
 
 BatchResult failure(std::string error) { return {1, {}, std::move(error)}; }

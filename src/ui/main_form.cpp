@@ -75,22 +75,13 @@ void MainForm::warn(const std::string& text) {
 bool MainForm::calculate() {
   const i18n::Language::Pass pass(language_);
   const std::string mark = window_.decimalMark();
-  const InputReading reading = readInputs(fieldTexts(), mark);
-  wing::WingOutcome computed;
-  if (reading.fault == InputFault::None) computed = wing::computeWing(reading.inputs);
-  std::optional<wing::WingResults>& next = computed.results;
-  if (!next) {
+  ComputedTexts computed = computeTexts(fieldTexts(), mark);
+  if (!computed.results) {
     results_.reset();
-    if (reading.fault == InputFault::Centring) {
-      warn(language_.text("Message", "2"));
-    } else if (reading.fault == InputFault::None && computed.fault == wing::WingFault::Mass) {
-      warn(language_.textOrEnglish("Message", "17"));
-    } else {
-      warn(language_.text("Message", "1"));
-    }
+    warn(language_.textOrEnglish("Message", computed.refusalKey));
     return false;
   }
-  results_ = std::move(next);
+  results_ = std::move(computed.results);
   geometry_ = wing::wingGeometry(*results_);
 
   const wing::WingResults& r = *results_;

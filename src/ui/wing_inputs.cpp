@@ -66,4 +66,13 @@ void typeInto(files::WingTexts& texts, std::size_t slot, const std::string& text
   }
 }
 
+ComputedTexts computeTexts(const files::WingTexts& texts, std::string_view decimalMark) {
+  const InputReading reading = readInputs(texts, decimalMark);
+  if (reading.fault == InputFault::Centring) return {std::nullopt, "2"};
+  if (reading.fault == InputFault::Panels) return {std::nullopt, "1"};
+  wing::WingOutcome computed = wing::computeWing(reading.inputs);
+  if (computed.results) return {std::move(computed.results), nullptr};
+  return {std::nullopt, computed.fault == wing::WingFault::Mass ? "17" : "1"};
+}
+
 }  // namespace tavelor::ui

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -45,6 +46,14 @@ struct InputReading {
 // Reads the texts as the window holds them: the panels in use (a length and a tip chord, no gap
 // before them), the centring (above 0 and below 100, and not the bare "0") and the mass.
 InputReading readInputs(const files::WingTexts& texts, std::string_view decimalMark);
+
+// The texts read and the wing computed, as Calculate does it: the results, or the [Message] key
+// of what the user is told (2 the centring, 17 the mass, 1 the panels).
+struct ComputedTexts {
+  std::optional<wing::WingResults> results;
+  const char* refusalKey = nullptr;
+};
+ComputedTexts computeTexts(const files::WingTexts& texts, std::string_view decimalMark);
 
 // Puts one line of a wing file into texts as if typed: a tip chord is copied into the next
 // panel's root chord, as the window does.

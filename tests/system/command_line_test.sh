@@ -15,6 +15,7 @@ header="Z2O-Please don't Delete ...."
 printf '%s\r\n' "$header" 250 200 400 0 200 100 300 50 100 "" "" "" "" "" "" "" "" "" "" "" 30 1500 >"delta.txt"
 { cat delta.txt && printf '%s\r\n' "Z2O-Tail ...." 130 90 220 15 "" "" "" "" 620 0.9 10; } >tail.txt
 printf '%s\r\n' "$header" 250 200 >short.txt
+sed "\$s/1500/$(printf '9%.0s' $(seq 400))/" delta.txt >heavy.txt
 printf '%s\r\n' "$header" 250 200 400 0 200 "" "" "" "" "" "" "" "" "" "" "" "" "" "" "" 0 "" >zero.txt
 
 failures=0
@@ -45,6 +46,7 @@ check 0 "" "grep -q 'width=\"[0-9.]*mm\"' delta.svg && grep -q '<title>delta</ti
   -- --export delta.svg "$work/wings/delta.txt"
 check 1 "^tavelor: cannot read nowhere.txt: No such file or directory$" "true" -- --report nowhere.txt
 check 1 "^tavelor: short.txt: Error # 62 in Tavelor Input past end of file$" "true" -- --report short.txt
+check 1 "^tavelor: heavy.txt: The mass cannot be used" "true" -- --report heavy.txt
 check 1 "^tavelor: zero.txt: The CG position must be" "[ ! -e zero.dxf ]" -- --export zero.dxf zero.txt
 check 1 "^tavelor: cannot write none/d.dxf: No such file or directory$" "true" -- --export none/d.dxf delta.txt
 check 1 "^tavelor: d.png: .*\.dxf or \*\.svg$" "[ ! -e d.png ]" -- --export d.png delta.txt
