@@ -8,7 +8,9 @@
 #include <functional>
 #include <string>
 #include <system_error>
+#include <vector>
 
+#include "i18n/language_chooser.h"
 #include "support/language_folder.h"
 #include "support/ordinary_user.h"
 
@@ -33,16 +35,32 @@ TEST(LanguageTexts, CutToTheirLengthEmptyWhenMissingNewerOnesFromEnglish) {
   EXPECT_TRUE(folder.faults.messages.empty());
 }
 
-// Where the program folder is not the user's to write, the choice goes to their own tv.ini.
+// The chooser offers, without regard to case, the ordinary files that can be loaded by the listed
+// name and stored in tv.ini.
+TEST(LanguageList, OffersWhatCanBeLoadedAndStored) {
+  testing::TempFolder folder;
+  std::filesystem::create_directory(folder.file("Old.lng"));
+  for (const char* name : {"b.lng", "English.lng", "Deutsch.lng", "Fran\u00E7ais.lng", "notes.txt",
+                           "A.lng.bak", "Spare.LNG", ".lng", "\u0395\u03BB\u03BB\u03B7.lng"}) {
+    folder.write(name, "");
+  }
+  EXPECT_EQ(listLanguages(folder.path(), kLanguagePattern),
+            (std::vector<std::string>{"b", "Deutsch", "English", "Fran\u00E7ais"}));
+}
+
+// Where the program folder is not the user's to write, the choice goes to their own tv.ini, in
+// Windows-1252 as every tv.ini.
 TEST(LanguageSettings, ReadOnlyProgramFolderKeepsTheChoiceInTheUsersConfig) {
   testing::asOrdinaryUser([] {
     LanguageFolder folder;
     testing::TempFolder config;
     ::setenv("XDG_CONFIG_HOME", config.path().c_str(), 1);
     std::filesystem::permissions(folder.folder.path(), std::filesystem::perms(0555));
-    EXPECT_TRUE(folder.language.storeLanguage("English"));
-    EXPECT_EQ(Language(folder.folder.path(), folder.faults).readStoredLanguage(), "English");
-    EXPECT_EQ(config.read("tavelor/tv.ini"), "[Langue]\r\n1=English\r\n");
+    EXPECT_TRUE(folder.language.storeLanguage("Fran\u00E7ais"));
+    EXPECT_EQ(Language(folder.folder.path(), folder.faults).readStoredLanguage(), "Fran\u00E7ais");
+    EXPECT_EQ(config.read("tavelor/tv.ini"),
+              "[Langue]\r\n1=Fran\xE7"
+              "ais\r\n");
     std::filesystem::permissions(folder.folder.path(), std::filesystem::perms(0755));
   });
 }

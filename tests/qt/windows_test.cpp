@@ -20,7 +20,7 @@
 #include "qt/main_window.h"
 #include "qt/plan_widget.h"
 #include "qt/stability_dialog.h"
-#include "support/outline_wing.h"
+#include "support/example_wing.h"
 #include "support/temp_folder.h"
 
 namespace tavelor::qt {
@@ -128,44 +128,50 @@ class WindowsTest : public QObject {
     QCOMPARE(lines[5].colour, QColor(255, 0, 0));
   }
 
-  // Only an item picked from the chooser's list is a choice: typed text, or a pick edited
-  // afterwards or closed with Escape, leaves the language as it was. About and Help close with
-  // Escape.
+  // The chooser's box shows the current language when none is stored. Only an item picked from
+  // its list, whose file is still there, is a choice: typed text, or a pick edited afterwards,
+  // closed with Escape or whose file has gone, leaves the language as it was. About and Help
+  // close with Escape.
   void menuWindows_data() {
     QTest::addColumn<QString>("menu");
-    QTest::addColumn<bool>("pick");  // Down in the chooser's list before the keys
+    // 1: Down in the chooser's list before the keys; 2: then the picked language's file removed.
+    QTest::addColumn<int>("pick");
     QTest::addColumn<QString>("keys");
     QTest::addColumn<QString>("title");
     QTest::addColumn<QString>("language");
     const QString chooser = "languageItem", chooserTitle = "Choose your language";
     const QString escape = "\x1b", english = "English";
-    QTest::newRow("About") << "aboutItem" << false << escape << "About Tavelor" << english;
-    QTest::newRow("Help") << "helpItem" << false << escape << "Informations :" << english;
-    QTest::newRow("typed name") << chooser << false << "Deutsch\r" << chooserTitle << english;
-    QTest::newRow("picked") << chooser << true << "\r" << chooserTitle << "Fran\u00e7ais";
-    QTest::newRow("picked, then edited")
-        << chooser << true << "Deutsch\r" << chooserTitle << english;
-    QTest::newRow("picked, then Escape") << chooser << true << escape << chooserTitle << english;
+    QTest::newRow("About") << "aboutItem" << 0 << escape << "About Tavelor" << english;
+    QTest::newRow("Help") << "helpItem" << 0 << escape << "Informations :" << english;
+    QTest::newRow("typed name") << chooser << 0 << "Deutsch\r" << chooserTitle << english;
+    QTest::newRow("picked") << chooser << 1 << "\r" << chooserTitle << "Fran\u00e7ais";
+    QTest::newRow("picked, then edited") << chooser << 1 << "Deutsch\r" << chooserTitle << english;
+    QTest::newRow("picked, then Escape") << chooser << 1 << escape << chooserTitle << english;
+    QTest::newRow("picked, its file gone") << chooser << 2 << "\r" << chooserTitle << english;
   }
 
   void menuWindows() {
     QFETCH(QString, menu);
-    QFETCH(bool, pick);
+    QFETCH(int, pick);
     QFETCH(QString, keys);
     QFETCH(QString, title);
     QFETCH(QString, language);
-    QString shownTitle;
+    folder_->write("tv.ini", "");  // nothing stored
+    QString shownTitle, boxText = QStringLiteral("English");
     const auto open = [&] { window_->findChild<QAction*>(menu)->trigger(); };
     const auto answer = [&](QWidget* modal) {
       shownTitle = modal->windowTitle();
       auto* chooser = qobject_cast<LanguageChooserDialog*>(modal);
       QLineEdit* edit = chooser ? chooser->combo()->lineEdit() : nullptr;
+      if (edit) boxText = edit->text();
       if (pick) QTest::keyClick(edit, Qt::Key_Down);
+      if (pick == 2) std::filesystem::remove(folder_->file(edit->text().toStdString() + ".lng"));
       if (edit) edit->selectAll();
       QTest::keyClicks(edit ? static_cast<QWidget*>(edit) : modal, keys);
     };
     QVERIFY(answerModal(open, answer));
     QCOMPARE(shownTitle, title);
+    QCOMPARE(boxText, QStringLiteral("English"));  // the current language
     QCOMPARE(QString::fromStdString(window_->form().language().currentLanguage), language);
   }
 

@@ -10,7 +10,7 @@
 #include <optional>
 #include <utility>
 
-#include "support/outline_wing.h"
+#include "support/example_wing.h"
 
 namespace tavelor::wing {
 namespace {
