@@ -29,21 +29,31 @@ namespace {
 using ui::Field;
 
 // Opens a modal window with `open` and gives it to `answer`, which should close it: true when it
-// came and did. One left open is closed by force, so a wrong expectation fails instead of hanging.
+// came and did, and no other window came. One left open, or any other, is closed by force, so a
+// wrong expectation fails instead of hanging. The answer runs apart from the poll, so that the
+// poll still sees a window the answer opens.
 bool answerModal(const std::function<void()>& open, const std::function<void(QWidget*)>& answer) {
-  bool answered = false, closed = false;
+  QWidget* answered = nullptr;
+  bool closed = false, other = false;
   QTimer poll;
   QObject::connect(&poll, &QTimer::timeout, [&] {
     QWidget* modal = QApplication::activeModalWidget();
-    if (!modal || answered) return;
-    answered = true;
-    answer(modal);
-    closed = !modal->isVisible();
-    if (!closed) modal->close();
+    if (!modal || modal == answered) return;
+    if (answered) {
+      other = true;
+      modal->close();
+      return;
+    }
+    answered = modal;
+    QTimer::singleShot(0, modal, [&, modal] {
+      answer(modal);
+      closed = !modal->isVisible();
+      if (!closed) modal->close();
+    });
   });
   poll.start(10);
   open();
-  return answered && closed;
+  return answered && closed && !other;
 }
 
 QString stabilityText(const QString& key) { return '[' + key + ']'; }
