@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
 # The real program prints the example wing on a real CUPS queue: a private cupsd (its own
 # configuration, spool and socket, so a system cupsd is left alone) with a cups-pdf queue as the
-# default. The PDF the queue writes must be one A4 page with the results, at true scale. Exits
+# default. The PDF the queue writes must be one A4 page with the outline at true scale. Exits
 # 77 (skipped) only where cupsd cannot run here.
-# Usage: cups_print_test.sh <tavelor executable> <language folder> <work folder>
+# Usage: cups_print_test.sh <tavelor executable> <language folder> <work folder> <python3>
 set -euo pipefail
-exe="$1" languages="$2" work="$3" queue=tavelor-test
+exe="$1" languages="$2" work="$3" python="$4" queue=tavelor-test
 # shellcheck source=x_session.sh
 source "$(dirname "$0")/x_session.sh"
 skip() {
@@ -96,16 +96,6 @@ printed() { [ -z "$(timeout 5 lpstat -o "$queue")" ] && ls "$out"/*"$sheet"*.pdf
 pdf=$(x_poll 60 printed) || fail "no PDF from the queue in $out"
 cp "$pdf" "$work/sheet.pdf"
 
-# One A4 page, either way round (a queue may turn a landscape sheet).
-bbox=$(pdftotext -bbox "$work/sheet.pdf" -)
-pages=$(sed -n 's/.*<page width="\([0-9.]*\)" height="\([0-9.]*\)">.*/\1 \2/p' <<<"$bbox" |
-  awk '{ w = int($1 + 0.5); h = int($2 + 0.5); print (w < h ? w " " h : h " " w) }')
-[ "$pages" = "595 842" ] || fail "not one A4 page: '$pages'"
-# True scale, whichever way the sheet lies: "27.00" and "68.15" (same width) stand at 165 mm and
-# 235 mm across, 41 mm and 49 mm down, so their centres are 70.46 mm apart.
-apart=$(grep -E '>(27\.00|68\.15)</word>' <<<"$bbox" | sed 's/[^0-9. ]//g' | awk '
-  { x[NR] = ($1 + $3) / 2; y[NR] = ($2 + $4) / 2 }
-  END { printf "%.2f", sqrt((x[2] - x[1]) ^ 2 + (y[2] - y[1]) ^ 2) * 25.4 / 72 }')
-awk -v d="$apart" 'BEGIN { exit !(d > 70.26 && d < 70.66) }' ||
-  fail "the results 27.00 and 68.15 are ${apart} mm apart on the queue's PDF, not 70.46 mm"
-echo "CUPS print: the queue wrote one A4 page with the results at true scale"
+# One A4 page, either way round (a queue may turn a landscape sheet), the outline at 1/5.
+pdf_reads sheet "$work/sheet.pdf" "1 210 297 outline 50.0 140.0"
+echo "CUPS print: the queue wrote one A4 page with the outline at true scale"

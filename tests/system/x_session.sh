@@ -142,3 +142,10 @@ x_quit() {
   wait "$app_pid" || fail "the program ended with status $?"
   app_pid="" main=""
 }
+
+# pdf_reads <mode> <pdf> <expected>: what read_pdf.py finds on the paper of the PDF (see there).
+pdf_reads() {
+  local read
+  read=$("$python" "$(dirname "${BASH_SOURCE[0]}")/read_pdf.py" "$1" "$2")
+  [ "$read" = "$3" ] || fail "$2 reads '$read', not '$3'"
+}
