@@ -1,26 +1,21 @@
-// The windows for real, on the offscreen platform: keys through the main window's fields, its
-// access keys and Enter computing; the chooser, About and Help opened from its menus and
-// answered with the keyboard; the stability window typed into.
+// The windows for real, on the offscreen platform: the main window's access keys, Enter computing
+// and drawing; the chooser, About and Help opened from its menus and answered with the keyboard.
+// The keys a field takes are typed on a real X server by the end-to-end run.
 
 #include <QAction>
 #include <QApplication>
-#include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <filesystem>
 #include <functional>
 #include <memory>
-#include <utility>
 
 #include "qt/language_chooser_dialog.h"
 #include "qt/main_window.h"
 #include "qt/plan_widget.h"
-#include "qt/stability_dialog.h"
-#include "support/example_wing.h"
 #include "support/temp_folder.h"
 
 namespace tavelor::qt {
@@ -55,8 +50,6 @@ bool answerModal(const std::function<void()>& open, const std::function<void(QWi
   open();
   return answered && closed && !other;
 }
-
-QString stabilityText(const QString& key) { return '[' + key + ']'; }
 
 QString shown(const QWidget& window, const char* label) {
   return window.findChild<QLabel*>(QString::fromLatin1(label))->text();
@@ -93,25 +86,6 @@ class WindowsTest : public QObject {
     window_->showReady();
     QApplication::setActiveWindow(window_.get());
     QVERIFY(QTest::qWaitForWindowActive(window_.get()));
-  }
-
-  // Typed keys pass the field's filter; Ctrl+V is held back in every field, as pasting goes
-  // through the field's own menu.
-  void keyFilter() {
-    QApplication::clipboard()->setText(QStringLiteral("999"));
-    const struct {
-      Field kind;
-      const char *typed, *expected;
-    } cases[] = {{Field::TipChord, "1a2 b", "12"},  // letters and blanks
-                 {Field::PanelLength, "+5,5", "5,5"},
-                 {Field::TipChord, "-5", "5"},  // no minus in a chord, but in a sweep
-                 {Field::Sweep, "-5", "-5"},
-                 {Field::PanelLength, "123\b", "12"}};
-    for (const auto& c : cases) {
-      QLineEdit* edit = typeInto(c.kind, c.typed);
-      QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
-      QCOMPARE(edit->text(), QString::fromLatin1(c.expected));
-    }
   }
 
   // A caption's access key moves to its field; a caption without a field shows no mark.
@@ -183,39 +157,6 @@ class WindowsTest : public QObject {
     QCOMPARE(shownTitle, title);
     QCOMPARE(boxText, QStringLiteral("English"));  // the current language
     QCOMPARE(QString::fromStdString(window_->form().language().currentLanguage), language);
-  }
-
-  // Letters and '-' do not reach a chord, panel 2 follows panel 1, Enter computes, the CG goes
-  // back to the wing with the window's decimal mark, and a refused field is named in a warning
-  // that leaves the results as they were.
-  void stabilityWindow() {
-    QString handed;
-    const auto wing = *wing::computeWing(testing::kTwoPanelWing).results;
-    StabilityDialog dialog(
-        wing, stabilityText, ",", [&](const QString& t) { handed = t; }, nullptr);
-    dialog.show();
-    const std::pair<StabilityField, const char*> typed[] = {{StabilityField::RootChord1, "1a3-0"},
-                                                            {StabilityField::TipChord1, "90"},
-                                                            {StabilityField::Length1, "220"},
-                                                            {StabilityField::Sweep1, "-\b15"},
-                                                            {StabilityField::TailArm, "620"}};
-    for (const auto& [which, keys] : typed) QTest::keyClicks(dialog.field(which), keys);
-    QCOMPARE(dialog.inputTexts(),
-             QStringList({"130", "90", "220", "15", "90", "", "", "", "620", "0,9", "10"}));
-    QTest::keyClick(dialog.field(StabilityField::TailArm), Qt::Key_Return);
-    QCOMPARE(shown(dialog, "npPercentValue"), QStringLiteral("47,97"));
-    dialog.findChild<QPushButton*>("useCentring")->click();
-    QCOMPARE(handed, QStringLiteral("37,97"));
-
-    dialog.field(StabilityField::StaticMargin)->setText("41");
-    QString warning;
-    QVERIFY(answerModal([&] { dialog.calculate(); },
-                        [&](QWidget* modal) {
-                          warning = modal->property("text").toString();
-                          modal->close();
-                        }));
-    QCOMPARE(warning, QStringLiteral("[warnMargin]"));
-    QCOMPARE(shown(dialog, "cgPercentValue"), QStringLiteral("37,97"));
   }
 };
 

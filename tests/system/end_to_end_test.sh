@@ -38,17 +38,18 @@ x_only_main || fail "a window besides the main window is open"
 printf '[Langue]\r\n1=English\r\n' | cmp -s - "$work/program/tv.ini" || fail "tv.ini does not hold English"
 
 # The focus starts in panel 1's root chord; Tab follows panel 1, the CG, panels 2 to 5, the mass.
+# The fields keep digits and the decimal mark, and '-' in a sweep only; Backspace takes the 9 off.
 x_focus "$main"
-for text in 250 200 400 0 30 100 300 50; do
-  xdotool type --delay 20 "$text"
-  xdotool key Tab
+for text in "2a5 0" -200 +400 -0 30 100 300 50; do
+  xdotool type --delay 20 -- "${text}9"
+  xdotool key BackSpace Tab
 done
 xdotool key --delay 20 Tab Tab Tab Tab Tab Tab Tab Tab Tab
-# The mass is pasted through the field's own context menu (Ctrl+V is held back), from a clipboard
-# that xclip holds until the X server goes.
+# The mass is pasted through the field's own context menu, from a clipboard that xclip holds
+# until the X server goes; Ctrl+V is held back (the saved mass would read 15001500).
 printf 1500 | xclip -selection clipboard
 x_poll 5 test "$(timeout 2 xclip -o -selection clipboard)" = 1500 || fail "xclip holds no text"
-xdotool key Menu
+xdotool key ctrl+v Menu
 x_wait_window "" >/dev/null
 sleep 0.1
 xdotool key p
@@ -62,7 +63,7 @@ x_answer '^Save the wing$' ctrl+a "type:$wing" Return
 x_answer "" Return
 # Exactly the 23 lines: the header, the five panels' texts (panel 2's root chord chained from
 # panel 1's tip, panel 3's from panel 2's), the CG and the mass, each ending with CR LF.
-printf '%s\r\n' "Z2O-Please don't Delete ...." 250 200 400 0 200 100 300 50 100 \
+printf '%s\r\n' "Z2O-Please don't Delete ...." 250 200 400 -0 200 100 300 50 100 \
   "" "" "" "" "" "" "" "" "" "" "" 30 1500 >"$work/expected.txt"
 cmp "$work/expected.txt" "$wing" || { od -c "$wing" | head -20 >&2; fail "saved bytes differ"; }
 x_quit
@@ -77,7 +78,7 @@ x_only_main || fail "opening the file showed a message"
 # Tools > Stability: the example stabiliser; "Use this CG" sets 37.97 % (84.28 mm on the sheet).
 x_menu t s
 x_focus "$(x_wait_window '^Stability: tail and neutral point$')"
-for text in 130 90 220 15 "" "" "" "" 620; do
+for text in 1a3-0 90 220 15 "" "" "" "" 620; do  # letters and '-' do not reach a chord
   xdotool type --delay 20 "$text"
   xdotool key Tab
 done
