@@ -36,34 +36,17 @@ out=${out//'${HOME}'/$(getent passwd "$(id -un)" | cut -d: -f6)}
 cupsd_pid=""
 cups_end() {
   set +e
-  [ "$1" -eq 0 ] || [ "$1" -eq 77 ] || tail -30 "$base/log/error_log" >&2
+  [ "$1" -eq 0 ] || [ "$1" -eq 77 ] || tail -30 "$base/log/cupsd.out" >&2
   x_end $cupsd_pid
   rm -rf "$base" "$out"/*"$sheet"*.pdf
 }
 trap 'cups_end $?' EXIT
 
-cat >"$base/etc/cups-files.conf" <<EOF
-SystemGroup root
-ServerRoot $base/etc
-RequestRoot $base/spool
-TempDir $base/spool/tmp
-CacheDir $base/cache
-StateDir $base/state
-AccessLog $base/log/access_log
-ErrorLog $base/log/error_log
-PageLog $base/log/page_log
-Printcap $base/printcap
-EOF
-cat >"$base/etc/cupsd.conf" <<EOF
-LogLevel info
-Listen $base/cups.sock
-Browsing No
-WebInterface No
-<Location />
-  Order allow,deny
-  Allow localhost
-</Location>
-EOF
+printf '%s\n' "SystemGroup root" "ServerRoot $base/etc" "RequestRoot $base/spool" \
+  "TempDir $base/spool/tmp" "CacheDir $base/cache" "StateDir $base/state" "AccessLog stderr" \
+  "ErrorLog stderr" "PageLog stderr" "Printcap $base/printcap" >"$base/etc/cups-files.conf"
+printf '%s\n' "LogLevel info" "Listen $base/cups.sock" "Browsing No" "WebInterface No" \
+  "<Location />" "Order allow,deny" "Allow localhost" "</Location>" >"$base/etc/cupsd.conf"
 
 export CUPS_SERVER="$base/cups.sock"
 timeout 170 cupsd -f -c "$base/etc/cupsd.conf" -s "$base/etc/cups-files.conf" \

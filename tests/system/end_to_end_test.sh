@@ -97,6 +97,28 @@ x_start "$work/program/tavelor" "$wing"
 main=$(x_wait_window '^Tavelor - Wing files : example wing.txt$' 15)
 template="$HOME/Documents/Example wing - template.pdf"
 x_print "Example wing" t
+# Help > About and Help close with Escape.
+x_menu h a
+x_answer '^About Tavelor$' Escape
+x_menu h h
+x_answer '^Informations :$' Escape
+# With nothing stored the chooser's box shows the current language. Only a language picked from
+# its list whose file is still there is a choice: typed, picked then edited, picked then Escape,
+# picked with its file gone, nothing is stored; picked, French is stored.
+chooser() {
+  x_focus "$main"
+  xdotool key alt+l
+  x_answer '^(Choose your language|Choisissez votre langue)$' "$@"
+}
+: >"$work/program/tv.ini"
+for keys in "ctrl+a ctrl+c Escape" "type:Dutch Return" "Down ctrl+a type:Dutch Return" \
+  "Down Escape" "Up run:rm\ $work/program/Deutsch.lng Return"; do
+  eval chooser "$keys"
+  [ ! -s "$work/program/tv.ini" ] || fail "the chooser stored a language after: $keys"
+done
+[ "$(timeout 2 xclip -o -selection clipboard)" = English ] || fail "the chooser's box did not show English"
+chooser Down Return
+printf '[Langue]\r\n1=Fran\xe7ais\r\n' | cmp -s - "$work/program/tv.ini" || fail "tv.ini does not hold French"
 x_quit
 # On paper, read back by poppler: the sheet one A4 page with the outline at 1/5 (140 x 50 mm);
 # the template the overview, then the A4 tiles holding the wing (a 250 mm root chord over a 700 mm

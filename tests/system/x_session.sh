@@ -101,8 +101,9 @@ x_focus() {
   sleep 0.1
 }
 
-# x_answer <title regex> <key or "type:TEXT">...: in the one window besides the main window whose
-# title matches, presses the keys and types the texts; waits until the window goes.
+# x_answer <title regex> <key, "type:TEXT" or "run:COMMAND">...: in the one window besides the
+# main window whose title matches, presses the keys, types the texts and runs the commands between
+# them; waits until the window goes.
 x_answer() {
   local window arg
   window=$(x_wait_window "$1") || exit 1
@@ -110,6 +111,7 @@ x_answer() {
   for arg in "${@:2}"; do
     case $arg in
       type:*) xdotool type --delay 10 "${arg#type:}" ;;
+      run:*) ${arg#run:} ;;
       *) xdotool key "$arg" ;;
     esac
   done

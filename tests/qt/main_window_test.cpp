@@ -1,0 +1,87 @@
+// The main window for real, on the offscreen platform: its captions' access keys, Enter computing
+// and drawing. The keys a field takes, the chooser, About and Help are driven on a real X server
+// by the end-to-end run.
+
+#include "qt/main_window.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+#include <filesystem>
+#include <memory>
+
+#include "qt/plan_widget.h"
+#include "support/temp_folder.h"
+
+namespace tavelor::qt {
+namespace {
+
+using ui::Field;
+
+QString shown(const QWidget& window, const char* label) {
+  return window.findChild<QLabel*>(QString::fromLatin1(label))->text();
+}
+
+}  // namespace
+
+class MainWindowTest : public QObject {
+  Q_OBJECT
+
+  std::unique_ptr<testing::TempFolder> folder_;
+  std::unique_ptr<MainWindow> window_;
+
+  QLineEdit* typeInto(Field kind, const QString& text) {
+    QLineEdit* edit = window_->field(kind, 0);
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClicks(edit, text);
+    return edit;
+  }
+
+ private slots:
+  // A program folder of its own for each test: the shipped language files, tv.ini naming English.
+  void init() {
+    window_.reset();  // before the folder it was started from
+    folder_ = std::make_unique<testing::TempFolder>();
+    for (const auto& file : std::filesystem::directory_iterator(TAVELOR_LANG_DIR)) {
+      std::filesystem::copy(file, folder_->path());
+    }
+    folder_->write("tv.ini", "[Langue]\r\n1=English\r\n");
+    window_ = std::make_unique<MainWindow>(QString::fromStdString(folder_->path()), ".",
+                                           [] { return std::string("06/12/2026"); });
+    QVERIFY(window_->startUp());
+    window_->showReady();
+    QApplication::setActiveWindow(window_.get());
+    QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+  }
+
+  // A caption's access key moves to its field; a caption without a field shows no mark.
+  void captionAccessKeys() {
+    window_->setCaption("massCaption", "M&ass : ");
+    window_->setCaption("spanCaption", "S&pan && width");
+    QCOMPARE(shown(*window_, "spanCaption"), QStringLiteral("Span & width"));
+    QTest::keyClick(window_.get(), Qt::Key_A, Qt::AltModifier);
+    QVERIFY(window_->field(Field::Mass, 0)->hasFocus());
+  }
+
+  void enterInAPanelFieldComputesAndDraws() {
+    typeInto(Field::RootChord, QStringLiteral("200"));
+    typeInto(Field::TipChord, QStringLiteral("200"));
+    typeInto(Field::Sweep, QStringLiteral("0"));
+    typeInto(Field::Mass, QStringLiteral("1000"));
+    QTest::keyClick(typeInto(Field::PanelLength, QStringLiteral("500")), Qt::Key_Return);
+
+    QCOMPARE(window_->resultLabel(ui::ResultLabel::Span)->text(), QStringLiteral("1 000.00 mm  "));
+    // Root chord 200 over a 500 mm half-span: ten twips a millimetre, outline from (1525, 2120).
+    const auto& lines = window_->plan()->lines();
+    QCOMPARE(lines.size(), std::size_t(9));
+    QCOMPARE(lines[0].twips, QLineF(1525, 2120, 1525, 120));
+    QCOMPARE(lines[5].colour, QColor(255, 0, 0));
+  }
+};
+
+}  // namespace tavelor::qt
+
+QTEST_MAIN(tavelor::qt::MainWindowTest)
+#include "main_window_test.moc"
