@@ -37,9 +37,7 @@ class FakeWindow : public ui::Window, public plot::DrawingSurface {
   void setWindowTitle(const std::string& text) override { title = text; }
   std::string decimalMark() const override { return mark; }
 
-  void setCaption(const std::string& control, const std::string& text) override {
-    captions[control] = text;
-  }
+  void setCaption(const std::string&, const std::string&) override {}
   void setToolTip(const std::string&, const std::string&) override {}
 
   std::string promptText(const std::string&, const std::string&, const std::string&) override {
@@ -96,7 +94,6 @@ class FakeWindow : public ui::Window, public plot::DrawingSurface {
   RecordingMessages boxes;
   std::map<std::pair<ui::Field, int>, std::string> fields;
   std::map<ui::ResultLabel, std::string> results;
-  std::map<std::string, std::string> captions;
   std::string title, mark = ".", prompt, chooserPick;
   std::optional<std::string> chosenFile;
   ui::FileDialogRequest saveRequest;
