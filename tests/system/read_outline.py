@@ -11,7 +11,8 @@ import xml.etree.ElementTree as ElementTree
 
 
 def shape(layer, closed, points):
-    print(layer, int(closed), *("%.3f %.3f" % (round(x, 3) + 0.0, round(y, 3) + 0.0) for x, y in points))
+    print(layer, int(closed),
+          *("%.3f %.3f" % (round(x, 3) + 0.0, round(y, 3) + 0.0) for x, y in points))
 
 
 path = sys.argv[1]
@@ -42,4 +43,5 @@ else:
             xy = list(map(float, number.findall(element.get("d") or element.get("points"))))
             points = [(a * x + c * y + e, b * x + d * y + f) for x, y in zip(xy[::2], xy[1::2])]
             closed = len(points) > 2 and points[-1] == points[0]
-            shape(layers.get(g.get("stroke"), g.get("stroke")), closed, points[:-1] if closed else points)
+            shape(layers.get(g.get("stroke"), g.get("stroke")), closed,
+                  points[:-1] if closed else points)

@@ -36,13 +36,14 @@ def black_lines(page):
     for path in paths:
         if "stroke:rgb(0%,0%,0%)" not in path:
             continue
-        a, b, c, d, e, f = numbers(re.search(r'matrix\(([^)]*)\)', path).group(1)) \
-            if "matrix(" in path else (1, 0, 0, 1, 0, 0)
-        width = numbers(re.search(r"stroke-width:([\d.e-]+)", path).group(1))[0] * abs(a * d - b * c) ** 0.5
+        matrix = re.search(r"matrix\(([^)]*)\)", path)
+        a, b, c, d, e, f = numbers(matrix.group(1)) if matrix else (1, 0, 0, 1, 0, 0)
+        width = float(re.search(r"stroke-width:([\d.e-]+)", path).group(1))
+        width *= abs(a * d - b * c) ** 0.5
         # Qt's PDF writer strokes lines as moves and lines only: "M x y L x y L x y".
         tokens = re.search(r' d="([^"]*)"', path).group(1).split()
-        points = [((a * x + c * y + e) * MM, (b * x + d * y + f) * MM, op)
-                  for op, x, y in zip(tokens[::3], map(float, tokens[1::3]), map(float, tokens[2::3]))]
+        points = [((a * x + c * y + e) * MM, (b * x + d * y + f) * MM, op) for op, x, y in
+                  zip(tokens[::3], map(float, tokens[1::3]), map(float, tokens[2::3]))]
         lines += [(width * MM, *p[:2], *q[:2]) for p, q in zip(points, points[1:]) if q[2] == "L"]
     return lines
 
@@ -62,7 +63,7 @@ else:
     # A4 less 10 mm margins is 190 x 277 mm; tiles overlap by 10 mm.
     outline, bars = [], []
     for number, (_, _, words) in enumerate(read[1:], start=2):
-        label = next(re.fullmatch(r"R(\d+)C(\d+)", w) for w in words if re.fullmatch(r"R\d+C\d+", w))
+        label = next(filter(None, (re.fullmatch(r"R(\d+)C(\d+)", word) for word in words)))
         row, column = int(label.group(1)) - 1, int(label.group(2)) - 1
         report.append(label.group(0))
         for width, x1, y1, x2, y2 in black_lines(number):

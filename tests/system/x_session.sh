@@ -102,8 +102,8 @@ x_focus() {
 }
 
 # x_answer <title regex> <key, "type:TEXT" or "run:COMMAND">...: in the one window besides the
-# main window whose title matches, presses the keys, types the texts and runs the commands between
-# them; waits until the window goes.
+# main window whose title matches, presses the keys, types the texts and runs the commands (with
+# no arguments) between them; waits until the window goes.
 x_answer() {
   local window arg
   window=$(x_wait_window "$1") || exit 1
@@ -111,7 +111,7 @@ x_answer() {
   for arg in "${@:2}"; do
     case $arg in
       type:*) xdotool type --delay 10 "${arg#type:}" ;;
-      run:*) ${arg#run:} ;;
+      run:*) "${arg#run:}" ;;
       *) xdotool key "$arg" ;;
     esac
   done
