@@ -95,6 +95,8 @@ TEST_F(Form, InputChecksShowTheFirstFaultOnly) {
       {{p1, {"", "", "", ""}, p2}, "120", "M1"},    // a gap
       {{{"200", "200", beyond, "0"}}, "30", "M1"},  // refused by the calculation
       {{p1}, "30", "M17", beyond},
+      // A mass that fits, over so small an area that the loading overflows.
+      {{{"0.001", "0.001", "0.001", "0"}}, "30", "M17", std::string(300, '9')},
   };
   for (const auto& c : cases) {
     form.clearInputs();
