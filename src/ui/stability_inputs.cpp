@@ -95,6 +95,8 @@ const char* stabilityFaultKey(wing::StabilityFault fault) {
       return "warnArm";
     case wing::StabilityFault::TailEfficiency:
       return "warnEfficiency";
+    case wing::StabilityFault::Height:
+      return "warnHeight";
     case wing::StabilityFault::StaticMargin:
       break;
   }

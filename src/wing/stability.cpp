@@ -37,7 +37,7 @@ StabilityOutcome computeStability(const StabilityInputs& in, const WingResults& 
   const auto& panels = in.stabiliserPanels;
   r.flyingWing = panels.empty();
   r.wingLiftSlope = liftSlope(wing.aspectRatio);
-  r.downwashGradient = 2 * r.wingLiftSlope / (std::numbers::pi * wing.aspectRatio);
+  const double downwashGradient = 2 * r.wingLiftSlope / (std::numbers::pi * wing.aspectRatio);
 
   if (!r.flyingWing) {
     if (!isTrapezoid(panels[0]) || !computeStabiliser({panels[0]})) {
@@ -62,9 +62,9 @@ StabilityOutcome computeStability(const StabilityInputs& in, const WingResults& 
       return {std::nullopt, StabilityFault::TailArm};
     }
     r.tailVolume = t.areaDm2 * r.tailArmAc / (wing.areaDm2 * c);
-    r.tailLiftSlope = liftSlope(t.aspectRatio);
-    hn += in.tailEfficiency * r.tailVolume * (r.tailLiftSlope / r.wingLiftSlope) *
-          (1 - r.downwashGradient);
+    const double tailLiftSlope = liftSlope(t.aspectRatio);
+    hn += in.tailEfficiency * r.tailVolume * (tailLiftSlope / r.wingLiftSlope) *
+          (1 - downwashGradient);
     if (!std::isfinite(hn)) return {std::nullopt, StabilityFault::TailArm};
   }
 

@@ -12,8 +12,8 @@
 //   its LE;
 // - static margin: how far, in % of the MAC, the CG lies ahead of the NP.
 //
-// The model is the classic linear one: lift slopes from the aspect ratios, the downwash gradient
-// of an elliptic wing, aerodynamic centres at the quarter chord of each MAC.
+// The neutral point comes from a vortex lattice over flat surfaces (no camber, twist, dihedral
+// or fuselage): the wing's half mirrored, the stabiliser at the tail arm and its height.
 
 #include <optional>
 #include <vector>
@@ -30,23 +30,32 @@ inline constexpr double kMaxStaticMarginPercent = 40;
 struct StabilityInputs {
   std::vector<Panel> stabiliserPanels;  // root panel first, 0 to kMaxStabiliserPanels
   double tailArm = 0;                   // mm
+  double stabiliserHeight = 0;          // mm above the wing's plane (negative: below)
   double tailEfficiency = 0.9;
   double staticMarginPercent = 10;  // wanted, % of the MAC
 };
 
+// The wing's spanwise load at one station of the half-wing, from the lattice.
+struct SpanLoadPoint {
+  double station = 0;    // mm from the root
+  double load = 0;       // c·cl / (c_mean·CL): 1 everywhere for a rectangle with uniform lift
+  double localLift = 0;  // cl / CL: where it peaks, the wing stalls first
+};
+
 struct StabilityResults {
-  bool flyingWing = false;   // no stabiliser: the NP is the wing's quarter chord
+  bool flyingWing = false;   // no stabiliser: the NP is the wing's own aerodynamic centre
   WingResults stabiliser;    // its own figures (mm from its root LE); empty for a flying wing
   double tailArmAc = 0;      // mm between the wing's and the stabiliser's quarter-chord points
   double tailVolume = 0;     // S_t · l_t / (S_w · c)
-  double wingLiftSlope = 0;  // per radian
-  double tailLiftSlope = 0;
-  double downwashGradient = 0;      // dε/dα
-  double neutralPointPercent = 0;   // % of the MAC behind its LE
-  double neutralPoint = 0;          // mm aft of the wing's root LE
-  double centringPercent = 0;       // the CG for the wanted margin, % of the MAC
-  double centring = 0;              // the same, mm aft of the wing's root LE
-  double currentMarginPercent = 0;  // the margin the wing's own centring gives
+  double liftSlope = 0;      // per radian, the whole model (wing and stabiliser, by wing area)
+  double wingLiftSlope = 0;  // per radian, the wing alone
+  double wingAerodynamicCentrePercent = 0;  // the wing alone, % of the MAC behind its LE
+  std::vector<SpanLoadPoint> wingSpanLoad;  // root to tip
+  double neutralPointPercent = 0;           // % of the MAC behind its LE
+  double neutralPoint = 0;                  // mm aft of the wing's root LE
+  double centringPercent = 0;               // the CG for the wanted margin, % of the MAC
+  double centring = 0;                      // the same, mm aft of the wing's root LE
+  double currentMarginPercent = 0;          // the margin the wing's own centring gives
 };
 
 // The input a result could not be computed from.
@@ -56,6 +65,7 @@ enum class StabilityFault {
   TailArm,         // not above 0, or too short to put the stabiliser behind the wing
   TailEfficiency,  // outside kMinTailEfficiency..kMaxTailEfficiency
   StaticMargin,    // outside 0..kMaxStaticMarginPercent
+  Height,          // the stabiliser's height is no finite length
 };
 
 struct StabilityOutcome {
