@@ -30,9 +30,9 @@ inline constexpr double kMaxStaticMarginPercent = 40;
 struct StabilityInputs {
   std::vector<Panel> stabiliserPanels;  // root panel first, 0 to kMaxStabiliserPanels
   double tailArm = 0;                   // mm
-  double stabiliserHeight = 0;          // mm above the wing's plane (negative: below)
   double tailEfficiency = 0.9;
   double staticMarginPercent = 10;  // wanted, % of the MAC
+  double stabiliserHeight = 0;      // mm above the wing's plane (negative: below)
 };
 
 // The wing's spanwise load at one station of the half-wing, from the lattice.
