@@ -34,3 +34,19 @@ install(SCRIPT ${CMAKE_CURRENT_LIST_DIR}/InstallDesktopEntry.cmake)
 if(BUILD_TESTING)
   add_subdirectory(${PROJECT_SOURCE_DIR}/tests/install ${PROJECT_BINARY_DIR}/tests/install)
 endif()
+
+# The Debian package: the same layout under /usr, where the program folder is read-only, so the
+# language choice goes to the user's ~/.config/tavelor/tv.ini. DESTDIR staging keeps the install
+# prefix /usr, so the menu entry names /usr/bin/tavelor and not the staging folder.
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME tavelor)
+set(CPACK_PACKAGE_CONTACT "Tavelor developers <tavelor@localhost>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
+    "Mean aerodynamic chord, centring and wing loading of model aircraft wings")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION science)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
+include(CPack)
