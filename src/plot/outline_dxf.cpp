@@ -2,10 +2,14 @@
 
 #include <dxflib/dl_dxf.h>
 
+#include <algorithm>
 #include <charconv>
 #include <cstdio>
 #include <map>
+#include <span>
 #include <string_view>
+#include <tuple>
+#include <utility>
 
 #include "plot/outline_drawing.h"
 
@@ -82,6 +86,7 @@ struct Layer {
 
 constexpr Layer kLayer0{"0", 7};
 constexpr Layer kOutlineLayer{"OUTLINE", 7};
+constexpr Layer kJointLayer{"JOINTS", 3};
 constexpr Layer kMeanChordLayer{"MAC", 1};
 constexpr Layer kCentringLayer{"CG", 5};
 
@@ -93,17 +98,67 @@ DL_Attributes onLayer(const Layer& layer) {
 // DXF's y axis points up: the geometry's y aft becomes y forward, the leading edge on top.
 double forward(double aft) { return -aft; }
 
+// The drawing's corners in DXF's axes: the smallest x and y, then the largest.
+struct Extents {
+  double minX, minY, maxX, maxY;
+};
+
+Extents extentsOf(const OutlineDrawing& d) {
+  return {d.min.x, forward(d.max.y), d.max.x, forward(d.min.y)};
+}
+
+// The view a reader opens on: the drawing and 5 mm around it, wide enough for the span in a
+// window of 4:3 or wider.
+void writeViewport(TextWriter& w, const Extents& e) {
+  const double width = e.maxX - e.minX + 10;
+  const double height = std::max(e.maxY - e.minY + 10, width * 3 / 4);
+  w.dxfString(0, "TABLE");
+  w.dxfString(2, "VPORT");
+  w.dxfHex(5, 8);
+  w.dxfString(100, "AcDbSymbolTable");
+  w.dxfInt(70, 1);
+  w.dxfString(0, "VPORT");
+  w.handle();
+  w.dxfString(100, "AcDbSymbolTableRecord");
+  w.dxfString(100, "AcDbViewportTableRecord");
+  w.dxfString(2, "*Active");
+  w.dxfInt(70, 0);
+  const double centreX = outlineRounded((e.minX + e.maxX) / 2);
+  const double centreY = outlineRounded((e.minY + e.maxY) / 2);
+  // clang-format off
+  const std::pair<int, double> reals[] = {
+      {10, 0}, {20, 0}, {11, 1}, {21, 1},              // the window's corners on screen
+      {12, centreX}, {22, centreY},                    // the drawing's point at its centre
+      {13, 0}, {23, 0}, {14, 10}, {24, 10},            // snap base and spacing
+      {15, 10}, {25, 10},                              // grid spacing
+      {16, 0}, {26, 0}, {36, 1}, {17, 0}, {27, 0}, {37, 0},  // looking down onto the plane
+      {40, outlineRounded(height)}, {41, width / height},    // how much of the drawing shows
+      {42, 50}, {43, 0}, {44, 0}, {50, 0}, {51, 0},          // lens, clipping, snap, twist
+      {110, 0}, {120, 0}, {130, 0}, {111, 1}, {121, 0}, {131, 0},  // the world's coordinates
+      {112, 0}, {122, 1}, {132, 0}};
+  const std::pair<int, int> flags[] = {
+      {71, 0}, {72, 100}, {73, 1}, {74, 3}, {75, 1}, {76, 1}, {77, 0}, {78, 0}, {281, 0}, {65, 1}};
+  // clang-format on
+  for (const auto& [code, value] : std::span(reals).first(25)) w.dxfReal(code, value);
+  for (const auto& [code, value] : flags) w.dxfInt(code, value);
+  for (const auto& [code, value] : std::span(reals).subspan(25)) w.dxfReal(code, value);
+  w.dxfInt(79, 0);
+  w.dxfReal(146, 0);
+  w.tableEnd();
+}
+
 // The tables and blocks an AutoCAD 2000 reader expects before the entities.
-void writeTables(DL_Dxf& dxf, TextWriter& w) {
+void writeTables(DL_Dxf& dxf, TextWriter& w, const Extents& extents) {
   w.sectionTables();
-  dxf.writeVPort(w);
+  writeViewport(w, extents);
   w.tableLinetypes(3);
   dxf.writeLinetype(w, DL_LinetypeData("BYBLOCK", "", 0, 0, 0));
   dxf.writeLinetype(w, DL_LinetypeData("BYLAYER", "", 0, 0, 0));
   dxf.writeLinetype(w, DL_LinetypeData("CONTINUOUS", "Solid line", 0, 0, 0));
   w.tableEnd();
-  w.tableLayers(4);
-  for (const Layer& layer : {kLayer0, kOutlineLayer, kMeanChordLayer, kCentringLayer}) {
+  w.tableLayers(5);
+  for (const Layer& layer :
+       {kLayer0, kOutlineLayer, kJointLayer, kMeanChordLayer, kCentringLayer}) {
     dxf.writeLayer(w, DL_LayerData(layer.name, 0),
                    DL_Attributes("", layer.colour, -3, "CONTINUOUS", 1));
   }
@@ -143,21 +198,29 @@ std::string outlineDxf(const wing::WingGeometry& geometry) {
   TextWriter w(text);
   DL_Dxf dxf;
 
+  const Extents extents = extentsOf(drawing);
   dxf.writeHeader(w);
   w.dxfString(9, "$INSUNITS");
   w.dxfInt(70, 4);  // millimetres
   w.dxfString(9, "$MEASUREMENT");
   w.dxfInt(70, 1);  // metric
+  for (const auto& [name, x, y] : {std::tuple{"$EXTMIN", extents.minX, extents.minY},
+                                   std::tuple{"$EXTMAX", extents.maxX, extents.maxY}}) {
+    w.dxfString(9, name);
+    w.dxfReal(10, x);
+    w.dxfReal(20, y);
+    w.dxfReal(30, 0);
+  }
   w.sectionEnd();
-  writeTables(dxf, w);
+  writeTables(dxf, w, extents);
 
   w.sectionEntities();
-  for (const auto& corners : drawing.panels) {
-    dxf.writePolyline(w, DL_PolylineData(static_cast<int>(corners.size()), 0, 0, 1 /* closed */),
-                      onLayer(kOutlineLayer));
-    for (const wing::Point& p : corners) dxf.writeVertex(w, DL_VertexData(p.x, forward(p.y)));
-    dxf.writePolylineEnd(w);
-  }
+  dxf.writePolyline(w,
+                    DL_PolylineData(static_cast<int>(drawing.outline.size()), 0, 0, 1 /* closed */),
+                    onLayer(kOutlineLayer));
+  for (const wing::Point& p : drawing.outline) dxf.writeVertex(w, DL_VertexData(p.x, forward(p.y)));
+  dxf.writePolylineEnd(w);
+  for (const OutlineLine& line : drawing.joints) writeLine(dxf, w, kJointLayer, line);
   writeLine(dxf, w, kMeanChordLayer, drawing.meanChord);
   for (const OutlineLine& line : drawing.centringCross) writeLine(dxf, w, kCentringLayer, line);
   w.sectionEnd();

@@ -36,17 +36,8 @@ struct Stroke {
 };
 
 Stroke strokeOf(TemplatePen pen) {
-  switch (pen) {
-    case TemplatePen::Mac:
-      return {kRed, 0.25};
-    case TemplatePen::Centring:
-      return {kBlue, 0.25};
-    case TemplatePen::RootAxis:
-      return {kBlack, 0.15, true};
-    case TemplatePen::Outline:
-      break;
-  }
-  return {kBlack, 0.25};
+  const Stroke strokes[] = {{kBlack, 0.25}, {kRed, 0.25}, {kBlue, 0.25}, {kBlack, 0.15, true}};
+  return strokes[static_cast<int>(pen)];  // in TemplatePen's order
 }
 
 Point along(Point a, Point b, double t) { return {a.x + (b.x - a.x) * t, a.y + (b.y - a.y) * t}; }
@@ -74,10 +65,23 @@ std::optional<std::pair<Point, Point>> clipped(Point a, Point b, const MmRect& r
   return std::pair{along(a, b, t0), along(a, b, t1)};
 }
 
-bool holdsDrawing(const TemplateDrawing& drawing, const MmRect& area) {
-  return std::any_of(drawing.lines.begin(), drawing.lines.end(), [&](const TemplateLine& l) {
-    return clipped(l.from, l.to, area).has_value();
-  });
+// The tiles of the grid from origin that hold a part of the wing or its marks: the root axis
+// only runs on as far as they reach, it keeps no page of its own.
+std::vector<TemplateTile> tilesHoldingDrawing(const TemplateDrawing& drawing,
+                                              const TemplateTiling& t, Point origin) {
+  std::vector<TemplateTile> tiles;
+  for (int r = 0; r < t.rows; ++r) {
+    for (int c = 0; c < t.columns; ++c) {
+      const Point at{origin.x + c * t.pitchX, origin.y + r * t.pitchY};
+      const MmRect area{at.x, at.y, t.tileWidth, t.tileHeight};
+      if (std::ranges::any_of(drawing.lines, [&](const TemplateLine& l) {
+            return l.pen != TemplatePen::RootAxis && clipped(l.from, l.to, area).has_value();
+          })) {
+        tiles.push_back({r, c, at});
+      }
+    }
+  }
+  return tiles;
 }
 
 // 1 + ceil((extent - printable) / pitch), at least 1; a hair's rounding past a whole number of
@@ -123,8 +127,8 @@ void printOverview(TemplatePage& page, const MmRect& printable, const TemplateDr
   page.text({printable.left, printable.top + 11}, texts.figures, 10, kBlack, TextAlign::Left);
 
   // The whole grid fits, so every tile's frame shows.
-  const MmRect& e = drawing.extent;
-  const MmRect grid{e.left, e.top, (tiling.columns - 1) * tiling.pitchX + tiling.tileWidth,
+  const MmRect grid{tiling.origin.x, tiling.origin.y,
+                    (tiling.columns - 1) * tiling.pitchX + tiling.tileWidth,
                     (tiling.rows - 1) * tiling.pitchY + tiling.tileHeight};
   const MmRect area{printable.left, printable.top + kHeaderHeight, printable.width,
                     printable.height - kHeaderHeight};
@@ -134,16 +138,15 @@ void printOverview(TemplatePage& page, const MmRect& printable, const TemplateDr
     return Point{left + (p.x - grid.left) * scale, area.top + (p.y - grid.top) * scale};
   };
 
+  const MmRect onPage{left, area.top, grid.width * scale, grid.height * scale};  // the grid
   for (const TemplateLine& l : drawing.lines) {
-    drawClipped(page, map(l.from), map(l.to), strokeOf(l.pen), printable);
+    drawClipped(page, map(l.from), map(l.to), strokeOf(l.pen), onPage);
   }
   for (const TemplateTile& tile : tiling.tiles) {
     const Point a = map(tile.origin);
     const Point b = map({tile.origin.x + tiling.tileWidth, tile.origin.y + tiling.tileHeight});
-    page.line(a, {b.x, a.y}, kGrey, 0.2);
-    page.line({b.x, a.y}, b, kGrey, 0.2);
-    page.line(b, {a.x, b.y}, kGrey, 0.2);
-    page.line({a.x, b.y}, a, kGrey, 0.2);
+    const Point frame[] = {a, {b.x, a.y}, b, {a.x, b.y}};
+    for (int i = 0; i < 4; ++i) page.line(frame[i], frame[(i + 1) % 4], kGrey, 0.2);
     // Past the strip shared with the tile before, so the label sits in this tile's own cell.
     const double shared = (tiling.tileWidth - tiling.pitchX) * scale;
     page.text({a.x + (tile.column > 0 ? shared : 0) + 1.5, a.y + (tile.row > 0 ? shared : 0) + 4},
@@ -214,9 +217,11 @@ TemplateDrawing templateDrawing(const wing::WingGeometry& geometry) {
       {geometry.rootTrailingEdge.x, geometry.rootTrailingEdge.y + kAxisOverrun},
       TemplatePen::RootAxis);
 
+  // The pages are chosen for the outline and its marks; the axis runs on as far as they reach.
   double left = drawing.lines.front().from.x, right = left;
   double top = drawing.lines.front().from.y, bottom = top;
   for (const TemplateLine& l : drawing.lines) {
+    if (l.pen == TemplatePen::RootAxis) continue;
     for (const Point& p : {l.from, l.to}) {
       left = std::min(left, p.x);
       right = std::max(right, p.x);
@@ -255,11 +260,20 @@ TemplateTiling tileTemplate(const TemplateDrawing& drawing, double printableWidt
   }
   tiling.columns = tileCount(e.width, printableWidth, tiling.pitchX);
   tiling.rows = tileCount(e.height, printableHeight, tiling.pitchY);
-  for (int r = 0; r < tiling.rows; ++r) {
-    for (int c = 0; c < tiling.columns; ++c) {
-      const Point origin{e.left + c * tiling.pitchX, e.top + r * tiling.pitchY};
-      if (holdsDrawing(drawing, {origin.x, origin.y, printableWidth, printableHeight})) {
-        tiling.tiles.push_back({r, c, origin});
+  // The grid is larger than the extent by some slack: of the places for the drawing in it, the
+  // one leaving the fewest pages with a part of the wing on them, the middle among equals.
+  const double slackX =
+      std::max(0.0, (tiling.columns - 1) * tiling.pitchX + printableWidth - e.width);
+  const double slackY =
+      std::max(0.0, (tiling.rows - 1) * tiling.pitchY + printableHeight - e.height);
+  constexpr double kPlaces[] = {0.5, 0, 1, 0.25, 0.75};
+  for (const double x : kPlaces) {
+    for (const double y : kPlaces) {
+      const Point origin{e.left - slackX * x, e.top - slackY * y};
+      std::vector<TemplateTile> tiles = tilesHoldingDrawing(drawing, tiling, origin);
+      if (tiling.tiles.empty() || tiles.size() < tiling.tiles.size()) {
+        tiling.origin = origin;
+        tiling.tiles = std::move(tiles);
       }
     }
   }

@@ -40,7 +40,7 @@ struct TemplateLine {
 
 struct TemplateDrawing {
   std::vector<TemplateLine> lines;  // every panel's outline, the MAC, the centring cross, the axis
-  MmRect extent;                    // the lines' bounding box and a border of 5 mm
+  MmRect extent;  // the bounding box of all lines but the root axis, and a border of 5 mm
 };
 
 TemplateDrawing templateDrawing(const wing::WingGeometry& geometry);
@@ -54,12 +54,14 @@ struct TemplateTiling {
   int rows = 0, columns = 0;
   double tileWidth = 0, tileHeight = 0;  // the printable area's
   double pitchX = 0, pitchY = 0;         // from one tile to the next: less the overlap
-  std::vector<TemplateTile> tiles;       // those holding part of the drawing, row by row
+  wing::Point origin;                    // the drawing's point at the grid's top-left corner
+  std::vector<TemplateTile> tiles;       // those holding part of the wing or its marks, by row
 };
 
 // Tiles the drawing's extent with printable areas of printableWidth x printableHeight mm that
-// overlap by `overlap`. Throws PageError for a printable area no larger than the overlap, an
-// extent that is not finite, or a grid of more than kMaxTemplateTiles.
+// overlap by `overlap`: the fewest rows and columns, the drawing placed in the grid so that the
+// fewest tiles hold a part of it. Throws PageError for a printable area no larger than the overlap,
+// an extent that is not finite, or a grid of more than kMaxTemplateTiles.
 TemplateTiling tileTemplate(const TemplateDrawing& drawing, double printableWidth,
                             double printableHeight, double overlap);
 

@@ -1,14 +1,10 @@
 #include "qt/outline_svg.h"
 
-#include <QBuffer>
-#include <QLineF>
-#include <QPainter>
-#include <QPen>
-#include <QPolygonF>
-#include <QSvgGenerator>
 #include <algorithm>
-#include <climits>
+#include <charconv>
 #include <cmath>
+#include <string>
+#include <vector>
 
 #include "plot/outline_drawing.h"
 
@@ -17,73 +13,73 @@ namespace tavelor::qt {
 namespace {
 
 constexpr double kMargin = 5;        // mm, at least, around the drawing
-constexpr double kLineWidth = 0.25;  // mm
-// Ten dots a millimetre: the page size, given in dots, comes out in whole millimetres.
-constexpr int kDotsPerInch = 254;
-constexpr double kDotsPerMm = kDotsPerInch / 25.4;
+constexpr double kCutWidth = 0.025;  // mm: a hairline, which laser software cuts
+constexpr double kMarkWidth = 0.25;  // mm: the marks, drawn rather than cut
 
-QPointF point(wing::Point p) { return {p.x, p.y}; }
-
-QLineF line(const plot::OutlineLine& l) { return {point(l.from), point(l.to)}; }
-
-QPen pen(const QColor& colour) {
-  QPen p(colour, kLineWidth);
-  p.setCapStyle(Qt::FlatCap);  // the marks end where they end
-  p.setJoinStyle(Qt::MiterJoin);
-  return p;
+// The shortest text that reads back to the same double, in fixed notation whatever the locale.
+std::string number(double value) {
+  char buffer[512];
+  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value + 0.0,  // no -0
+                                    std::chars_format::fixed);
+  return {buffer, result.ptr};
 }
 
-int dots(double mm) {
-  // Only a wing hundreds of kilometres long would not fit: its page stays as large as can be.
-  return static_cast<int>(std::min(std::round(mm * kDotsPerMm), double{INT_MAX}));
+std::string point(wing::Point p) { return number(p.x) + "," + number(p.y); }
+
+// An open path through the points, or a closed one (Z back to its first point).
+std::string path(const std::vector<wing::Point>& points, bool closed) {
+  std::string d;
+  for (const wing::Point& p : points) d += (d.empty() ? "M" : " L") + point(p);
+  return "<path d=\"" + d + (closed ? " Z" : "") + "\"/>\n";
 }
 
-// QSvgGenerator (Qt 6.4) writes the title into the XML as it is; control characters have no
-// place in XML 1.0 at all.
-QString xmlText(const QString& text) {
+// A group Inkscape and laser software list as a layer of its own, which can be hidden.
+std::string layer(const char* name, const char* colour, double width, const std::string& paths) {
+  return std::string("<g inkscape:groupmode=\"layer\" inkscape:label=\"") + name + "\" id=\"" +
+         name + "\" fill=\"none\" stroke=\"" + colour + "\" stroke-width=\"" + number(width) +
+         "\" stroke-linecap=\"butt\" stroke-linejoin=\"miter\">\n" + paths + "</g>\n";
+}
+
+std::string lines(const std::vector<plot::OutlineLine>& lines) {
+  std::string paths;
+  for (const plot::OutlineLine& l : lines) paths += path({l.from, l.to}, false);
+  return paths;
+}
+
+// XML 1.0 has no place for control characters at all; the markup characters are escaped.
+std::string xmlText(const QString& text) {
   QString clean = text;
   for (QChar& c : clean) {
     if (c.unicode() < 0x20) c = QLatin1Char(' ');
   }
-  return clean.toHtmlEscaped();
+  return clean.toHtmlEscaped().toStdString();
 }
 
 }  // namespace
 
 QByteArray outlineSvg(const wing::WingGeometry& geometry, const QString& title) {
   const plot::OutlineDrawing drawing = plot::outlineDrawing(geometry);
-  // The box on whole millimetres, so its figures come out exact in the six digits Qt writes.
+  // The box on whole millimetres, so the page's width and height are whole millimetres too.
   const double left = std::floor(drawing.min.x - kMargin);
   const double top = std::floor(drawing.min.y - kMargin);
-  const QRectF box(left, top, std::ceil(drawing.max.x + kMargin) - left,
-                   std::ceil(drawing.max.y + kMargin) - top);
+  const double width = std::ceil(drawing.max.x + kMargin) - left;
+  const double height = std::ceil(drawing.max.y + kMargin) - top;
 
-  QBuffer buffer;
-  buffer.open(QIODevice::WriteOnly);
-  QSvgGenerator svg;
-  svg.setOutputDevice(&buffer);
-  // The size in dots and the resolution give the width and height in mm; the viewBox alone
-  // maps the painter's coordinates, which are millimetres already.
-  svg.setResolution(kDotsPerInch);
-  svg.setSize(QSize(dots(box.width()), dots(box.height())));
-  svg.setViewBox(box);
-  svg.setTitle(xmlText(title));
-  svg.setDescription(QStringLiteral("Half-wing outline, 1:1 in millimetres"));
-
-  QPainter painter(&svg);
-  painter.setBrush(Qt::NoBrush);
-  painter.setPen(pen(Qt::black));
-  for (const auto& corners : drawing.panels) {
-    QPolygonF polygon;
-    for (const wing::Point& p : corners) polygon << point(p);
-    painter.drawPolygon(polygon);
-  }
-  painter.setPen(pen(Qt::red));
-  painter.drawLine(line(drawing.meanChord));
-  painter.setPen(pen(Qt::blue));
-  for (const plot::OutlineLine& l : drawing.centringCross) painter.drawLine(line(l));
-  painter.end();
-  return buffer.data();
+  std::string svg = "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"no\"?>\n";
+  svg +=
+      "<svg xmlns=\"http://www.w3.org/2000/svg\" "
+      "xmlns:inkscape=\"http://www.inkscape.org/namespaces/inkscape\" version=\"1.1\" width=\"" +
+      number(width) + "mm\" height=\"" + number(height) + "mm\" viewBox=\"" + number(left) + " " +
+      number(top) + " " + number(width) + " " + number(height) + "\">\n";
+  svg += "<title>" + xmlText(title) + "</title>\n";
+  svg += "<desc>Half-wing outline, 1:1 in millimetres</desc>\n";
+  svg += layer("OUTLINE", "#000000", kCutWidth, path(drawing.outline, true));
+  svg += layer("JOINTS", "#00ff00", kCutWidth, lines(drawing.joints));
+  svg += layer("MAC", "#ff0000", kMarkWidth, lines({drawing.meanChord}));
+  svg += layer("CG", "#0000ff", kMarkWidth,
+               lines({drawing.centringCross.begin(), drawing.centringCross.end()}));
+  svg += "</svg>\n";
+  return QByteArray::fromStdString(svg);
 }
 
 }  // namespace tavelor::qt

@@ -20,12 +20,19 @@ sed "\$s/1500/$(printf '9%.0s' $(seq 400))/" delta.txt >heavy.txt
 printf '%s\r\n' "$header" 250 200 400 0 200 "" "" "" "" "" "" "" "" "" "" "" "" "" "" "" 0 "" >zero.txt
 sed '$s/1500//' delta.txt >nomass.txt
 cp delta.txt "A & B.txt"
-# The outline: each panel's corners (root LE, tip LE, tip TE, root TE), the mean chord from its
-# LE to its TE, the centring cross; millimetres, y aft.
-printf '%s\n' "OUTLINE 1 0.000 0.000 400.000 0.000 400.000 200.000 0.000 250.000" \
-  "OUTLINE 1 400.000 0.000 700.000 50.000 700.000 150.000 400.000 200.000" \
-  "MAC 0 306.173 7.407 306.173 209.877" "CG 0 301.173 68.148 311.173 68.148" \
-  "CG 0 306.173 63.148 306.173 73.148" >shapes
+# A wing in tenths whose second panel's root chord steps up from the first's tip chord; computed
+# as it comes, the trailing edge's corner at the joint differs between the panels in the last bit.
+printf '%s\r\n' "$header" 250.3 120.45 400 0 200.15 90.1 300 0 "" "" "" "" "" "" "" "" "" "" "" "" \
+  30 1500 >step.txt
+# The outlines: one closed contour (root LE, out along the leading edge, back along the trailing
+# edge), the joints, the mean chord from its LE to its TE, the centring cross; millimetres, y aft.
+printf '%s\n' "OUTLINE 1 0 0 400 0 700 50 700 150 400 200 0 250" "JOINTS 0 400 0 400 200" \
+  "MAC 0 306.17284 7.407407 306.17284 209.876543" "CG 0 301.17284 68.148148 311.17284 68.148148" \
+  "CG 0 306.17284 63.148148 306.17284 73.148148" >delta.shapes
+printf '%s\n' "OUTLINE 1 0 0 400 0 400 -79.7 700 -79.7 700 10.4 400 120.45 0 250.3" \
+  "JOINTS 0 400 0 400 120.45" "MAC 0 307.755001 0 307.755001 177.833203" \
+  "CG 0 302.755001 53.349961 312.755001 53.349961" "CG 0 307.755001 48.349961 307.755001 58.349961" \
+  >step.shapes
 
 failures=0
 # check <exit code> <stderr pattern, empty for none> <output check command> -- <arguments>
@@ -52,14 +59,18 @@ check 0 "" "json \"r['mass_g'] is None and r['wing_loading_g_dm2'] is None\"" --
 check 0 "" "json \"[round(r[k], 2) for k in ('tail_volume', 'neutral_point_percent', 'neutral_point_mm', \
 'cg_for_margin_percent', 'cg_for_margin_mm', 'static_margin_percent')] == [0.53, 47.97, 104.53, 37.97, \
 84.28, 17.97]\"" -- --report tail.txt
-# Both outlines hold the same shapes, read back by readers sharing nothing with our writers.
+# Both outlines hold the same shapes, read back by readers sharing nothing with our writers;
+# the DXF's extents and view on the wing, the SVG's layers with hairlines to cut.
 outline() {
   "$python" "$here/read_outline.py" "$1" >read && [ "$(head -1 read)" = "$2" ] &&
-    tail -n +2 read | cmp -s - shapes
+    tail -n +2 read | cmp -s - "$3"
 }
-check 0 "" "outline Delta.DXF 'AC1015 4 1 0 0 True 7 1 5'" -- --export Delta.DXF delta.txt
-check 0 "" "outline 'A & B.svg' '710mm 260mm -5 -5 710 260 0.25 A & B'" \
-  -- --export "A & B.svg" "$work/wings/A & B.txt"
+check 0 "" "outline Delta.DXF 'AC1015 4 1 0 0 True 7 3 1 5 0 -250 700 0 350 -125 532.5' \
+delta.shapes" -- --export Delta.DXF delta.txt
+check 0 "" "outline step.dxf 'AC1015 4 1 0 0 True 7 3 1 5 0 -250.3 700 79.7 350 -85.3 532.5' \
+step.shapes" -- --export step.dxf step.txt
+check 0 "" "outline 'A & B.svg' '710mm 260mm -5 -5 710 260 OUTLINE:0.025 JOINTS:0.025 MAC:0.25 \
+CG:0.25 A & B' delta.shapes" -- --export "A & B.svg" "$work/wings/A & B.txt"
 check 1 "^tavelor: cannot read nowhere.txt: No such file or directory$" "true" -- --report nowhere.txt
 check 1 "^tavelor: short.txt: Error # 62 in Tavelor Input past end of file$" "true" -- --report short.txt
 check 1 "^tavelor: heavy.txt: The mass cannot be used" "true" -- --report heavy.txt

@@ -128,7 +128,7 @@ x_quit
 # half span, the LE swept 50 mm), each with its 100 mm bar: laid together, the wing at 1:1.
 pdf_reads sheet "$HOME/Documents/Example wing.pdf" "1 210 297 outline 50.0 140.0"
 pdf_reads template "$template" \
-  "6 210 297 R1C1 R1C2 R1C3 R1C4 R2C1 bars$(printf ' 100.0%.0s' 1 2 3 4 5) outline 700.0 250.0 root 250.0"
+  "5 210 297 R1C1 R1C2 R1C3 R1C4 bars$(printf ' 100.0%.0s' 1 2 3 4) outline 700.0 250.0 root 250.0"
 # The sheet: the name typed, the wing's figures, the CG the stability window gave.
 text=$(pdftotext -layout "$HOME/Documents/Example wing.pdf" - | tr -s ' ')
 for expected in "Wing: Example wing" "Span : 1 400.00 mm" "Mean chord : 202.47 mm" \

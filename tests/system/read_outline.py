@@ -1,18 +1,24 @@
 #!/usr/bin/env python3
 # What readers sharing nothing with our writers find in an outline file. First line, for a DXF
 # (ezdxf): version, $INSUNITS, $MEASUREMENT, audit errors and fixes, whether every entity takes
-# its layer's colour, the colours of layers OUTLINE, MAC and CG; for an SVG (ElementTree): width,
-# height, viewBox, the stroke widths and the title. Then a line per shape, in millimetres with y
-# aft of the root leading edge: its layer (an SVG's stroke colour named as the layer), 1 if it
-# is closed (an SVG path: ends on its first corner), else 0, its corners to 0.001 mm.
+# its layer's colour, the colours of layers OUTLINE, JOINTS, MAC and CG, $EXTMIN's and $EXTMAX's
+# x and y, the saved view's centre and height; for an SVG (ElementTree): width, height, viewBox,
+# each Inkscape layer's name and stroke width, and the title. Then a line per shape, in
+# millimetres with y aft of the root leading edge: its layer, 1 if it is closed (a closed
+# polyline; an SVG path ending in Z), else 0, its corners, each figure as the shortest text
+# that reads back to the same double (so 1e-15 mm off a round figure shows).
 import re
 import sys
 import xml.etree.ElementTree as ElementTree
 
 
+def figure(value):
+    text = repr(float(value) + 0.0)
+    return text[:-2] if text.endswith(".0") else text
+
+
 def shape(layer, closed, points):
-    print(layer, int(closed),
-          *("%.3f %.3f" % (round(x, 3) + 0.0, round(y, 3) + 0.0) for x, y in points))
+    print(layer, int(closed), *(figure(x) + " " + figure(y) for x, y in points))
 
 
 path = sys.argv[1]
@@ -22,26 +28,25 @@ if path.lower().endswith(".dxf"):
     doc = ezdxf.readfile(path)
     audit = doc.audit()
     entities = list(doc.modelspace())
+    view = doc.viewports.get("*Active")[0].dxf
     print(doc.dxfversion, doc.header["$INSUNITS"], doc.header["$MEASUREMENT"], len(audit.errors),
           len(audit.fixes), all(e.dxf.color == 256 for e in entities),
-          *(doc.layers.get(name).color for name in ("OUTLINE", "MAC", "CG")))
+          *(doc.layers.get(name).color for name in ("OUTLINE", "JOINTS", "MAC", "CG")),
+          *map(figure, [*doc.header["$EXTMIN"][:2], *doc.header["$EXTMAX"][:2], view.center.x,
+                        view.center.y, view.height]))
     for e in entities:
         polyline = e.dxftype() == "LWPOLYLINE"
         points = list(e.get_points("xy")) if polyline else [e.dxf.start, e.dxf.end]
         shape(e.dxf.layer, polyline and e.closed, [(p[0], -p[1]) for p in points])
 else:
-    svg = "{http://www.w3.org/2000/svg}"
+    svg, inkscape = "{http://www.w3.org/2000/svg}", "{http://www.inkscape.org/namespaces/inkscape}"
     root = ElementTree.parse(path).getroot()
-    layers = {"#000000": "OUTLINE", "#ff0000": "MAC", "#0000ff": "CG"}
-    groups = [g for g in root.iter(svg + "g") if g.get("transform")]
+    layers = [g for g in root.iter(svg + "g") if g.get(inkscape + "groupmode") == "layer"]
     print(root.get("width"), root.get("height"), root.get("viewBox"),
-          *sorted({g.get("stroke-width") for g in groups}), root.find(svg + "title").text)
-    number = re.compile(r"[-+]?[0-9.]+(?:e[-+]?[0-9]+)?")
-    for g in groups:
-        a, b, c, d, e, f = map(float, number.findall(g.get("transform")))
+          *(g.get(inkscape + "label") + ":" + g.get("stroke-width") for g in layers),
+          root.find(svg + "title").text)
+    for g in layers:
         for element in g:
-            xy = list(map(float, number.findall(element.get("d") or element.get("points"))))
-            points = [(a * x + c * y + e, b * x + d * y + f) for x, y in zip(xy[::2], xy[1::2])]
-            closed = len(points) > 2 and points[-1] == points[0]
-            shape(layers.get(g.get("stroke"), g.get("stroke")), closed,
-                  points[:-1] if closed else points)
+            d = re.findall(r"[A-Za-z]|[-+]?[0-9.]+(?:e[-+]?[0-9]+)?", element.get("d"))
+            xy = [float(t) for t in d if not t.isalpha()]
+            shape(g.get(inkscape + "label"), d[-1] in "Zz", zip(xy[::2], xy[1::2]))
