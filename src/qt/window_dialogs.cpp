@@ -1,7 +1,6 @@
 // The main window's modal dialogs: message boxes, the text prompt, the file dialogs and the
 // secondary windows.
 #include <QCloseEvent>
-#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
@@ -111,18 +110,13 @@ std::string MainWindow::promptText(const std::string& prompt, const std::string&
 
 std::optional<std::string> MainWindow::askFileName(const ui::FileDialogRequest& request,
                                                    bool save) {
-  // File names are the system's bytes, which need not be UTF-8.
-  QFileDialog dialog(this, toQ(request.title),
-                     QFile::decodeName(QByteArray::fromStdString(request.initialFolder)),
-                     toQ(request.filterText));
+  QFileDialog dialog(this, toQ(request.title), toQ(request.initialFolder), toQ(request.filterText));
   dialog.setObjectName(save ? QStringLiteral("saveDialog") : QStringLiteral("openDialog"));
   dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   dialog.setFileMode(request.mustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
   dialog.setDefaultSuffix(toQ(request.defaultExtension));
   dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
-  if (!request.proposedName.empty()) {
-    dialog.selectFile(QFile::decodeName(QByteArray::fromStdString(request.proposedName)));
-  }
+  if (!request.proposedName.empty()) dialog.selectFile(toQ(request.proposedName));
   // With several filters a name typed without extension takes the chosen filter's.
   const QStringList extensions = filterExtensions(dialog.nameFilters());
   const bool byFilter = save && extensions.size() > 1;
@@ -146,7 +140,7 @@ std::optional<std::string> MainWindow::askFileName(const ui::FileDialogRequest& 
       return std::nullopt;
     }
   }
-  return QFile::encodeName(path).toStdString();
+  return fromQ(path);
 }
 
 std::optional<std::string> MainWindow::askSaveFileName(const ui::FileDialogRequest& request) {
