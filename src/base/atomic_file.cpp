@@ -142,8 +142,13 @@ std::string temporaryPath(const std::string& path) {
   return beside(path, name);
 }
 
-// A file without a name in folder (O_TMPFILE), or -1 with errno set.
+// A file without a name in folder (O_TMPFILE), or -1 with errno set. It is named later through
+// /proc; without /proc it is not made at all (EOPNOTSUPP).
 int openUnnamed(const std::string& folder, mode_t mode) {
+  if (::access("/proc/self/fd", X_OK) != 0) {
+    errno = EOPNOTSUPP;
+    return -1;
+  }
   return ::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, mode);
 }
 
@@ -152,8 +157,7 @@ bool linkUnnamed(int fd, const std::string& path, std::string& temporary) {
   const std::string self = "/proc/self/fd/" + std::to_string(fd);
   for (int attempt = 0; attempt < 100; ++attempt) {
     temporary = temporaryPath(path);
-    if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, temporary.c_str(), AT_SYMLINK_FOLLOW) == 0 ||
-        ::linkat(fd, "", AT_FDCWD, temporary.c_str(), AT_EMPTY_PATH) == 0) {
+    if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, temporary.c_str(), AT_SYMLINK_FOLLOW) == 0) {
       return true;
     }
     if (errno != EEXIST) return false;
