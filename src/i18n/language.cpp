@@ -1,5 +1,7 @@
 #include "i18n/language.h"
 
+#include <unistd.h>
+
 #include <cerrno>
 #include <cstdlib>
 #include <filesystem>
@@ -119,6 +121,15 @@ std::string Language::settingsPath() const {
   return own.empty() ? inProgramFolder : own;
 }
 
+bool Language::namesLanguageFile(const std::string& name) const {
+  if (name.empty() || name.find_first_of("/\\") != std::string::npos ||
+      name.find("..") != std::string::npos) {
+    return false;
+  }
+  const std::string path = programFolder_ + base::kSeparator + name + kLanguageExtension;
+  return ::access(path.c_str(), F_OK) == 0;
+}
+
 std::string Language::readStoredLanguage() {
   const std::string path = settingsPath();
   std::string stored = read(kSettingReadName, path, kSettingsCapacity, kSettingsSection,
@@ -128,7 +139,7 @@ std::string Language::readStoredLanguage() {
   if (stored.empty() && path != programFolder_ + inProgramFolder) {
     stored = readSetting(kSettingsSection, kSettingsKey, inProgramFolder);
   }
-  return stored;
+  return namesLanguageFile(stored) ? stored : std::string();
 }
 
 bool Language::storeLanguage(const std::string& name) {

@@ -68,7 +68,9 @@ class Language {
   // Sets currentLanguage and, right after it, languageFile.
   void setLanguage(const std::string& name);
 
-  // Reads and stores the chosen language in tv.ini.
+  // Reads and stores the chosen language in tv.ini. A stored name is a file name in the program
+  // folder and nothing else: one with a path separator or "..", or naming no file there, reads
+  // as no choice.
   std::string readStoredLanguage();
   bool storeLanguage(const std::string& name);
   // The tv.ini that storeLanguage writes.
@@ -76,6 +78,7 @@ class Language {
 
  private:
   enum class IfMissing { Empty, Fault };
+  bool namesLanguageFile(const std::string& name) const;
   std::string read(const char* operation, const std::string& path, std::size_t capacity,
                    const std::string& section, const std::string& key, IfMissing ifMissing);
   bool write(const std::string& path, const std::string& section, const std::string& key,

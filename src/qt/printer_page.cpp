@@ -16,6 +16,7 @@
 #include <string_view>
 #include <utility>
 
+#include "base/atomic_file.h"
 #include "plot/number_text.h"
 
 namespace tavelor::qt {
@@ -261,6 +262,12 @@ void QtPrinterPage::endDocument() {
   if (target_ == Target::PdfFolder) {
     pdfPath_ = reservePdfPath(pdfFolder_, *sheetName_);
     pathReserved_ = true;
+  }
+  // As every file the program writes: a regular file or a new name, never a device or pipe.
+  if (const QFileInfo target(pdfPath_);
+      target_ == Target::PdfFile && target.exists() && !target.isFile()) {
+    throw plot::PageError("cannot write " + QDir::toNativeSeparators(pdfPath_).toStdString() +
+                          ": " + base::kNotRegularFileText);
   }
   if (target_ != Target::Queue) {
     printer_->setOutputFileName(pdfPath_);

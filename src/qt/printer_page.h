@@ -40,7 +40,8 @@ class QtPrinterPage final : public plot::PageSurface {
   static std::unique_ptr<QtPrinterPage> onQueue(const QPrinterInfo& queue,
                                                 const std::string& sheetName,
                                                 std::string decimalMark);
-  // Writes the sheet as a PDF file at path, replacing it.
+  // Writes the sheet as a PDF file at path, replacing it if it is a regular file; anything else
+  // there is refused.
   static std::unique_ptr<QtPrinterPage> toPdfFile(const QString& path, std::string decimalMark);
   // Writes the sheet as a new PDF file in folder, named after sheetName as it reads when the
   // document ends (the print command fills it in after it has asked for the device name).

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cctype>
+#include <filesystem>
+#include <system_error>
 #include <utility>
 
 #include "base/message_box.h"
@@ -40,6 +42,24 @@ std::string oneLine(std::string text) {
   return line;
 }
 
+// A file name as an error line shows it: on that one line, whatever bytes it holds. A control
+// character shows escaped: \n, \r, \t, or \x and two hex digits.
+std::string shown(const std::string& path) {
+  std::string text;
+  for (const char c : path) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte >= 0x20 && byte != 0x7F) {
+      text += c;
+    } else if (c == '\n' || c == '\r' || c == '\t') {
+      text += c == '\n' ? "\\n" : c == '\r' ? "\\r" : "\\t";
+    } else {
+      constexpr const char* kHex = "0123456789abcdef";
+      text += {'\\', 'x', kHex[byte >> 4], kHex[byte & 15]};
+    }
+  }
+  return text;
+}
+
 struct BatchWing {
   std::optional<wing::WingResults> results;
   std::string error;
@@ -56,19 +76,20 @@ BatchWing readWing(const std::string& path, const BatchSettings& settings) {
 
   std::string bytes;
   if (const auto error = files::readWingFileBytes(path, bytes)) {
-    return {std::nullopt,
-            kProgram + std::string("cannot read ") + path + ": " + oneLine(error->description)};
+    return {std::nullopt, kProgram + std::string("cannot read ") + shown(path) + ": " +
+                              oneLine(error->description)};
   }
   const files::WingFileLines file = files::readWingFileLines(bytes);
   if (file.error) {
-    return {std::nullopt, kProgram + path + ": " + oneLine(fileErrorText(language, *file.error))};
+    return {std::nullopt,
+            kProgram + shown(path) + ": " + oneLine(fileErrorText(language, *file.error))};
   }
   files::WingTexts texts;
   texts[files::kFieldCount - 2] = "30";  // the centring a cleared window holds
   for (const files::FieldLine& line : file.lines) typeInto(texts, line.slot, line.text);
   ComputedTexts computed = computeTexts(texts, settings.decimalMark);
   if (!computed.results) {
-    return {std::nullopt, kProgram + path + ": " +
+    return {std::nullopt, kProgram + shown(path) + ": " +
                               oneLine(language.textOrEnglish("Message", computed.refusalKey))};
   }
   return {std::move(computed.results), {}, file.tail};
@@ -111,8 +132,14 @@ BatchResult exportWing(const std::string& outputPath, const std::string& wingPat
                        const BatchSettings& settings, const SvgWriter& writeSvg) {
   const auto format = outlineFormatOf(outputPath);
   if (!format) {
-    return failure(kProgram + outputPath +
+    return failure(kProgram + shown(outputPath) +
                    ": the outline is written as DXF or SVG; name the file *.dxf or *.svg");
+  }
+  // However it is spelled or linked, the wing file is never replaced by its outline.
+  std::error_code noFile;
+  if (std::filesystem::equivalent(outputPath, wingPath, noFile)) {
+    return failure(kProgram + std::string("cannot write ") + shown(outputPath) +
+                   ": it is the wing file itself");
   }
   BatchWing wing = readWing(wingPath, settings);
   if (!wing.results) return failure(std::move(wing.error));
@@ -120,7 +147,7 @@ BatchResult exportWing(const std::string& outputPath, const std::string& wingPat
   const std::string bytes = *format == OutlineFormat::Svg ? writeSvg(geometry, wingNameOf(wingPath))
                                                           : plot::outlineDxf(geometry);
   if (const auto error = files::writeFileBytes(outputPath, bytes)) {
-    return failure(kProgram + std::string("cannot write ") + outputPath + ": " +
+    return failure(kProgram + std::string("cannot write ") + shown(outputPath) + ": " +
                    oneLine(error->description));
   }
   return {};

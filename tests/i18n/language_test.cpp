@@ -48,6 +48,19 @@ TEST(LanguageList, OffersWhatCanBeLoadedAndStored) {
             (std::vector<std::string>{"b", "Deutsch", "English", "Fran\u00E7ais"}));
 }
 
+// A stored language names a file of the program folder, never a path: anything else is no choice.
+TEST(LanguageSettings, StoredNameIsAFileOfTheProgramFolderOnly) {
+  LanguageFolder folder;  // holds test.lng
+  std::filesystem::create_directory(folder.folder.file("sub"));
+  folder.folder.write("sub/test.lng", "");
+  const std::string self = std::filesystem::path(folder.folder.path()).filename().string();
+  for (const auto& [stored, read] : std::vector<std::pair<std::string, std::string>>{
+           {"test", "test"}, {"sub/test", ""}, {"../" + self + "/test", ""}, {"Gone", ""}}) {
+    folder.folder.write("tv.ini", "[Langue]\r\n1=" + stored + "\r\n");
+    EXPECT_EQ(folder.language.readStoredLanguage(), read) << stored;
+  }
+}
+
 // Where the program folder is not the user's to write, the choice goes to their own tv.ini, in
 // Windows-1252 as every tv.ini.
 TEST(LanguageSettings, ReadOnlyProgramFolderKeepsTheChoiceInTheUsersConfig) {
@@ -55,6 +68,7 @@ TEST(LanguageSettings, ReadOnlyProgramFolderKeepsTheChoiceInTheUsersConfig) {
     LanguageFolder folder;
     testing::TempFolder config;
     ::setenv("XDG_CONFIG_HOME", config.path().c_str(), 1);
+    folder.folder.write("Fran\u00E7ais.lng", "");
     std::filesystem::permissions(folder.folder.path(), std::filesystem::perms(0555));
     EXPECT_TRUE(folder.language.storeLanguage("Fran\u00E7ais"));
     EXPECT_EQ(Language(folder.folder.path(), folder.faults).readStoredLanguage(), "Fran\u00E7ais");

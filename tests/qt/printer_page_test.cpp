@@ -13,6 +13,7 @@
 #include "i18n/language.h"
 #include "plot/print_sheet.h"
 #include "support/example_wing.h"
+#include "support/file_size_limit.h"
 #include "support/language_folder.h"
 #include "wing/geometry.h"
 
@@ -62,15 +63,27 @@ class PrinterPageTest : public QObject {
   }
 
   // A printer that cannot take the document fails the print and leaves nothing behind: a
-  // missing folder, and /dev/full, whose writes fail like a full disk's.
+  // missing folder, and a disk that fills up. A device is refused before anything is printed.
   void printerFaultReported() {
     const QString missing = work_.filePath(QStringLiteral("missing"));
     const std::string sheet = "Lost";
     QVERIFY_THROWS_EXCEPTION(
         plot::PageError, printExample(*qt::QtPrinterPage::toPdfFolder(missing, sheet, "."), sheet));
     QVERIFY(!QFileInfo::exists(missing));
-    QVERIFY_THROWS_EXCEPTION(plot::PageError,
-                             printExample(*qt::QtPrinterPage::toPdfFile("/dev/full", "."), sheet));
+    {
+      const testing::FileSizeLimit fullDisk(1000);
+      QVERIFY_THROWS_EXCEPTION(plot::PageError,
+                               printExample(*qt::QtPrinterPage::toPdfFile(
+                                                work_.filePath(QStringLiteral("full.pdf")), "."),
+                                            sheet));
+    }
+    try {
+      printExample(*qt::QtPrinterPage::toPdfFile("/dev/full", "."), sheet);
+      QFAIL("a device was printed to");
+    } catch (const plot::PageError& error) {
+      QCOMPARE(std::string(error.what()),
+               std::string("cannot write /dev/full: Not a regular file"));
+    }
   }
 };
 

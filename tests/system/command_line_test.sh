@@ -33,13 +33,18 @@ printf '%s\n' "OUTLINE 1 0 0 400 0 400 -79.7 700 -79.7 700 10.4 400 120.45 0 250
   "JOINTS 0 400 0 400 120.45" "MAC 0 307.755001 0 307.755001 177.833203" \
   "CG 0 302.755001 53.349961 312.755001 53.349961" "CG 0 307.755001 48.349961 307.755001 58.349961" \
   >step.shapes
+# The wing under other names: a link, a hard link, a name that is not UTF-8. A pipe and a link to it.
+ln -s delta.txt self.dxf && cp delta.txt wing.svg && ln wing.svg hard.svg && cp delta.txt kept
+odd=$'\xff\xfe' && cp delta.txt "$odd.txt"
+mkfifo pipe.dxf && ln -s pipe.dxf pipe.svg
 
 failures=0
 # check <exit code> <stderr pattern, empty for none> <output check command> -- <arguments>
+# (standard output goes to $stdout if set)
 check() {
   local code="$1" pattern="$2" verify="$3"
   shift 4
-  "$work/program/tavelor" "$@" >out 2>err
+  "$work/program/tavelor" "$@" >"${stdout:-out}" 2>err
   local got=$?
   if [ "$got" != "$code" ] || [ "$(wc -l <err)" -ne $((code == 0 ? 0 : 1)) ] ||
     ! grep -qE "${pattern:-^$}" <(cat err; echo) || ! (eval "$verify"); then
@@ -77,6 +82,25 @@ check 1 "^tavelor: heavy.txt: The mass cannot be used" "true" -- --report heavy.
 check 1 "^tavelor: zero.txt: The CG position must be" "[ ! -e zero.dxf ]" -- --export zero.dxf zero.txt
 check 1 "^tavelor: cannot write none/d.dxf: No such file or directory$" "true" -- --export none/d.dxf delta.txt
 check 1 "^tavelor: d.png: .*\.dxf or \*\.svg$" "[ ! -e d.png ]" -- --export d.png delta.txt
+check 0 "" "[ -s \"\$odd.dxf\" ]" -- --export "$odd.dxf" "$odd.txt"
+# The wing file itself, however named, and anything but a regular file are never written.
+unchanged() { cmp -s kept "$1"; }
+check 1 "^tavelor: cannot write self.dxf: it is the wing file itself$" "unchanged delta.txt" \
+  -- --export self.dxf delta.txt
+check 1 "^tavelor: cannot write ./hard.svg: it is the wing file itself$" "unchanged wing.svg" \
+  -- --export ./hard.svg wing.svg
+for node in pipe.dxf pipe.svg; do
+  check 1 "^tavelor: cannot write $node: Not a regular file$" "[ -p pipe.dxf ]" \
+    -- --export $node delta.txt
+done
+check 1 "^tavelor: cannot read a\\\\nb\\\\x01.txt: No such file or directory$" "true" \
+  -- --report $'a\nb\x01.txt'
+stdout=/dev/full check 1 "^tavelor: cannot write the standard output: No space left on device$" \
+  "true" -- --report delta.txt
+# Only the window needs a display; an unknown option is refused before it is looked for.
+check 1 "^tavelor: Unknown option 'frob'\.$" "true" -- --frob
+check 1 "^tavelor: no display can be reached \(--report and --export need none\)$" "true" \
+  -- delta.txt
 check 0 "" "grep -q -- '--export <OUTPUT>' out" -- --help
 check 0 "" "grep -qx 'tavelor [0-9]*\.[0-9]*\.[0-9]*' out" -- --version
 [ "$failures" -eq 0 ] && echo "command line: every case passed"

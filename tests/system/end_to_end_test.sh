@@ -93,9 +93,11 @@ x_menu f q
 x_answer "" Escape
 x_quit n
 
-# --- Third start, given the file (the caption names it): File > Print full-size template.
-x_start "$work/program/tavelor" "$wing"
-main=$(x_wait_window '^Tavelor - Wing files : example wing.txt$' 15)
+# --- Third start, given the file under a name that is not UTF-8 (the caption names it): File >
+# Print full-size template.
+cp "$wing" "$work/example wing"$'\xff'.txt
+x_start "$work/program/tavelor" "$work/example wing"$'\xff'.txt
+main=$(x_wait_window '^Tavelor - Wing files : example wing.+\.txt$' 15)
 template="$HOME/Documents/Example wing - template.pdf"
 x_print "Example wing" t
 # Help > About and Help close with Escape.
