@@ -168,23 +168,34 @@ LatticeLoads solveLattice(const std::vector<LatticeSurface>& surfaces) {
           horseshoeUpwash(p, a, b, core * core) + horseshoeUpwash(p, ma, mb, core * core);
     }
   }
-  // The lattice cancels the free stream's upwash through each surface at a unit angle of attack.
-  const Eigen::VectorXd upwash = Eigen::VectorXd::Constant(n, -1);
-  LatticeLoads loads;
-  loads.together = strips;
-  addLoads(lattice, Eigen::PartialPivLU<Eigen::MatrixXd>(influence).solve(upwash), loads.together);
+  // The lattice cancels the free stream's upwash through each surface at a unit angle of
+  // attack. The first surface's own block is factorised once: it gives that surface alone, and
+  // through its complement (the other surfaces' smaller block) all of them together.
   const auto first = static_cast<Eigen::Index>(
       std::ranges::count_if(lattice, [](const Vortex& v) { return v.surface == 0; }));
-  if (first == n) {
-    loads.firstAlone = loads.together.front();
-    return loads;
+  const auto rest = n - first;
+  const Eigen::VectorXd upwash = Eigen::VectorXd::Constant(n, -1);
+  const Eigen::PartialPivLU<Eigen::MatrixXd> firstBlock(influence.topLeftCorner(first, first));
+  const Eigen::VectorXd alone = firstBlock.solve(upwash.head(first));
+  Eigen::VectorXd together = alone;
+  if (rest > 0) {
+    const Eigen::MatrixXd firstFromRest = firstBlock.solve(influence.topRightCorner(first, rest));
+    const auto restFromFirst = influence.bottomLeftCorner(rest, first);
+    const Eigen::MatrixXd complement =
+        influence.bottomRightCorner(rest, rest) - restFromFirst * firstFromRest;
+    const Eigen::VectorXd others =
+        complement.partialPivLu().solve(upwash.tail(rest) - restFromFirst * alone);
+    together -= firstFromRest * others;
+    together.conservativeResize(n);
+    together.tail(rest) = others;
   }
-  std::vector<SurfaceLoad> alone = strips;
-  addLoads(lattice,
-           Eigen::PartialPivLU<Eigen::MatrixXd>(influence.topLeftCorner(first, first))
-               .solve(upwash.head(first)),
-           alone);
-  loads.firstAlone = std::move(alone.front());
+
+  LatticeLoads loads;
+  loads.together = strips;
+  addLoads(lattice, together, loads.together);
+  std::vector<SurfaceLoad> firstOnly = strips;
+  addLoads(lattice, alone, firstOnly);
+  loads.firstAlone = std::move(firstOnly.front());
   return loads;
 }
 
