@@ -58,6 +58,13 @@ struct Vortex {
   std::size_t surface = 0, strip = 0;
 };
 
+// The cosine spacing over a half span, dense at the root and the tip: the station at an angle
+// 0..π, and the angle at a station.
+double stationAt(double angle, double halfSpan) { return halfSpan * (1 - std::cos(angle)) / 2; }
+double angleAt(double y, double halfSpan) {
+  return std::acos(std::clamp(1 - 2 * y / halfSpan, -1.0, 1.0));
+}
+
 double halfSpanOf(const LatticeSurface& s) { return s.panels.back().tipLeadingEdge.x; }
 
 // Every surface's root, joints and tips, and between them each surface's own cosine cuts unless
@@ -70,7 +77,7 @@ std::vector<double> spanCuts(const std::vector<LatticeSurface>& surfaces) {
     for (const PanelOutline& p : s.panels) edges.push_back(p.tipLeadingEdge.x);
     const double h = halfSpanOf(s);
     const int n = s.spanwiseStrips;
-    const auto at = [&](int k) { return h * std::sin(std::numbers::pi / 2 * k / n); };
+    const auto at = [&](int k) { return stationAt(std::numbers::pi * k / n, h); };
     for (int k = 1; k < n; ++k) {
       spaced.emplace_back(at(k), std::min(at(k) - at(k - 1), at(k + 1) - at(k)));
     }
@@ -93,9 +100,6 @@ std::vector<double> spanCuts(const std::vector<LatticeSurface>& surfaces) {
   std::ranges::sort(cuts);
   return cuts;
 }
-
-// The angle whose sine gives station y of a half span (the cosine spacing's parameter).
-double angleAt(double y, double halfSpan) { return std::asin(std::min(1.0, y / halfSpan)); }
 
 // The leading and trailing edges (chordwise, mm) of panel p at station y.
 std::pair<double, double> edgesAt(const PanelOutline& p, double y) {
@@ -121,7 +125,7 @@ std::vector<Vortex> layLattice(const std::vector<LatticeSurface>& surfaces,
       const auto [le1, te1] = edgesAt(*panel, y1);
       // The control point halfway between the cuts in the angle of the cosine spacing, which
       // makes the lattice's lift converge much faster than the strip's middle does.
-      const double yc = tip * std::sin((angleAt(y0, tip) + angleAt(y1, tip)) / 2);
+      const double yc = stationAt((angleAt(y0, tip) + angleAt(y1, tip)) / 2, tip);
       const auto [lem, tem] = edgesAt(*panel, ym);
       const auto [lec, tec] = edgesAt(*panel, yc);
       const double x = surface.chordOffset, z = surface.height;

@@ -18,7 +18,7 @@ struct LatticeSurface {
   std::vector<PanelOutline> panels;
   double chordOffset = 0;
   double height = 0;
-  int spanwiseStrips = 1;  // cosine-spaced over the half span, denser towards the tip
+  int spanwiseStrips = 1;  // cosine-spaced over the half span, dense at the root and the tip
   int chordwisePanels = 1;
 };
 
