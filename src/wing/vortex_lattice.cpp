@@ -143,7 +143,7 @@ std::vector<Vortex> layLattice(const std::vector<LatticeSurface>& surfaces,
   return lattice;
 }
 
-// Adds the loads of the first `count` vortices, of circulations gamma, to their strips.
+// Adds the loads of the first vortices, of circulations gamma, to their strips.
 void addLoads(const std::vector<Vortex>& lattice, const Eigen::VectorXd& gamma,
               std::vector<SurfaceLoad>& strips) {
   for (Eigen::Index i = 0; i < gamma.size(); ++i) {
