@@ -1,11 +1,13 @@
 // What one press of Calculate costs the core on a five-panel wing (the figures, the geometry,
-// the plan strip), and the print sheet drawn onto a page that does nothing.
+// the plan strip), the print sheet drawn onto a page that does nothing, and the stability
+// window's vortex lattice for the same wing with a stabiliser in its plane.
 #include <benchmark/benchmark.h>
 
 #include "plot/plan_view.h"
 #include "plot/print_sheet.h"
 #include "support/language_folder.h"
 #include "wing/geometry.h"
+#include "wing/stability.h"
 
 namespace {
 
@@ -60,6 +62,16 @@ void BM_PrintSheet(benchmark::State& run) {
   benchmark::DoNotOptimize(page.lines);
 }
 BENCHMARK(BM_PrintSheet)->Unit(benchmark::kMillisecond);
+
+// One press of Calculate in the stability window: the lattice of the wing with its stabiliser
+// (argument 1, which also gives the wing's own figures) or of the wing as a flying wing (0).
+void BM_NeutralPoint(benchmark::State& run) {
+  const auto results = *wing::computeWing(kFivePanels).results;
+  wing::StabilityInputs model;
+  if (run.range(0) == 1) model = {{{200, 140, 350, 40}}, 1000, 0.9, 10, 0};
+  for (auto _ : run) benchmark::DoNotOptimize(wing::computeStability(model, results));
+}
+BENCHMARK(BM_NeutralPoint)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -74,7 +74,9 @@ struct StabilityOutcome {
 };
 
 // Computes the NP and the CG for the wanted margin of a wing computed by computeWing. The tail
-// arm and efficiency are only checked when there is a stabiliser.
-StabilityOutcome computeStability(const StabilityInputs& inputs, const WingResults& wing);
+// arm, efficiency and height are only checked when there is a stabiliser. meshRefinement
+// multiplies the lattice's panel counts in both directions.
+StabilityOutcome computeStability(const StabilityInputs& inputs, const WingResults& wing,
+                                  int meshRefinement = 1);
 
 }  // namespace tavelor::wing

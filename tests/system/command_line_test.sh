@@ -62,8 +62,8 @@ r['aspect_ratio'] == 7.2592592592592595 and \
 [list(p.values()) for p in r['panels']] == [[250, 200, 400, 0], [200, 100, 300, 50]]\"" -- --report delta.txt
 check 0 "" "json \"r['mass_g'] is None and r['wing_loading_g_dm2'] is None\"" -- --report nomass.txt
 check 0 "" "json \"[round(r[k], 2) for k in ('tail_volume', 'neutral_point_percent', 'neutral_point_mm', \
-'cg_for_margin_percent', 'cg_for_margin_mm', 'static_margin_percent')] == [0.53, 47.97, 104.53, 37.97, \
-84.28, 17.97]\"" -- --report tail.txt
+'cg_for_margin_percent', 'cg_for_margin_mm', 'static_margin_percent')] == [0.53, 42.41, 93.28, 32.41, \
+73.03, 12.41]\"" -- --report tail.txt
 # Both outlines hold the same shapes, read back by readers sharing nothing with our writers;
 # the DXF's extents and view on the wing, the SVG's layers with hairlines to cut.
 outline() {

@@ -76,7 +76,7 @@ x_menu f o
 x_answer '^Open a wing file$' ctrl+a "type:$wing" Return
 sleep 0.5
 x_only_main || fail "opening the file showed a message"
-# Tools > Stability: the example stabiliser; "Use this CG" sets 37.97 % (84.28 mm on the sheet).
+# Tools > Stability: the example stabiliser; "Use this CG" sets 32.41 % (73.03 mm on the sheet).
 x_menu t s
 x_focus "$(x_wait_window '^Stability: tail and neutral point$')"
 for text in 1a3-0 90 220 15 "" "" "" "" 620; do  # letters and '-' do not reach a chord
@@ -134,7 +134,7 @@ pdf_reads template "$template" \
 # The sheet: the name typed, the wing's figures, the CG the stability window gave.
 text=$(pdftotext -layout "$HOME/Documents/Example wing.pdf" - | tr -s ' ')
 for expected in "Wing: Example wing" "Span : 1 400.00 mm" "Mean chord : 202.47 mm" \
-  "CG from root LE : 84.28 mm" "CG at 37.97" "Wing loading : 55.56 g/dm²" "Scale 1/5"; do
+  "CG from root LE : 73.03 mm" "CG at 32.41" "Wing loading : 55.56 g/dm²" "Scale 1/5"; do
   grep -qF -- "$expected" <<<"$text" || { echo "$text" >&2; fail "the PDF lacks '$expected'"; }
 done
 echo "end to end: chosen, calculated, drawn, saved, reopened and printed"
