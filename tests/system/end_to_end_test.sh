@@ -76,14 +76,22 @@ x_menu f o
 x_answer '^Open a wing file$' ctrl+a "type:$wing" Return
 sleep 0.5
 x_only_main || fail "opening the file showed a message"
-# Tools > Stability: the example stabiliser; "Use this CG" sets 37.97 % (84.28 mm on the sheet).
+# Tools > Stability: the example stabiliser 40 mm below the wing; Calculate draws the wing's load
+# and local lift; "Use this CG" sets 37.97 % (84.28 mm on the sheet).
 x_menu t s
-x_focus "$(x_wait_window '^Stability: tail and neutral point$')"
-for text in 1a3-0 90 220 15 "" "" "" "" 620; do  # letters and '-' do not reach a chord
-  xdotool type --delay 20 "$text"
+stability=$(x_wait_window '^Stability: tail and neutral point$')
+x_focus "$stability"
+for text in 1a3-0 90 220 15 "" "" "" "" 620 -4a0; do  # letters, and '-' but in the height, refused
+  xdotool type --delay 20 -- "$text"
   xdotool key Tab
 done
-xdotool key --delay 400 Return alt+u Escape
+xdotool key Return
+lift_drawn() {
+  timeout 10 import -window "$stability" "$work/stability.png" &&
+    [ "$(pixels stability '#C80000')" -gt 50 ] && [ "$(pixels stability '#E67800')" -gt 50 ]
+}
+x_poll 5 lift_drawn || fail "the stability window shows no lift picture (see $work/stability.png)"
+xdotool key --delay 400 alt+u Escape
 x_poll 5 x_only_main || fail "the stability window stays open"
 x_print "Example wing"
 # Changed since opened: Escape in the question keeps the program, so Quit asks again; No ends it.
