@@ -21,7 +21,7 @@ struct HelpLine {
 constexpr HelpLine kHelpLines[] = {
     {1, 0, 1},  {2, 5, 1},  {3, 5, 1},  {4, 5, 1},  {5, 5, 1},  {6, 8, 1},  {7, 8, 1},
     {8, 5, 2},  {9, 0, 2},  {10, 0, 1}, {11, 0, 1}, {12, 0, 2}, {13, 0, 2}, {14, 0, 1},
-    {15, 0, 2}, {16, 0, 1}, {17, 0, 2}, {18, 0, 1}, {25, 5, 1}, {26, 5, 1}, {27, 0, 2},
+    {15, 0, 2}, {16, 0, 1}, {17, 0, 2}, {18, 0, 1}, {25, 3, 1}, {26, 3, 1}, {27, 0, 2},
 };
 // Keys from here on came after the first language files: a file without them shows English.
 constexpr int kFirstAddedKey = 25;
