@@ -18,6 +18,7 @@ class LineReader {
   explicit LineReader(std::string_view bytes) : rest_(bytes) {}
   // Nothing left but empty or blanks-only lines, as a file edited by hand often ends.
   bool atEnd() const { return rest_.find_first_not_of(" \t\r\n") == std::string_view::npos; }
+  std::string_view peekLine() const { return LineReader(*this).readLine().value_or(""); }
   std::optional<std::string_view> readLine() {
     if (rest_.empty()) return std::nullopt;
     const auto end = rest_.find_first_of("\r\n");
@@ -76,6 +77,10 @@ WingFileLines readWingFileLines(std::string_view bytes) {
     if (header.starts_with(kTailMark)) {
       TailTexts& tail = out.tail.emplace();
       for (std::string& text : tail) {
+        // The height came last and later: an older record ends before it.
+        if (&text == &tail.back() && (lines.atEnd() || lines.peekLine().starts_with(kMassMark))) {
+          break;
+        }
         const auto line = lines.readLine();
         if (!line) {
           out.error = FileError{kReadPastEndError, kReadPastEndText};

@@ -30,10 +30,11 @@ inline constexpr const char* kTooLargeText = "The file is too large to be a wing
 // The stabiliser and its place behind the wing, stored after a wing's record when the builder
 // typed a stabiliser: the header line, then the texts of the stability window's fields: the
 // stabiliser's panel 1 (root chord, tip chord, length, sweep), its panel 2, the tail arm, the tail
-// efficiency and the wanted static margin.
+// efficiency, the wanted static margin and the stabiliser's height above the wing. Files written
+// before the height have one line less: the record then ends at the margin.
 inline constexpr std::string_view kTailHeader = "Z2O-Tail ....";
 inline constexpr std::string_view kTailMark = "Z2O-Tail";
-inline constexpr std::size_t kTailFieldCount = 11;
+inline constexpr std::size_t kTailFieldCount = 12;
 inline constexpr std::size_t kStabiliserFieldCount = 8;  // the panels' texts, first in the record
 using TailTexts = std::array<std::string, kTailFieldCount>;
 
@@ -60,9 +61,10 @@ struct FieldLine {
 
 // A file's lines in the order they are to be typed in: record after record, each later one
 // replacing the earlier; the mass only from a record whose header carries the mark. A record whose
-// header starts with kTailMark goes into the tail instead. A record cut short gives the lines
-// before the cut, then the read-past-end error. Empty and blanks-only lines after the last record
-// and a UTF-8 byte-order mark before the first are no part of the file.
+// header starts with kTailMark goes into the tail instead; its height line is left empty when the
+// file ends after the margin or a record's header (kMassMark) follows it. A record cut short gives
+// the lines before the cut, then the read-past-end error. Empty and blanks-only lines after the
+// last record and a UTF-8 byte-order mark before the first are no part of the file.
 struct WingFileLines {
   std::vector<FieldLine> lines;
   std::optional<TailTexts> tail;

@@ -7,123 +7,29 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QMessageBox>
-#include <QPainter>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
 #include <utility>
 
 #include "qt/field_keys.h"
+#include "qt/span_load_view.h"
+#include "qt/stability_plan.h"
 #include "ui/stability_inputs.h"
-#include "wing/geometry.h"
 
 namespace tavelor::qt {
 
 namespace {
 
 constexpr int kPanelFields = 4;  // root chord, tip chord, length, sweep
-const QColor kNeutralPointColour(0, 150, 0);
-const QColor kCentringColour(0, 0, 220);
-
-bool isSweep(int field) {
+// The sweeps and the height take a sign.
+bool isSigned(int field) {
   return field == static_cast<int>(StabilityField::Sweep1) ||
-         field == static_cast<int>(StabilityField::Sweep2);
+         field == static_cast<int>(StabilityField::Sweep2) ||
+         field == static_cast<int>(StabilityField::Height);
 }
 
 }  // namespace
-
-// The half-wing and the half-stabiliser in plan, to one scale: root on the left, the leading
-// edges up, the stabiliser at the tail arm; the NP and the CG for the margin on the centre line.
-class StabilityPlan : public QFrame {
- public:
-  explicit StabilityPlan(QWidget* parent) : QFrame(parent) {
-    setObjectName(QStringLiteral("stabilityPlan"));
-    setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    setMinimumSize(340, 340);
-    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
-  }
-
-  void showModel(const wing::WingResults& wing,
-                 const std::optional<wing::StabilityResults>& results, double tailArm) {
-    wing_ = wing::wingGeometry(wing);
-    halfSpan_ = wing.halfSpan;
-    results_ = results;
-    tail_.reset();
-    if (results && !results->flyingWing) {
-      tail_ = wing::wingGeometry(results->stabiliser);
-      tailHalfSpan_ = results->stabiliser.halfSpan;
-      tailArm_ = tailArm;
-    }
-    update();
-  }
-
- protected:
-  void paintEvent(QPaintEvent* event) override {
-    const QRect inside = contentsRect();
-    {
-      QPainter painter(this);
-      painter.fillRect(inside, Qt::white);
-      painter.setClipRect(inside);
-      painter.setRenderHint(QPainter::Antialiasing);
-      draw(painter, QRectF(inside).adjusted(kMargin, kMargin, -kMargin, -kMargin));
-    }
-    QFrame::paintEvent(event);
-  }
-
- private:
-  static constexpr double kMargin = 12;
-
-  void draw(QPainter& painter, const QRectF& area) const {
-    double right = halfSpan_;
-    double top = wing_.minY;
-    double bottom = wing_.maxY;
-    if (tail_) {
-      right = std::max(right, tailHalfSpan_);
-      top = std::min(top, tailArm_ + tail_->minY);
-      bottom = std::max(bottom, tailArm_ + tail_->maxY);
-    }
-    if (!(right > 0 && bottom > top)) return;
-    const double scale = std::min(area.width() / right, area.height() / (bottom - top));
-    const auto at = [&](const wing::Point& p, double shift = 0) {
-      return QPointF(area.left() + p.x * scale, area.top() + (p.y + shift - top) * scale);
-    };
-
-    QPen centreLine(Qt::gray, 1, Qt::DashDotLine);
-    painter.setPen(centreLine);
-    painter.drawLine(QPointF(area.left(), area.top()),
-                     QPointF(area.left(), area.top() + (bottom - top) * scale));
-
-    painter.setPen(QPen(Qt::black, 1.2));
-    const auto outline = [&](const wing::WingGeometry& g, double shift) {
-      for (const wing::PanelOutline& p : g.panels) {
-        painter.drawPolygon(
-            QPolygonF({at(p.rootLeadingEdge, shift), at(p.tipLeadingEdge, shift),
-                       at(p.tipTrailingEdge, shift), at(p.rootTrailingEdge, shift)}));
-      }
-    };
-    outline(wing_, 0);
-    if (tail_) outline(*tail_, tailArm_);
-
-    if (!results_) return;
-    const auto mark = [&](double y, const QColor& colour) {
-      const QPointF p = at({0, y});
-      painter.setPen(QPen(colour, 2));
-      painter.drawLine(p - QPointF(kMargin - 2, 0), p + QPointF(3 * kMargin, 0));
-      painter.setBrush(colour);
-      painter.drawEllipse(p, 4, 4);
-      painter.setBrush(Qt::NoBrush);
-    };
-    mark(results_->neutralPoint, kNeutralPointColour);
-    mark(results_->centring, kCentringColour);
-  }
-
-  wing::WingGeometry wing_;
-  double halfSpan_ = 0;
-  std::optional<wing::StabilityResults> results_;
-  std::optional<wing::WingGeometry> tail_;
-  double tailHalfSpan_ = 0;
-  double tailArm_ = 0;
-};
 
 StabilityDialog::StabilityDialog(const wing::WingResults& wing, TextLookup text,
                                  QString decimalMark, UseCentring useCentring, QWidget* owner)
@@ -139,8 +45,8 @@ StabilityDialog::StabilityDialog(const wing::WingResults& wing, TextLookup text,
     return new QLabel(text_(QString::fromLatin1(key)), this);
   };
   static const char* const kFieldNames[kStabilityFieldCount] = {
-      "rootChord1", "tipChord1", "length1", "sweep1",         "rootChord2",  "tipChord2",
-      "length2",    "sweep2",    "tailArm", "tailEfficiency", "staticMargin"};
+      "rootChord1", "tipChord1", "length1", "sweep1",         "rootChord2",   "tipChord2",
+      "length2",    "sweep2",    "tailArm", "tailEfficiency", "staticMargin", "height"};
   for (int i = 0; i < kStabilityFieldCount; ++i) {
     auto* edit = new QLineEdit(this);
     edit->setObjectName(QString::fromLatin1(kFieldNames[i]));
@@ -170,17 +76,27 @@ StabilityDialog::StabilityDialog(const wing::WingResults& wing, TextLookup text,
 
   auto* position = new QGroupBox(text_(QStringLiteral("position")), this);
   auto* positionGrid = new QGridLayout(position);
-  const char* const positionKeys[] = {"tailArm", "efficiency", "margin"};
-  for (int row = 0; row < 3; ++row) {
-    positionGrid->addWidget(caption(positionKeys[row]), row, 0);
-    positionGrid->addWidget(fields_[2 * kPanelFields + row], row, 1);
+  const std::pair<const char*, StabilityField> positionRows[] = {
+      {"tailArm", StabilityField::TailArm},
+      {"height", StabilityField::Height},
+      {"efficiency", StabilityField::TailEfficiency},
+      {"margin", StabilityField::StaticMargin}};
+  for (int row = 0; const auto& [key, which] : positionRows) {
+    QLabel* label = caption(key);
+    // The height's caption is long: two lines, not a wider window.
+    label->setWordWrap(which == StabilityField::Height);
+    positionGrid->addWidget(label, row, 0);
+    positionGrid->addWidget(field(which), row++, 1);
   }
+  // Tab follows the rows: the height comes after the arm.
+  setTabOrder(field(StabilityField::TailArm), field(StabilityField::Height));
 
   auto* resultsBox = new QGroupBox(text_(QStringLiteral("results")), this);
   auto* grid = new QGridLayout(resultsBox);
-  static const char* const kValueNames[] = {"areaValue",      "aspectRatioValue", "volumeValue",
-                                            "armAcValue",     "npPercentValue",   "npMmValue",
-                                            "cgPercentValue", "cgMmValue",        "marginValue"};
+  static const char* const kValueNames[] = {"areaValue",  "aspectRatioValue", "volumeValue",
+                                            "armAcValue", "liftSlopeValue",   "npPercentValue",
+                                            "npMmValue",  "wingCentreValue",  "cgPercentValue",
+                                            "cgMmValue",  "marginValue"};
   for (int i = 0; i < Margin + 1; ++i) {
     QLabel*& value = values_[i];
     value = new QLabel(this);
@@ -188,8 +104,11 @@ StabilityDialog::StabilityDialog(const wing::WingResults& wing, TextLookup text,
     value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     value->setMinimumWidth(60);
   }
-  const std::pair<const char*, int> singles[] = {
-      {"area", Area}, {"aspectRatio", AspectRatio}, {"volume", Volume}, {"armAc", ArmAc}};
+  const std::pair<const char*, int> singles[] = {{"area", Area},
+                                                 {"aspectRatio", AspectRatio},
+                                                 {"volume", Volume},
+                                                 {"armAc", ArmAc},
+                                                 {"liftSlope", LiftSlope}};
   int row = 0;
   for (const auto& [key, result] : singles) {
     grid->addWidget(caption(key), row, 0);
@@ -204,15 +123,25 @@ StabilityDialog::StabilityDialog(const wing::WingResults& wing, TextLookup text,
   grid->addWidget(np, row, 0);
   grid->addWidget(values_[NpPercent], row, 1);
   grid->addWidget(values_[NpMm], row++, 2);
+  grid->addWidget(caption("wingCentre"), row, 0);
+  grid->addWidget(values_[WingCentre], row++, 1);
   grid->addWidget(cg, row, 0);
   grid->addWidget(values_[CgPercent], row, 1);
   grid->addWidget(values_[CgMm], row++, 2);
   grid->addWidget(caption("currentMargin"), row, 0);
   grid->addWidget(values_[Margin], row++, 1);
+  unstable_ = caption("unstable");
+  unstable_->setObjectName(QStringLiteral("unstable"));
+  unstable_->setStyleSheet(QStringLiteral("color: red"));
+  unstable_->setVisible(false);
+  grid->addWidget(unstable_, row++, 0, 1, 3, Qt::AlignRight);
   flyingWing_ = caption("flyingWing");
   flyingWing_->setWordWrap(true);
   flyingWing_->setVisible(false);
   grid->addWidget(flyingWing_, row++, 0, 1, 3);
+  QLabel* leftOut = caption("leftOut");
+  leftOut->setWordWrap(true);
+  grid->addWidget(leftOut, row++, 0, 1, 3);
   grid->setRowStretch(row, 1);
   grid->setColumnStretch(0, 1);
 
@@ -231,7 +160,8 @@ StabilityDialog::StabilityDialog(const wing::WingResults& wing, TextLookup text,
   connect(use_, &QPushButton::clicked, this, &StabilityDialog::useCentring);
   connect(close, &QPushButton::clicked, this, &QDialog::reject);
 
-  // Inputs, then results and buttons, then the plan; the canard remark runs under all three.
+  // Inputs, then results and buttons, then the plan over the lift; the canard remark runs under
+  // all three.
   auto* inputs = new QVBoxLayout;
   inputs->addWidget(stabiliser);
   inputs->addWidget(position);
@@ -244,10 +174,18 @@ StabilityDialog::StabilityDialog(const wing::WingResults& wing, TextLookup text,
   middle->addWidget(resultsBox, 1);
   middle->addLayout(buttons);
   plan_ = new StabilityPlan(this);
+  spanLoad_ =
+      new SpanLoadView({text_(QStringLiteral("liftTitle")), text_(QStringLiteral("loadCurve")),
+                        text_(QStringLiteral("ellipticLoad")), text_(QStringLiteral("localLift")),
+                        text_(QStringLiteral("stallsFirst"))},
+                       this);
+  auto* pictures = new QVBoxLayout;
+  pictures->addWidget(plan_, 2);
+  pictures->addWidget(spanLoad_, 1);
   auto* top = new QHBoxLayout;
   top->addLayout(inputs);
   top->addLayout(middle);
-  top->addWidget(plan_, 1);
+  top->addLayout(pictures, 1);
   QLabel* canard = caption("canard");
   canard->setWordWrap(true);
   auto* layout = new QVBoxLayout(this);
@@ -279,7 +217,7 @@ bool StabilityDialog::eventFilter(QObject* watched, QEvent* event) {
   const int index =
       static_cast<int>(std::find(fields_.begin(), fields_.end(), edit) - fields_.begin());
   const bool accepted = (c >= U'0' && c <= U'9') || c == U'.' || c == U',' || c == U'\b' ||
-                        (c == U'-' && isSweep(index));
+                        (c == U'-' && isSigned(index));
   return !accepted;
 }
 
@@ -337,13 +275,20 @@ void StabilityDialog::showResults() {
   values_[AspectRatio]->setText(tail ? format(r.stabiliser.aspectRatio) : QString());
   values_[Volume]->setText(tail ? format(r.tailVolume) : QString());
   values_[ArmAc]->setText(tail ? format(r.tailArmAc) : QString());
+  values_[LiftSlope]->setText(format(r.liftSlope));
   values_[NpPercent]->setText(format(r.neutralPointPercent));
+  values_[WingCentre]->setText(format(r.wingAerodynamicCentrePercent));
   values_[NpMm]->setText(format(r.neutralPoint));
   values_[CgPercent]->setText(format(r.centringPercent));
   values_[CgMm]->setText(format(r.centring));
   values_[Margin]->setText(format(r.currentMarginPercent));
+  // The main window's CG at or behind the NP, as shown rounded.
+  const bool unstable = std::round(r.currentMarginPercent * 100) <= 0;
+  values_[Margin]->setStyleSheet(unstable ? QStringLiteral("color: red") : QString());
+  unstable_->setVisible(unstable);
   flyingWing_->setVisible(r.flyingWing);
   plan_->showModel(wing_, results_, resultTailArm_);
+  spanLoad_->showLoad(r.wingSpanLoad, wing_.halfSpan);
 }
 
 }  // namespace tavelor::qt

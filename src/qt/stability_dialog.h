@@ -16,10 +16,11 @@
 namespace tavelor::qt {
 
 class StabilityPlan;
+class SpanLoadView;
 
 // The window's input fields, in the order of inputTexts(): the stabiliser's panel 1, then
-// panel 2 (root chord, tip chord, length, sweep each), then the tail arm, the tail efficiency
-// and the wanted static margin.
+// panel 2 (root chord, tip chord, length, sweep each), then the tail arm, the tail efficiency,
+// the wanted static margin and the stabiliser's height above the wing.
 enum class StabilityField {
   RootChord1,
   TipChord1,
@@ -32,11 +33,13 @@ enum class StabilityField {
   TailArm,
   TailEfficiency,
   StaticMargin,
+  Height,
 };
-inline constexpr int kStabilityFieldCount = 11;
+inline constexpr int kStabilityFieldCount = 12;
 
 // The stability window: the horizontal stabiliser and its place behind a computed wing in, the
-// neutral point and the CG for a wanted static margin out, with a plan of both surfaces to scale.
+// neutral point and the CG for a wanted static margin out, with a plan of both surfaces to scale
+// and the wing's spanwise lift.
 // It is modal and knows no language file: every text comes from `text`, keyed as the
 // [Stability] section of a language file.
 class StabilityDialog : public QDialog {
@@ -78,12 +81,26 @@ class StabilityDialog : public QDialog {
   double resultTailArm_ = 0;  // the arm the results were computed with, for the plan
 
   std::array<QLineEdit*, kStabilityFieldCount> fields_{};
-  enum Result { Area, AspectRatio, Volume, ArmAc, NpPercent, NpMm, CgPercent, CgMm, Margin };
-  std::array<QLabel*, 9> values_{};
+  enum Result {
+    Area,
+    AspectRatio,
+    Volume,
+    ArmAc,
+    LiftSlope,
+    NpPercent,
+    NpMm,
+    WingCentre,
+    CgPercent,
+    CgMm,
+    Margin,
+  };
+  std::array<QLabel*, Margin + 1> values_{};
   QLabel* flyingWing_;
+  QLabel* unstable_;
   QPushButton* calculate_;
   QPushButton* use_;
   StabilityPlan* plan_;
+  SpanLoadView* spanLoad_;
 };
 
 }  // namespace tavelor::qt

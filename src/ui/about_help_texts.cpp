@@ -19,10 +19,12 @@ struct HelpLine {
 
 // The layout of the help text and of its closing lines; keys 19 and 20 are deliberately absent.
 constexpr HelpLine kHelpLines[] = {
-    {1, 0, 1},  {2, 5, 1},  {3, 5, 1},  {4, 5, 1},  {5, 5, 1},  {6, 8, 1},
-    {7, 8, 1},  {8, 5, 2},  {9, 0, 2},  {10, 0, 1}, {11, 0, 1}, {12, 0, 2},
-    {13, 0, 2}, {14, 0, 1}, {15, 0, 2}, {16, 0, 1}, {17, 0, 2}, {18, 0, 2},
+    {1, 0, 1},  {2, 5, 1},  {3, 5, 1},  {4, 5, 1},  {5, 5, 1},  {6, 8, 1},  {7, 8, 1},
+    {8, 5, 2},  {9, 0, 2},  {10, 0, 1}, {11, 0, 1}, {12, 0, 2}, {13, 0, 2}, {14, 0, 1},
+    {15, 0, 2}, {16, 0, 1}, {17, 0, 2}, {18, 0, 1}, {25, 3, 1}, {26, 3, 1}, {27, 0, 2},
 };
+// Keys from here on came after the first language files: a file without them shows English.
+constexpr int kFirstAddedKey = 25;
 constexpr HelpLine kClosingLines[] = {{21, 0, 1}, {22, 10, 1}, {23, 10, 1}, {24, 10, 0}};
 
 template <std::size_t N>
@@ -30,7 +32,9 @@ std::string buildLines(i18n::Language& language, const HelpLine (&lines)[N]) {
   std::string text;
   for (const HelpLine& line : lines) {
     text.append(static_cast<std::size_t>(line.blanks), ' ');
-    text += language.text("MsgHelp", std::to_string(line.key));
+    const std::string key = std::to_string(line.key);
+    text += line.key < kFirstAddedKey ? language.text("MsgHelp", key)
+                                      : language.textOrEnglish("MsgHelp", key);
     for (int i = 0; i < line.lineEnds; ++i) text += kCrLf;
   }
   return text;

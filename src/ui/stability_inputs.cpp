@@ -76,8 +76,12 @@ StabilityReading readStabilityInputs(const files::TailTexts& texts, std::string_
     if (!arm) return {std::nullopt, "warnArm"};
     const auto efficiency = number(kTailEfficiencyText);
     if (!efficiency) return {std::nullopt, "warnEfficiency"};
+    const auto height =
+        trimmed(texts[kHeightText]).empty() ? std::optional<double>(0) : number(kHeightText);
+    if (!height) return {std::nullopt, "warnHeight"};
     in.tailArm = *arm;
     in.tailEfficiency = *efficiency;
+    in.stabiliserHeight = *height;
   }
   const auto margin = number(kStaticMarginText);
   if (!margin) return {std::nullopt, "warnMargin"};
@@ -106,15 +110,25 @@ const char* stabilityFaultKey(wing::StabilityFault fault) {
 std::vector<std::pair<std::string, double>> stabilityReportPairs(
     const wing::WingResults& wing, const std::optional<files::TailTexts>& tail,
     std::string_view decimalMark) {
-  if (!tail) return {};
+  std::vector<std::pair<std::string, double>> pairs;
+  if (const auto alone = wing::computeStability({}, wing).results) {
+    pairs = {{"wing_aerodynamic_centre_percent", alone->wingAerodynamicCentrePercent},
+             {"lift_slope_per_rad", alone->wingLiftSlope}};
+  }
+  if (!tail) return pairs;
   const StabilityReading reading = readStabilityInputs(*tail, decimalMark);
-  if (!reading.inputs) return {};
+  if (!reading.inputs) return pairs;
   const wing::StabilityOutcome outcome = wing::computeStability(*reading.inputs, wing);
-  if (!outcome.results) return {};
+  if (!outcome.results) return pairs;
   const wing::StabilityResults& r = *outcome.results;
-  return {{"tail_volume", r.tailVolume},        {"neutral_point_percent", r.neutralPointPercent},
-          {"neutral_point_mm", r.neutralPoint}, {"cg_for_margin_percent", r.centringPercent},
-          {"cg_for_margin_mm", r.centring},     {"static_margin_percent", r.currentMarginPercent}};
+  pairs.insert(pairs.end(), {{"tail_volume", r.tailVolume},
+                             {"neutral_point_percent", r.neutralPointPercent},
+                             {"neutral_point_mm", r.neutralPoint},
+                             {"cg_for_margin_percent", r.centringPercent},
+                             {"cg_for_margin_mm", r.centring},
+                             {"static_margin_percent", r.currentMarginPercent},
+                             {"stabiliser_height_mm", reading.inputs->stabiliserHeight}});
+  return pairs;
 }
 
 }  // namespace tavelor::ui

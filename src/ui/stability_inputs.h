@@ -17,6 +17,7 @@ inline constexpr std::size_t kPanelTexts = 4;  // root chord, tip chord, length,
 inline constexpr std::size_t kTailArmText = 2 * kPanelTexts;
 inline constexpr std::size_t kTailEfficiencyText = kTailArmText + 1;
 inline constexpr std::size_t kStaticMarginText = kTailArmText + 2;
+inline constexpr std::size_t kHeightText = kTailArmText + 3;
 
 // A number typed with '.' or ',' (or the locale's mark) as decimal mark, blanks around it, a
 // leading '-' at most; nothing else, so text pasted from elsewhere is refused rather than half
@@ -30,17 +31,19 @@ struct StabilityReading {
 };
 
 // Panel 1 is used when any of its texts is typed; panel 2 when any but its root chord is (that
-// one only follows panel 1's tip chord). An empty sweep is 0. The tail arm and efficiency are
-// read only with a stabiliser; their range, like the margin's, is the calculation's to judge.
+// one only follows panel 1's tip chord). An empty sweep or height is 0. The tail arm, efficiency
+// and height are read only with a stabiliser; their range, like the margin's, is the
+// calculation's to judge.
 StabilityReading readStabilityInputs(const files::TailTexts& texts, std::string_view decimalMark);
 
 // The [Stability] key of the warning for what the calculation refused.
 const char* stabilityFaultKey(wing::StabilityFault fault);
 
-// The stability figures a wing report adds when its file holds a tail record: tail_volume,
-// neutral_point_percent, neutral_point_mm, cg_for_margin_percent, cg_for_margin_mm and
-// static_margin_percent (the margin at the wing's own centring). None without a tail record, or
-// when its texts give no result.
+// The stability figures a wing report adds: always the wing's own, wing_aerodynamic_centre_percent
+// and lift_slope_per_rad (a flying wing's NP); then, when the file holds a tail record whose texts
+// give a result, tail_volume, neutral_point_percent, neutral_point_mm, cg_for_margin_percent,
+// cg_for_margin_mm, static_margin_percent (the margin at the wing's own centring) and
+// stabiliser_height_mm.
 std::vector<std::pair<std::string, double>> stabilityReportPairs(
     const wing::WingResults& wing, const std::optional<files::TailTexts>& tail,
     std::string_view decimalMark);

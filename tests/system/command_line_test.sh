@@ -11,10 +11,12 @@ cd "$work/wings" || exit 1
 unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
 export LC_ALL=C.UTF-8
 header="Z2O-Please don't Delete ...."
-# The two-panel example wing, as the window saves it; one cut short; one with a CG of 0; one
+# The two-panel example wing, as the window saves it, with a stabiliser from before its height
+# and with one 40.5 mm below the wing; one cut short; one with a CG of 0; one
 # without a mass; one named with an '&'.
 printf '%s\r\n' "$header" 250 200 400 0 200 100 300 50 100 "" "" "" "" "" "" "" "" "" "" "" 30 1500 >"delta.txt"
 { cat delta.txt && printf '%s\r\n' "Z2O-Tail ...." 130 90 220 15 "" "" "" "" 620 0.9 10; } >tail.txt
+{ cat tail.txt && printf '%s\r\n' -40,5; } >low.txt
 printf '%s\r\n' "$header" 250 200 >short.txt
 sed "\$s/1500/$(printf '9%.0s' $(seq 400))/" delta.txt >heavy.txt
 printf '%s\r\n' "$header" 250 200 400 0 200 "" "" "" "" "" "" "" "" "" "" "" "" "" "" "" 0 "" >zero.txt
@@ -60,7 +62,17 @@ check 0 "" "json \"[round(r[k], 2) for k in ('span_mm', 'area_dm2', 'aspect_rati
 'wing_loading_g_dm2')] == [1400, 27, 7.26, 202.47, 306.17, 7.41, 30, 68.15, 1500, 55.56] and \
 r['aspect_ratio'] == 7.2592592592592595 and \
 [list(p.values()) for p in r['panels']] == [[250, 200, 400, 0], [200, 100, 300, 50]]\"" -- --report delta.txt
-check 0 "" "json \"r['mass_g'] is None and r['wing_loading_g_dm2'] is None\"" -- --report nomass.txt
+# The wing's own stability figures come always; with a tail, its figures and the height follow.
+wing_keys="'wing_aerodynamic_centre_percent', 'lift_slope_per_rad'"
+tail_keys="'tail_volume', 'neutral_point_percent', 'neutral_point_mm', 'cg_for_margin_percent', \
+'cg_for_margin_mm', 'static_margin_percent', 'stabiliser_height_mm'"
+check 0 "" "json \"r['mass_g'] is None and r['wing_loading_g_dm2'] is None and \
+list(r)[-2:] == [$wing_keys] and all(type(r[k]) in (int, float) for k in [$wing_keys])\"" -- --report nomass.txt
+for row in "tail 0" "low -40.5"; do
+  read -r name height <<<"$row"
+  check 0 "" "json \"list(r)[-9:] == [$wing_keys, $tail_keys] and r['stabiliser_height_mm'] == $height\"" \
+    -- --report "$name.txt"
+done
 check 0 "" "json \"[round(r[k], 2) for k in ('tail_volume', 'neutral_point_percent', 'neutral_point_mm', \
 'cg_for_margin_percent', 'cg_for_margin_mm', 'static_margin_percent')] == [0.53, 42.41, 93.28, 32.41, \
 73.03, 12.41]\"" -- --report tail.txt

@@ -76,14 +76,22 @@ x_menu f o
 x_answer '^Open a wing file$' ctrl+a "type:$wing" Return
 sleep 0.5
 x_only_main || fail "opening the file showed a message"
-# Tools > Stability: the example stabiliser; "Use this CG" sets 32.41 % (73.03 mm on the sheet).
+# Tools > Stability: the example stabiliser 40 mm below the wing; Calculate draws the wing's load
+# and local lift; "Use this CG" sets 33.6 % (75.44 mm on the sheet).
 x_menu t s
-x_focus "$(x_wait_window '^Stability: tail and neutral point$')"
-for text in 1a3-0 90 220 15 "" "" "" "" 620; do  # letters and '-' do not reach a chord
-  xdotool type --delay 20 "$text"
+stability=$(x_wait_window '^Stability: tail and neutral point$')
+x_focus "$stability"
+for text in 1a3-0 90 220 15 "" "" "" "" 620 -4a0; do  # letters, and '-' but in the height, refused
+  xdotool type --delay 20 -- "$text"
   xdotool key Tab
 done
-xdotool key --delay 400 Return alt+u Escape
+xdotool key Return
+lift_drawn() {
+  timeout 10 import -window "$stability" "$work/stability.png" &&
+    [ "$(pixels stability '#C80000')" -gt 50 ] && [ "$(pixels stability '#E67800')" -gt 50 ]
+}
+x_poll 5 lift_drawn || fail "the stability window shows no lift picture (see $work/stability.png)"
+xdotool key --delay 400 alt+u Escape
 x_poll 5 x_only_main || fail "the stability window stays open"
 x_print "Example wing"
 # Changed since opened: Escape in the question keeps the program, so Quit asks again; No ends it.
@@ -134,7 +142,7 @@ pdf_reads template "$template" \
 # The sheet: the name typed, the wing's figures, the CG the stability window gave.
 text=$(pdftotext -layout "$HOME/Documents/Example wing.pdf" - | tr -s ' ')
 for expected in "Wing: Example wing" "Span : 1 400.00 mm" "Mean chord : 202.47 mm" \
-  "CG from root LE : 73.03 mm" "CG at 32.41" "Wing loading : 55.56 g/dm²" "Scale 1/5"; do
+  "CG from root LE : 75.44 mm" "CG at 33.6" "Wing loading : 55.56 g/dm²" "Scale 1/5"; do
   grep -qF -- "$expected" <<<"$text" || { echo "$text" >&2; fail "the PDF lacks '$expected'"; }
 done
 echo "end to end: chosen, calculated, drawn, saved, reopened and printed"
