@@ -77,7 +77,7 @@ x_answer '^Open a wing file$' ctrl+a "type:$wing" Return
 sleep 0.5
 x_only_main || fail "opening the file showed a message"
 # Tools > Stability: the example stabiliser 40 mm below the wing; Calculate draws the wing's load
-# and local lift; "Use this CG" sets 33.6 % (75.44 mm on the sheet).
+# and local lift; "Use this CG" sets 33.62 % (75.48 mm on the sheet).
 x_menu t s
 stability=$(x_wait_window '^Stability: tail and neutral point$')
 x_focus "$stability"
@@ -142,7 +142,7 @@ pdf_reads template "$template" \
 # The sheet: the name typed, the wing's figures, the CG the stability window gave.
 text=$(pdftotext -layout "$HOME/Documents/Example wing.pdf" - | tr -s ' ')
 for expected in "Wing: Example wing" "Span : 1 400.00 mm" "Mean chord : 202.47 mm" \
-  "CG from root LE : 75.44 mm" "CG at 33.6" "Wing loading : 55.56 g/dm²" "Scale 1/5"; do
+  "CG from root LE : 75.48 mm" "CG at 33.62" "Wing loading : 55.56 g/dm²" "Scale 1/5"; do
   grep -qF -- "$expected" <<<"$text" || { echo "$text" >&2; fail "the PDF lacks '$expected'"; }
 done
 echo "end to end: chosen, calculated, drawn, saved, reopened and printed"
