@@ -43,9 +43,9 @@ InputReading readInputs(const files::WingTexts& texts, std::string_view decimalM
     if (panel.length != 0) reading.inputs.panels.push_back(panel);
   }
 
-  const std::string& centringText = texts[slotOf(Field::Centring, 0)];
-  const double centring = base::toNumber(centringText, decimalMark);
-  if (!(centring >= 0 && centring < 100) || centringText.empty() || centringText == "0") {
+  // No number, a blank or any zero reads as 0 and is refused with the rest.
+  const double centring = read(Field::Centring, 0);
+  if (!(centring > 0 && centring < 100)) {
     reading.fault = InputFault::Centring;
     return reading;
   }

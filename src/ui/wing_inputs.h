@@ -44,7 +44,7 @@ struct InputReading {
 };
 
 // Reads the texts as the window holds them: the panels in use (a length and a tip chord, no gap
-// before them), the centring (above 0 and below 100, and not the bare "0") and the mass.
+// before them), the centring (above 0 and below 100) and the mass.
 InputReading readInputs(const files::WingTexts& texts, std::string_view decimalMark);
 
 // The texts read and the wing computed, as Calculate does it: the results, or the [Message] key

@@ -20,6 +20,8 @@ sed "\$s/1500/$(printf '9%.0s' $(seq 400))/" delta.txt >heavy.txt
 printf '%s\r\n' "$header" 250 200 400 0 200 "" "" "" "" "" "" "" "" "" "" "" "" "" "" "" 0 "" >zero.txt
 sed '$s/1500//' delta.txt >nomass.txt
 cp delta.txt "A & B.txt"
+# A chord beyond any wing.
+sed "2s/^250/$(printf '9%.0s' $(seq 301))/" delta.txt >huge.txt
 # The outline: each panel's corners (root LE, tip LE, tip TE, root TE), the mean chord from its
 # LE to its TE, the centring cross; millimetres, y aft.
 printf '%s\n' "OUTLINE 1 0.000 0.000 400.000 0.000 400.000 200.000 0.000 250.000" \
@@ -60,6 +62,7 @@ outline() {
 check 0 "" "outline Delta.DXF 'AC1015 4 1 0 0 True 7 1 5'" -- --export Delta.DXF delta.txt
 check 0 "" "outline 'A & B.svg' '710mm 260mm -5 -5 710 260 0.25 A & B'" \
   -- --export "A & B.svg" "$work/wings/A & B.txt"
+check 1 "^tavelor: huge.txt: Please check the panels" "[ ! -e huge.dxf ]" -- --export huge.dxf huge.txt
 check 1 "^tavelor: cannot read nowhere.txt: No such file or directory$" "true" -- --report nowhere.txt
 check 1 "^tavelor: short.txt: Error # 62 in Tavelor Input past end of file$" "true" -- --report short.txt
 check 1 "^tavelor: heavy.txt: The mass cannot be used" "true" -- --report heavy.txt
