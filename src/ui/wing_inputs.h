@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "files/wing_file.h"
 #include "ui/form_fields.h"
@@ -55,8 +56,10 @@ struct ComputedTexts {
 };
 ComputedTexts computeTexts(const files::WingTexts& texts, std::string_view decimalMark);
 
-// Puts one line of a wing file into texts as if typed: a tip chord is copied into the next
-// panel's root chord, as the window does.
-void typeInto(files::WingTexts& texts, std::size_t slot, const std::string& text);
+// The texts a wing file's lines give, for the window and the command line alike: a cleared
+// window's (the centring "30") with each line put in, each later one replacing the earlier; then,
+// as the window's root chords after panel 1 always show the tip chord before them, every tip
+// chord copied into the next panel's root chord, whatever root chord the file stored.
+files::WingTexts openedTexts(const std::vector<files::FieldLine>& lines);
 
 }  // namespace tavelor::ui

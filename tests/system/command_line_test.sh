@@ -20,7 +20,8 @@ sed "\$s/1500/$(printf '9%.0s' $(seq 400))/" delta.txt >heavy.txt
 printf '%s\r\n' "$header" 250 200 400 0 200 "" "" "" "" "" "" "" "" "" "" "" "" "" "" "" 0 "" >zero.txt
 sed '$s/1500//' delta.txt >nomass.txt
 cp delta.txt "A & B.txt"
-# A chord beyond any wing.
+# Panel 2 stored with a root chord other than panel 1's tip chord; a chord beyond any wing.
+sed '6s/^200/150/' delta.txt >stepped.txt
 sed "2s/^250/$(printf '9%.0s' $(seq 301))/" delta.txt >huge.txt
 # The outline: each panel's corners (root LE, tip LE, tip TE, root TE), the mean chord from its
 # LE to its TE, the centring cross; millimetres, y aft.
@@ -62,6 +63,8 @@ outline() {
 check 0 "" "outline Delta.DXF 'AC1015 4 1 0 0 True 7 1 5'" -- --export Delta.DXF delta.txt
 check 0 "" "outline 'A & B.svg' '710mm 260mm -5 -5 710 260 0.25 A & B'" \
   -- --export "A & B.svg" "$work/wings/A & B.txt"
+# Read as the window reads it: panel 2's root chord is panel 1's tip chord.
+check 0 "" "json \"round(r['area_dm2'], 2) == 27\"" -- --report stepped.txt
 check 1 "^tavelor: huge.txt: Please check the panels" "[ ! -e huge.dxf ]" -- --export huge.dxf huge.txt
 check 1 "^tavelor: cannot read nowhere.txt: No such file or directory$" "true" -- --report nowhere.txt
 check 1 "^tavelor: short.txt: Error # 62 in Tavelor Input past end of file$" "true" -- --report short.txt
