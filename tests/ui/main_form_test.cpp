@@ -87,7 +87,6 @@ TEST_F(Form, InputChecksShowTheFirstFaultOnly) {
       {{{"", "150", "300", "0"}}, "30", "M1"},
       {{{"", "150", "300", "0"}}, "120", "M2"},  // the centring is checked first
       {{p1}, "", "M2"},
-      {{p1}, "0", "M2"},
       {{p1}, "100", "M2"},
       {{p1}, "99,9", nullptr},
       {{p1, p2}, "0,0", "M2"},                             // nothing above 0: any zero, no number
