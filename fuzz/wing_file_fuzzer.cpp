@@ -20,11 +20,7 @@ namespace {
 using namespace tavelor;
 
 files::WingTexts opened(std::string_view bytes) {
-  files::WingTexts texts;
-  for (const auto& line : files::readWingFileLines(bytes).lines) {
-    ui::typeInto(texts, line.slot, line.text);
-  }
-  return texts;
+  return ui::openedTexts(files::readWingFileLines(bytes).lines);
 }
 
 }  // namespace

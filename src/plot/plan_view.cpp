@@ -20,28 +20,28 @@ double roundHalfEven(double value) {
 
 void drawPlan(const wing::WingResults& results, const wing::WingGeometry& geometry,
               DrawingSurface& surface) {
-  const wing::Panel& last = results.panels.back();
   const double halfSpan = bounded(results.halfSpan);
-  const double c0 = bounded(results.panels.front().rootChord);
-  const double dn = bounded(last.sweep);
-  const double tn = bounded(last.tipChord);
+  const ChordwiseReach reach = chordwiseReach(results, geometry);
+  const double c0 = reach.root;
+  const double le = reach.leading;
+  const double te = reach.trailing;
 
   surface.clear();
 
   // The strip is 7800 twips wide for the span and about 2100 to 2300 deep for the chord.
   const std::int16_t sx = toPlanScale(std::floor(7800.0 / halfSpan));
   std::int16_t sy = 0;
-  if (dn < 0) {
-    sy = toPlanScale(std::floor(2300.0 / (std::fabs(dn) + c0)));
+  if (le < 0) {
+    sy = toPlanScale(std::floor(2300.0 / (std::max(c0, te) - le)));
   } else {
-    sy = toPlanScale(std::floor(2100.0 / (dn + tn)));
-    if (dn + tn < c0) sy = toPlanScale(roundHalfEven(2100.0 / c0));
+    sy = toPlanScale(std::floor(2100.0 / te));
+    if (te < c0) sy = toPlanScale(roundHalfEven(2100.0 / c0));
   }
   const double s = sx <= sy ? sx : sy;
 
-  const double depth = dn < 0 ? (c0 - dn) * s : s * std::max(dn + tn, c0);
-  const double rootTrailing =
-      dn < 0 ? (2200.0 - depth) / 2.0 + 20.0 + depth : (2200.0 - depth) / 2.0 + 20.0 + c0 * s;
+  const double depth = le < 0 ? (std::max(c0, te) - le) * s : s * std::max(te, c0);
+  const double top = (2200.0 - depth) / 2.0 + 20.0;
+  const double rootTrailing = le < 0 ? top + (c0 - le) * s : top + c0 * s;
   const Placement at{(7900.0 - halfSpan * s) / 2.0 + 75.0, rootTrailing - c0 * s, s};
 
   drawOutline(surface, geometry, at);

@@ -139,14 +139,14 @@ class SheetPrinter {
     page_.setCurrentX(kBoxLeft);
     page_.setBold(true);
     page_.setUnderline(true);
-    const SheetScale scale = chooseScale(results_);
+    const SheetScale scale = chooseScale(results_, sheet_.geometry);
     if (scale.divisor) {
       say(language_.text("Print", "1") + scaleLabel(*scale.divisor), true);
     }
     page_.setBold(false);
     page_.setUnderline(false);
 
-    const Placement at = placeOnSheet(results_, scale.drawScale);
+    const Placement at = placeOnSheet(results_, sheet_.geometry, scale.drawScale);
     drawOutline(page_, sheet_.geometry, at);
     page_.setLineStyle(LineStyle::DashDotDot);
     drawMarks(page_, sheet_.geometry, results_.macLength, at, kRed, kBlue);

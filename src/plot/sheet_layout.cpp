@@ -5,38 +5,23 @@
 
 namespace tavelor::plot {
 
-namespace {
-
-// The figures that size the drawing: the half span, the root chord, the last panel's sweep and
-// tip chord.
-struct Extent {
-  double halfSpan, root, lastOffset, lastTip;
-};
-
-Extent extentOf(const wing::WingResults& results) {
-  const wing::Panel& last = results.panels.back();
-  return {bounded(results.halfSpan), bounded(results.panels.front().rootChord), bounded(last.sweep),
-          bounded(last.tipChord)};
-}
-
-}  // namespace
-
-SheetScale chooseScale(const wing::WingResults& results) {
-  const Extent e = extentOf(results);
-  // Only the last tip and the root size the figure chordwise.
+SheetScale chooseScale(const wing::WingResults& results, const wing::WingGeometry& geometry) {
+  const double halfSpan = bounded(results.halfSpan);
+  const ChordwiseReach e = chordwiseReach(results, geometry);
+  // The root alone never sizes the figure chordwise: only with a part reaching ahead of it.
   auto deeperThan = [&](double limit) {
-    return e.lastOffset + e.lastTip > limit ||
-           (e.lastOffset < 0 && std::fabs(e.lastOffset) + e.root > limit);
+    return e.trailing > limit ||
+           (e.leading < 0 && std::max(e.root, e.trailing) - e.leading > limit);
   };
 
   int divisor = 0;
-  if (e.halfSpan > 5000) {
+  if (halfSpan > 5000) {
     divisor = 50;
-  } else if (e.halfSpan > 2500 || deeperThan(1100)) {
+  } else if (halfSpan > 2500 || deeperThan(1100)) {
     divisor = 20;
-  } else if (e.halfSpan > 1250 || deeperThan(550)) {
+  } else if (halfSpan > 1250 || deeperThan(550)) {
     divisor = 10;
-  } else if (e.halfSpan > 0) {
+  } else if (halfSpan > 0) {
     divisor = 5;
   } else {
     return {};
@@ -44,14 +29,16 @@ SheetScale chooseScale(const wing::WingResults& results) {
   return {divisor, twipsPerMm / divisor};
 }
 
-Placement placeOnSheet(const wing::WingResults& results, double drawScale) {
-  const Extent e = extentOf(results);
+Placement placeOnSheet(const wing::WingResults& results, const wing::WingGeometry& geometry,
+                       double drawScale) {
+  const ChordwiseReach e = chordwiseReach(results, geometry);
   const double k = drawScale;
-  const double extent = e.lastOffset < 0 ? (e.root - e.lastOffset) * k
-                                         : std::max(e.root, e.lastOffset + e.lastTip) * k;
+  const double extent = e.leading < 0 ? (std::max(e.root, e.trailing) - e.leading) * k
+                                      : std::max(e.root, e.trailing) * k;
   const double top = (kBoxHeight - std::fabs(extent)) / 2 + kBoxTop;
-  const double rootTrailing = e.lastOffset < 0 ? top + std::fabs(extent) : top + e.root * k;
-  return {(kBoxWidth - e.halfSpan * k) / 2 + kBoxLeft, rootTrailing - e.root * k, k};
+  const double rootTrailing =
+      e.leading < 0 ? top + std::fabs((e.root - e.leading) * k) : top + e.root * k;
+  return {(kBoxWidth - bounded(results.halfSpan) * k) / 2 + kBoxLeft, rootTrailing - e.root * k, k};
 }
 
 std::string scaleLabel(int divisor) { return " 1/" + std::to_string(divisor); }

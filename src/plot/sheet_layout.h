@@ -25,12 +25,13 @@ struct SheetScale {
   double drawScale = 0;
 };
 
-// Picks 1/50, 1/20, 1/10 or 1/5 from the half span and the chordwise extent of the root and the
-// last tip; every threshold is strict, so a value on a threshold takes the finer scale.
-SheetScale chooseScale(const wing::WingResults& results);
+// Picks 1/50, 1/20, 1/10 or 1/5 from the half span and the outline's chordwise reach (see
+// chordwiseReach); every threshold is strict, so a value on a threshold takes the finer scale.
+SheetScale chooseScale(const wing::WingResults& results, const wing::WingGeometry& geometry);
 
 // Centres the half-wing in the box at drawScale: where its root leading edge lands.
-Placement placeOnSheet(const wing::WingResults& results, double drawScale);
+Placement placeOnSheet(const wing::WingResults& results, const wing::WingGeometry& geometry,
+                       double drawScale);
 
 // " 1/50", " 1/20", " 1/10" or " 1/5": the text appended to the scale line's caption.
 std::string scaleLabel(int divisor);

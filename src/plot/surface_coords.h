@@ -25,6 +25,23 @@ inline double bounded(double millimetres) {
   return std::isfinite(millimetres) ? std::clamp(millimetres, -kLimit, kLimit) : millimetres;
 }
 
+// How far the outline reaches chordwise, as the plan and the sheet size it: the root chord, and
+// the last tip's leading and trailing edges, unless another corner lies further forward (or aft)
+// than both the root and the last tip: that corner then takes the last tip's place.
+struct ChordwiseReach {
+  double root, leading, trailing;
+};
+inline ChordwiseReach chordwiseReach(const wing::WingResults& results,
+                                     const wing::WingGeometry& geometry) {
+  const wing::Panel& last = results.panels.back();
+  const double root = bounded(results.panels.front().rootChord);
+  const double sweep = bounded(last.sweep);
+  const double tipTrailing = sweep + bounded(last.tipChord);
+  const double minY = bounded(geometry.minY), maxY = bounded(geometry.maxY);
+  return {root, minY < std::min(0.0, sweep) ? minY : sweep,
+          maxY > std::max(root, tipTrailing) ? maxY : tipTrailing};
+}
+
 // Where the wing's points land on a surface: the root leading edge at (x, y), scale surface
 // units per millimetre.
 struct Placement {

@@ -84,10 +84,7 @@ BatchWing readWing(const std::string& path, const BatchSettings& settings) {
     return {std::nullopt,
             kProgram + shown(path) + ": " + oneLine(fileErrorText(language, *file.error))};
   }
-  files::WingTexts texts;
-  texts[files::kFieldCount - 2] = "30";  // the centring a cleared window holds
-  for (const files::FieldLine& line : file.lines) typeInto(texts, line.slot, line.text);
-  ComputedTexts computed = computeTexts(texts, settings.decimalMark);
+  ComputedTexts computed = computeTexts(openedTexts(file.lines), settings.decimalMark);
   if (!computed.results) {
     return {std::nullopt, kProgram + shown(path) + ": " +
                               oneLine(language.textOrEnglish("Message", computed.refusalKey))};

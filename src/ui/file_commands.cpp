@@ -78,10 +78,12 @@ void MainForm::openWingFile(const std::string& path) {
     return;
   }
   clearInputs();
-  // Every line goes in as if typed, so a tip chord's change copies into the next root chord.
+  // The command line reads a file into the same texts. A root chord after panel 1 holds the tip
+  // chord before it already, so the window's own copy on each tip chord's change keeps it.
   const files::WingFileLines file = files::readWingFileLines(bytes);
-  for (const files::FieldLine& line : file.lines) {
-    window_.setFieldText(kFieldOrder[line.slot].field, kFieldOrder[line.slot].index, line.text);
+  const files::WingTexts texts = openedTexts(file.lines);
+  for (std::size_t slot = 0; slot < texts.size(); ++slot) {
+    window_.setFieldText(kFieldOrder[slot].field, kFieldOrder[slot].index, texts[slot]);
   }
   if (file.tail) stabilityTexts_ = *file.tail;
   keepInputs();

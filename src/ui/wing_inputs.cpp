@@ -43,9 +43,9 @@ InputReading readInputs(const files::WingTexts& texts, std::string_view decimalM
     if (panel.length != 0) reading.inputs.panels.push_back(panel);
   }
 
-  const std::string& centringText = texts[slotOf(Field::Centring, 0)];
-  const double centring = base::toNumber(centringText, decimalMark);
-  if (!(centring >= 0 && centring < 100) || centringText.empty() || centringText == "0") {
+  // No number, a blank or any zero reads as 0 and is refused with the rest.
+  const double centring = read(Field::Centring, 0);
+  if (!(centring > 0 && centring < 100)) {
     reading.fault = InputFault::Centring;
     return reading;
   }
@@ -58,12 +58,14 @@ InputReading readInputs(const files::WingTexts& texts, std::string_view decimalM
   return reading;
 }
 
-void typeInto(files::WingTexts& texts, std::size_t slot, const std::string& text) {
-  texts.at(slot) = text;
-  const FieldRef ref = kFieldOrder[slot];
-  if (ref.field == Field::TipChord && ref.index + 1 < kPanels) {
-    texts[slotOf(Field::RootChord, ref.index + 1)] = text;
+files::WingTexts openedTexts(const std::vector<files::FieldLine>& lines) {
+  files::WingTexts texts;
+  texts[slotOf(Field::Centring, 0)] = "30";
+  for (const files::FieldLine& line : lines) texts.at(line.slot) = line.text;
+  for (int i = 0; i + 1 < kPanels; ++i) {
+    texts[slotOf(Field::RootChord, i + 1)] = texts[slotOf(Field::TipChord, i)];
   }
+  return texts;
 }
 
 ComputedTexts computeTexts(const files::WingTexts& texts, std::string_view decimalMark) {

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "files/wing_file.h"
 #include "ui/form_fields.h"
@@ -44,7 +45,7 @@ struct InputReading {
 };
 
 // Reads the texts as the window holds them: the panels in use (a length and a tip chord, no gap
-// before them), the centring (above 0 and below 100, and not the bare "0") and the mass.
+// before them), the centring (above 0 and below 100) and the mass.
 InputReading readInputs(const files::WingTexts& texts, std::string_view decimalMark);
 
 // The texts read and the wing computed, as Calculate does it: the results, or the [Message] key
@@ -55,8 +56,10 @@ struct ComputedTexts {
 };
 ComputedTexts computeTexts(const files::WingTexts& texts, std::string_view decimalMark);
 
-// Puts one line of a wing file into texts as if typed: a tip chord is copied into the next
-// panel's root chord, as the window does.
-void typeInto(files::WingTexts& texts, std::size_t slot, const std::string& text);
+// The texts a wing file's lines give, for the window and the command line alike: a cleared
+// window's (the centring "30") with each line put in, each later one replacing the earlier; then,
+// as the window's root chords after panel 1 always show the tip chord before them, every tip
+// chord copied into the next panel's root chord, whatever root chord the file stored.
+files::WingTexts openedTexts(const std::vector<files::FieldLine>& lines);
 
 }  // namespace tavelor::ui

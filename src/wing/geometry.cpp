@@ -8,23 +8,21 @@ namespace tavelor::wing {
 WingGeometry wingGeometry(const WingResults& results) {
   WingGeometry g;
   const auto& panels = results.panels;
-  // Chained root to tip along the trailing edge, as the outline has always been drawn.
+  // The calculation's rule: each panel's root leading edge at the sweep before it, its tip
+  // leading edge at its own sweep, both chords aft of them.
   double rootX = 0;
-  double rootTrailingY = panels.empty() ? 0 : panels[0].rootChord;
   double previousSweep = 0;
   for (std::size_t i = 0; i < panels.size(); ++i) {
     const Panel& p = panels[i];
     if (i >= 1) {
-      const Panel& before = panels[i - 1];
-      rootX += before.length;
-      rootTrailingY += before.tipChord - before.rootChord + before.sweep - previousSweep;
-      previousSweep = before.sweep;
+      rootX += panels[i - 1].length;
+      previousSweep = panels[i - 1].sweep;
     }
     PanelOutline o;
-    o.rootTrailingEdge = {rootX, rootTrailingY};
-    o.rootLeadingEdge = {rootX, rootTrailingY - p.rootChord};
-    o.tipLeadingEdge = {rootX + p.length, o.rootLeadingEdge.y + (p.sweep - previousSweep)};
-    o.tipTrailingEdge = {o.tipLeadingEdge.x, o.tipLeadingEdge.y + p.tipChord};
+    o.rootLeadingEdge = {rootX, previousSweep};
+    o.rootTrailingEdge = {rootX, previousSweep + p.rootChord};
+    o.tipLeadingEdge = {rootX + p.length, p.sweep};
+    o.tipTrailingEdge = {o.tipLeadingEdge.x, p.sweep + p.tipChord};
     g.panels.push_back(o);
   }
   g.macLeadingEdge = {results.macStation, results.macLeadingEdge};

@@ -18,9 +18,9 @@ struct PanelOutline {
   Point rootLeadingEdge, tipLeadingEdge, tipTrailingEdge, rootTrailingEdge;
 };
 
-// The half-wing as every picture draws it, computed once from the results. Each panel starts
-// at the previous panel's tip trailing edge, so a panel whose root chord differs from the tip
-// chord before it keeps its trailing edge continuous.
+// The half-wing as every picture draws it, computed once from the results. As in the
+// calculation, each panel's root leading edge lies at the previous panel's sweep, so a panel
+// whose root chord differs from the tip chord before it shows the step at the trailing edge.
 struct WingGeometry {
   std::vector<PanelOutline> panels;
   Point macLeadingEdge;       // the MAC's station line, leading edge ...

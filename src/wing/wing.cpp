@@ -72,8 +72,21 @@ void mergePanels(WingResults& w) {
   }
 }
 
-// Whether every figure is a real number and the wing has a size: anything else comes from
-// input no wing can have (negative or zero chords and lengths, overflowing numbers).
+// Whether every size is one a wing can have: a real number, no chord or length below zero and
+// none beyond kMaxSize either way. The outline's points, sums of at most a few such sizes, are
+// then real numbers too.
+bool panelsAreSound(const std::vector<Panel>& panels) {
+  for (const Panel& p : panels) {
+    for (const double value : {p.rootChord, p.tipChord, p.length, p.sweep}) {
+      if (!(std::fabs(value) <= kMaxSize)) return false;
+    }
+    if (p.rootChord < 0 || p.tipChord < 0 || p.length < 0) return false;
+  }
+  return true;
+}
+
+// Whether every figure is a real number and the wing has a size: anything else comes from input
+// no wing can have (zero chords and lengths).
 bool geometryIsSound(const WingResults& w, double areaMm2, double taperCheck) {
   for (const PanelFigures& f : w.figures) {
     for (const double value : {f.areaDm2, f.spanToTip, f.areaUpToDm2, f.macLength, f.macStation,
@@ -93,6 +106,7 @@ WingOutcome computeWing(const WingInputs& inputs) {
   if (inputs.panels.empty() || inputs.panels.size() > static_cast<std::size_t>(kMaxPanels)) {
     return {};
   }
+  if (!panelsAreSound(inputs.panels)) return {std::nullopt, WingFault::Geometry};
   WingResults w;
   w.panels = inputs.panels;
   w.centringPercent = inputs.centringPercent;
@@ -109,7 +123,7 @@ WingOutcome computeWing(const WingInputs& inputs) {
   w.centring = whole.centring;
   w.mass = inputs.mass;
   w.wingLoading = w.mass / w.areaDm2;
-  if (!std::isfinite(w.mass) || !std::isfinite(w.wingLoading)) {
+  if (!(w.mass >= 0) || !std::isfinite(w.mass) || !std::isfinite(w.wingLoading)) {
     return {std::nullopt, WingFault::Mass};
   }
   return {std::move(w), WingFault::Geometry};

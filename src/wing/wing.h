@@ -21,6 +21,8 @@
 namespace tavelor::wing {
 
 inline constexpr int kMaxPanels = 5;
+// The largest chord, length or sweep either way, in mm: 100 m, beyond any model.
+inline constexpr double kMaxSize = 100000;
 
 struct Panel {
   double rootChord = 0;
@@ -62,8 +64,9 @@ struct WingResults {
   double wingLoading = 0;     // g/dm²
 };
 
-// Why a wing cannot be computed: a geometry no wing can have (zero or negative sizes, figures
-// that overflow), or a mass that gives no usable wing loading.
+// Why a wing cannot be computed: a geometry no wing can have (zero or negative sizes, sizes
+// beyond kMaxSize, figures that overflow), or a mass that gives no usable wing loading (below
+// zero, or overflowing).
 enum class WingFault { Geometry, Mass };
 
 struct WingOutcome {

@@ -2,12 +2,18 @@
 
 #include <gtest/gtest.h>
 
+#include "plot/plan_view.h"
+#include "support/failing_page.h"
+
 namespace tavelor::plot {
 namespace {
 
-wing::WingResults lastTip(double halfSpan, double lastOffset, double tip, double root) {
+// One panel; or, given a middle sweep, two whose joint's leading edge lies that far aft.
+wing::WingResults lastTip(double halfSpan, double lastOffset, double tip, double root,
+                          double middle = 0) {
   wing::WingResults results;
-  results.panels = {{root, tip, halfSpan, lastOffset}};
+  results.panels = {{root, tip, middle ? halfSpan / 2 : halfSpan, middle ? middle : lastOffset}};
+  if (middle) results.panels.push_back({tip, tip, halfSpan / 2, lastOffset});
   results.halfSpan = halfSpan;
   return results;
 }
@@ -17,6 +23,7 @@ TEST(SheetLayout, PicksTheScaleFromSpanAndDepth) {
     const char* why;
     double halfSpan, lastOffset, tip, root;
     int divisor;  // 0: no scale
+    double middle = 0;
   } rules[] = {{"span on the 1/50 threshold", 5000, 0, 200, 300, 20},
                {"span past 5000", 5000.01, 0, 200, 300, 50},
                {"span past 1250", 1250.01, 0, 200, 300, 10},
@@ -25,9 +32,12 @@ TEST(SheetLayout, PicksTheScaleFromSpanAndDepth) {
                {"forward tip past 1100", 1000, -800.01, 100, 300, 20},
                {"root alone never decides", 1000, 0, 100, 2000, 5},
                {"no span", 0, 0, 200, 300, 0},
-               {"no span but a deep tip", 0, 500, 100, 300, 10}};
+               {"no span but a deep tip", 0, 500, 100, 300, 10},
+               {"a joint 600 aft, deeper than the tip", 1000, 0, 100, 200, 10, 600},
+               {"a joint 600 ahead", 1000, 0, 100, 200, 10, -600}};
   for (const Rule& r : rules) {
-    const SheetScale scale = chooseScale(lastTip(r.halfSpan, r.lastOffset, r.tip, r.root));
+    const auto results = lastTip(r.halfSpan, r.lastOffset, r.tip, r.root, r.middle);
+    const SheetScale scale = chooseScale(results, wing::wingGeometry(results));
     EXPECT_EQ(scale.divisor.value_or(0), r.divisor) << r.why;
     EXPECT_DOUBLE_EQ(scale.drawScale, r.divisor ? 56.7 / r.divisor : 0) << r.why;
   }
@@ -43,11 +53,29 @@ TEST(SheetLayout, CentresTheWingInTheBox) {
       {"forward tip at 1/5", lastTip(1000, -100, 200, 300), 11.34, 2464, 6151},
       // Extent 700 * 5.67 = 3969; top = 5300.5; the root leading edge at the top.
       {"deep swept tip at 1/10", lastTip(1000, 400, 300, 300), 5.67, 5299, 5300.5},
+      // Extent 700 * 5.67 from the root leading edge, as above.
+      {"a joint 600 aft at 1/10", lastTip(1000, 0, 100, 200, 600), 5.67, 5299, 5300.5},
+      // Extent 800 * 5.67 = 4536: top = 5017, the root's trailing edge at its bottom.
+      {"a joint 600 ahead at 1/10", lastTip(1000, 0, 100, 200, -600), 5.67, 5299, 8419},
   };
   for (const Case& c : cases) {
-    const Placement at = placeOnSheet(c.results, c.scale);
+    const Placement at = placeOnSheet(c.results, wing::wingGeometry(c.results), c.scale);
     EXPECT_NEAR(at.x, c.x, 1e-6) << c.why;
     EXPECT_NEAR(at.y, c.leadingEdge, 1e-6) << c.why;
+  }
+}
+
+// The plan strip, 7900 by 2200 twips from (75, 20), holds a joint beyond the root and the tip too.
+TEST(SheetLayout, ThePlanStripHoldsTheWholeOutline) {
+  for (const double middle : {600.0, -600.0}) {
+    const auto results = lastTip(1000, 0, 100, 200, middle);
+    std::size_t n = 0;  // x1, y1, x2, y2 of each line, the outline's 8 first
+    testing::PageCounts counts;
+    testing::FailingPage strip(counts, ~0u, [&](double v) {
+      EXPECT_TRUE(n >= 32 || (n++ % 2 ? v >= 20 && v <= 2220 : v >= 75 && v <= 7975)) << n;
+    });
+    drawPlan(results, wing::wingGeometry(results), strip);
+    EXPECT_EQ(n, 32u);
   }
 }
 

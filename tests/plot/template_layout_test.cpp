@@ -71,8 +71,8 @@ TEST(TemplateLayout, CutsTheDrawingIntoPages) {
 TEST(TemplateLayout, RefusesWhatCannotBePrinted) {
   const TemplateDrawing small = drawingOf({{200, 150, 150, 20}});
   EXPECT_THROW(tileTemplate(small, 10, 277, 10), PageError);  // no room beyond the overlap
-  // A kilometre of wing: thousands of pages, counted without overflowing.
-  EXPECT_THROW(tileTemplate(drawingOf({{2e6, 2e6, 1e9, 0}}), 190, 277, 10), PageError);
+  // The largest wing the calculation takes, 100 m by 100 m: hundreds of thousands of pages.
+  EXPECT_THROW(tileTemplate(drawingOf({{1e5, 1e5, 1e5, 0}}), 190, 277, 10), PageError);
 }
 
 }  // namespace

@@ -22,8 +22,11 @@ sed "\$s/1500/$(printf '9%.0s' $(seq 400))/" delta.txt >heavy.txt
 printf '%s\r\n' "$header" 250 200 400 0 200 "" "" "" "" "" "" "" "" "" "" "" "" "" "" "" 0 "" >zero.txt
 sed '$s/1500//' delta.txt >nomass.txt
 cp delta.txt "A & B.txt"
-# A wing in tenths whose second panel's root chord steps up from the first's tip chord; computed
-# as it comes, the trailing edge's corner at the joint differs between the panels in the last bit.
+# Panel 2 stored with a root chord other than panel 1's tip chord; a chord beyond any wing.
+sed '6s/^200/150/' delta.txt >stepped.txt
+sed "2s/^250/$(printf '9%.0s' $(seq 301))/" delta.txt >huge.txt
+# A wing in tenths (its stored panel 2 root chord gives way to panel 1's tip chord, as the window
+# reads it); computed as it comes, its figures would show noise in the last bits.
 printf '%s\r\n' "$header" 250.3 120.45 400 0 200.15 90.1 300 0 "" "" "" "" "" "" "" "" "" "" "" "" \
   30 1500 >step.txt
 # The outlines: one closed contour (root LE, out along the leading edge, back along the trailing
@@ -88,6 +91,9 @@ check 0 "" "outline step.dxf 'AC1015 4 1 0 0 True 7 3 1 5 0 -250.3 700 79.7 350 
 step.shapes" -- --export step.dxf step.txt
 check 0 "" "outline 'A & B.svg' '710mm 260mm -5 -5 710 260 OUTLINE:0.025 JOINTS:0.025 MAC:0.25 \
 CG:0.25 A & B' delta.shapes" -- --export "A & B.svg" "$work/wings/A & B.txt"
+# Read as the window reads it: panel 2's root chord is panel 1's tip chord.
+check 0 "" "json \"round(r['area_dm2'], 2) == 27\"" -- --report stepped.txt
+check 1 "^tavelor: huge.txt: Please check the panels" "[ ! -e huge.dxf ]" -- --export huge.dxf huge.txt
 check 1 "^tavelor: cannot read nowhere.txt: No such file or directory$" "true" -- --report nowhere.txt
 check 1 "^tavelor: short.txt: Error # 62 in Tavelor Input past end of file$" "true" -- --report short.txt
 check 1 "^tavelor: heavy.txt: The mass cannot be used" "true" -- --report heavy.txt

@@ -87,14 +87,17 @@ TEST_F(Form, InputChecksShowTheFirstFaultOnly) {
       {{{"", "150", "300", "0"}}, "30", "M1"},
       {{{"", "150", "300", "0"}}, "120", "M2"},  // the centring is checked first
       {{p1}, "", "M2"},
-      {{p1}, "0", "M2"},
       {{p1}, "100", "M2"},
       {{p1}, "99,9", nullptr},
-      {{p1, p2}, "0,0", nullptr},                   // only a bare "0" is refused
-      {{p1, {"", "", "", "999"}}, "30", nullptr},   // an unused panel's sweep is ignored
-      {{p1, {"", "", "", ""}, p2}, "120", "M1"},    // a gap
-      {{{"200", "200", beyond, "0"}}, "30", "M1"},  // refused by the calculation
+      {{p1, p2}, "0,0", "M2"},                             // nothing above 0: any zero, no number
+      {{p1, {"", "", "", "999"}}, "30", nullptr},          // an unused panel's sweep is ignored
+      {{p1, {"", "", "", ""}, p2}, "120", "M1"},           // a gap
+      {{{"200", "200", beyond, "0"}}, "30", "M1"},         // refused by the calculation
+      {{{"200", "200", "300", "-100000,1"}}, "30", "M1"},  // beyond 100 m
+      {{{"-150", "200", "300", "0"}}, "30", "M1"},         // read from a file, never typed
+      {{{"100000", "100000", "100000", "-100000"}}, "30", nullptr},  // 100 m
       {{p1}, "30", "M17", beyond},
+      {{p1}, "30", "M17", "-1500"},
       // A mass that fits, over so small an area that the loading overflows.
       {{{"0.001", "0.001", "0.001", "0"}}, "30", "M17", std::string(300, '9')},
   };

@@ -9,6 +9,8 @@
 #include <cmath>
 #include <random>
 
+#include "wing/geometry.h"
+
 namespace tavelor::wing {
 namespace {
 
@@ -25,6 +27,7 @@ TEST(Wing, MergedPanelsMatchTheIntegralsOfRandomWings) {
     for (int i = 0; i < panels; ++i) {
       const double tip = uniform(0, 1) < 0.2 ? root : uniform(20, 400);  // some rectangular
       const double l = uniform(10, 600), sweep = uniform(-200, 300);
+      if (i > 0 && uniform(0, 1) < 0.2) root = uniform(20, 400);  // some stepped chords
       in.panels.push_back({root, tip, l, sweep});
       const double dc = tip - root, dx = sweep - x0;
       a += l * (root + dc / 2);
@@ -46,6 +49,11 @@ TEST(Wing, MergedPanelsMatchTheIntegralsOfRandomWings) {
       EXPECT_NEAR(r.macStation, m / a, 1e-9 * m / a);
       EXPECT_NEAR(r.macLeadingEdge, lead, 1e-9 * scale);
       EXPECT_NEAR(r.centring, lead + mac * percent / 100, 1e-9 * scale);
+    }
+    // The outline's leading edges lie where the calculation puts them, stepped chords included.
+    const WingGeometry g = wingGeometry(*computeWing(in).results);
+    for (std::size_t i = 1; i < in.panels.size(); ++i) {
+      EXPECT_EQ(g.panels[i].rootLeadingEdge.y, in.panels[i - 1].sweep);
     }
   }
 }
