@@ -26,7 +26,7 @@ cp delta.txt "A & B.txt"
 sed '6s/^200/150/' delta.txt >stepped.txt
 sed "2s/^250/$(printf '9%.0s' $(seq 301))/" delta.txt >huge.txt
 # A wing in tenths (its stored panel 2 root chord gives way to panel 1's tip chord, as the window
-# reads it); computed as it comes, its figures would show noise in the last bits.
+# reads it): written unrounded, its figures would carry noise in their last digits.
 printf '%s\r\n' "$header" 250.3 120.45 400 0 200.15 90.1 300 0 "" "" "" "" "" "" "" "" "" "" "" "" \
   30 1500 >step.txt
 # The outlines: one closed contour (root LE, out along the leading edge, back along the trailing
@@ -34,10 +34,9 @@ printf '%s\r\n' "$header" 250.3 120.45 400 0 200.15 90.1 300 0 "" "" "" "" "" ""
 printf '%s\n' "OUTLINE 1 0 0 400 0 700 50 700 150 400 200 0 250" "JOINTS 0 400 0 400 200" \
   "MAC 0 306.17284 7.407407 306.17284 209.876543" "CG 0 301.17284 68.148148 311.17284 68.148148" \
   "CG 0 306.17284 63.148148 306.17284 73.148148" >delta.shapes
-printf '%s\n' "OUTLINE 1 0 0 400 0 400 -79.7 700 -79.7 700 10.4 400 120.45 0 250.3" \
-  "JOINTS 0 400 0 400 120.45" "MAC 0 307.755001 0 307.755001 177.833203" \
-  "CG 0 302.755001 53.349961 312.755001 53.349961" "CG 0 307.755001 48.349961 307.755001 58.349961" \
-  >step.shapes
+printf '%s\n' "OUTLINE 1 0 0 400 0 700 0 700 90.1 400 120.45 0 250.3" "JOINTS 0 400 0 400 120.45" \
+  "MAC 0 286.018175 0 286.018175 166.982395" "CG 0 281.018175 50.094719 291.018175 50.094719" \
+  "CG 0 286.018175 45.094719 286.018175 55.094719" >step.shapes
 # The wing under other names: a link, a hard link, a name that is not UTF-8. A pipe and a link to it.
 ln -s delta.txt self.dxf && cp delta.txt wing.svg && ln wing.svg hard.svg && cp delta.txt kept
 odd=$'\xff\xfe' && cp delta.txt "$odd.txt"
@@ -87,7 +86,7 @@ outline() {
 }
 check 0 "" "outline Delta.DXF 'AC1015 4 1 0 0 True 7 3 1 5 0 -250 700 0 350 -125 532.5' \
 delta.shapes" -- --export Delta.DXF delta.txt
-check 0 "" "outline step.dxf 'AC1015 4 1 0 0 True 7 3 1 5 0 -250.3 700 79.7 350 -85.3 532.5' \
+check 0 "" "outline step.dxf 'AC1015 4 1 0 0 True 7 3 1 5 0 -250.3 700 0 350 -125.15 532.5' \
 step.shapes" -- --export step.dxf step.txt
 check 0 "" "outline 'A & B.svg' '710mm 260mm -5 -5 710 260 OUTLINE:0.025 JOINTS:0.025 MAC:0.25 \
 CG:0.25 A & B' delta.shapes" -- --export "A & B.svg" "$work/wings/A & B.txt"
