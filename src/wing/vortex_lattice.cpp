@@ -91,7 +91,9 @@ std::vector<double> spanCuts(const std::vector<LatticeSurface>& surfaces) {
   std::ranges::sort(spaced);
   std::vector<double> inner;
   for (const auto& [at, spacing] : spaced) {
-    const auto near = [&](double y) { return std::abs(y - at) < spacing / 2; };
+    const auto near = [at = at, spacing = spacing](double y) {
+      return std::abs(y - at) < spacing / 2;
+    };
     if (std::ranges::none_of(cuts, near) && (inner.empty() || !near(inner.back()))) {
       inner.push_back(at);
     }
