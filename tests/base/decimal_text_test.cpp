@@ -5,7 +5,6 @@
 #include <cmath>
 #include <optional>
 #include <string>
-#include <tuple>
 #include <utility>
 
 namespace tavelor::base {
@@ -38,16 +37,13 @@ TEST(ReadNumber, ReadsTheWholeTextWithEitherLocaleMark) {
 // Halves are rounded on the 15-digit decimal form, away from zero; no negative zero. The plain
 // layout is the same figure without blanks.
 TEST(FormatResult, RoundsHalvesAwayFromZero) {
-  const std::tuple<double, const char*, const char*> cases[] = {
-      {2.675, " 2.68", "2.68"},
-      {-2.675, " -2.68", "-2.68"},
-      {999.995, "1 000.00", "1000.00"},
-      {0.004999, " 0.00", "0.00"},
-      {-0.001, " 0.00", "0.00"},
-      {123456789012345.678, "123456789012 346.00", "123456789012346.00"}};
-  for (const auto& [value, grouped, plain] : cases) {
-    EXPECT_EQ(formatResult(value, "."), grouped) << value;
-    EXPECT_EQ(formatResult(value, ".", ResultLayout::Plain), plain) << value;
+  const std::pair<double, std::string> cases[] = {
+      {2.675, " 2.68"},    {-2.675, " -2.68"}, {999.995, "1 000.00"},
+      {0.004999, " 0.00"}, {-0.001, " 0.00"},  {123456789012345.678, "123456789012 346.00"}};
+  for (auto [value, text] : cases) {
+    EXPECT_EQ(formatResult(value, "."), text) << value;
+    std::erase(text, ' ');
+    EXPECT_EQ(formatResult(value, ".", ResultLayout::Plain), text) << value;
   }
 }
 

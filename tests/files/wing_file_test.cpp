@@ -6,16 +6,17 @@ namespace tavelor::files {
 namespace {
 
 // Texts go to disk as Windows-1252 with CR LF and come back as they were, a line break inside one
-// turned to blanks; what was read writes back byte for byte. The tail follows the wing only when a
-// stabiliser was typed, and comes back whole; a record from before the height (11 lines, at the
-// end or before a wing record) leaves the height empty; cut short, what was read stays and the
-// error follows.
+// turned to blanks; what was read writes back byte for byte, a blank height too. The tail follows
+// the wing only when a stabiliser was typed, and comes back whole; a record from before the height
+// (11 lines, at the end or before a wing record) leaves the height empty; cut short, what was read
+// stays and the error follows.
 TEST(WingFile, DocumentRoundTripsThroughTheBytes) {
   WingDocument wing{{"250", "200", "400"}, {}, {}};
   wing.texts[21] = "1\u00e9\u20ac\r\n5";
   const TailTexts typed{"130", "90", "220", "15", "90", "", "", "", "620", "0,9", "10", "-40"};
-  TailTexts old = typed;
+  TailTexts old = typed, blankHeight = typed;
   old[11] = "";
+  blankHeight[11] = " ";
   const std::string bytes = wingDocumentBytes(wing);
   EXPECT_NE(bytes.find("\r\n1\xe9\x80  5\r\n"), std::string::npos);
   wing.tail = {" ", "", "", "", "", "", "", "", "", "0,9", "10", "-40"};  // no stabiliser
@@ -34,6 +35,7 @@ TEST(WingFile, DocumentRoundTripsThroughTheBytes) {
       {"", TailTexts{}},
       {tail, typed},
       {oldTail + "\r\n", old},
+      {oldTail + " \r\n", blankHeight},
       {oldTail + bytes, old, true},
       {tail.substr(0, tail.size() - 9), std::nullopt},
   };

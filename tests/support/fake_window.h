@@ -58,9 +58,7 @@ class FakeWindow : public ui::Window, public plot::DrawingSurface {
   void showHelp(const ui::HelpTexts&) override {}
   // Types tailTyped, then calculates and uses the CG when asked to.
   void showStability(ui::StabilityForm& form) override {
-    if (tailTyped) {
-      for (std::size_t i = 0; i < tailTyped->size(); ++i) form.edit(i, (*tailTyped)[i]);
-    }
+    for (std::size_t i = 0; tailTyped && i < tailTyped->size(); ++i) form.edit(i, (*tailTyped)[i]);
     if (!useStabilityCg) return;
     stabilityWarning = form.calculate();
     form.useCentring();
@@ -126,6 +124,10 @@ struct FormFixture {
     IniSections texts{{"Label", {{"0", "Tavelor"}}},
                       {"Print", {{"4", "PDF in"}}},
                       {"Stability", {{"refused", "Wing first"}}}};
+    for (const char* key :
+         {"warnPanel1", "warnPanel2", "warnArm", "warnEfficiency", "warnHeight", "warnMargin"}) {
+      texts["Stability"][key] = key;
+    }
     for (int n = 1; n <= 20; ++n) texts["Message"][std::to_string(n)] = "M" + std::to_string(n);
     return texts;
   }
