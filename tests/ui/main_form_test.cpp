@@ -29,6 +29,7 @@ const char* const kTwoPanelFile =
 class Form : public ::testing::Test, public testing::FormFixture {
  protected:
   void calculateTwoPanels() {
+    form.clearInputs();
     window.typeWing(kTwoPanels, "30", "1500");
     ASSERT_TRUE(form.calculate());
     window.boxes.messages.clear();
@@ -185,7 +186,6 @@ TEST_F(Form, StabilityWindowComputesAndHandsTheCgBack) {
       {9, "2", "warnEfficiency"}, {11, "+40", "warnHeight"},
       {10, "", "warnMargin"},     {11, " ", ""}};  // the last computes
   for (const auto& [field, text, warning] : cases) {
-    form.clearInputs();
     calculateTwoPanels();
     window.tailTyped = tail;
     (*window.tailTyped)[field] = text;
@@ -198,7 +198,6 @@ TEST_F(Form, StabilityWindowComputesAndHandsTheCgBack) {
   EXPECT_EQ(figures(), (Texts{"4,95", "42,41", "93,28", "24,12", "32,41", "73,03", "10,00"}));
   EXPECT_EQ(window.fieldText(Field::Centring, 0), "32,41");
   window.tailTyped.reset();
-  form.clearInputs();
   calculateTwoPanels();
   form.showStability();
   EXPECT_EQ(window.stabilityFigures[2], "");  // no tail volume
