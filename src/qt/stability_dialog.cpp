@@ -20,6 +20,7 @@ namespace {
 
 constexpr int kPanelFields = 4;  // root chord, tip chord, length, sweep
 using enum ui::StabilityFigure;
+using ui::StabilityField;
 
 QString toQ(const std::string& text) { return QString::fromStdString(text); }
 
@@ -32,10 +33,10 @@ StabilityDialog::StabilityDialog(ui::StabilityForm& form, QWidget* owner)
   const auto text = [this](const char* key) { return toQ(form_.text(key)); };
   setWindowTitle(text("title"));
   const auto caption = [this, text](const char* key) { return new QLabel(text(key), this); };
-  static const char* const kFieldNames[kStabilityFieldCount] = {
+  static const char* const kFieldNames[files::kTailFieldCount] = {
       "rootChord1", "tipChord1", "length1", "sweep1",         "rootChord2",   "tipChord2",
       "length2",    "sweep2",    "tailArm", "tailEfficiency", "staticMargin", "height"};
-  for (int i = 0; i < kStabilityFieldCount; ++i) {
+  for (std::size_t i = 0; i < fields_.size(); ++i) {
     auto* edit = new QLineEdit(this);
     edit->setObjectName(QString::fromLatin1(kFieldNames[i]));
     edit->setAlignment(Qt::AlignRight);
@@ -46,7 +47,7 @@ StabilityDialog::StabilityDialog(ui::StabilityForm& form, QWidget* owner)
       form_.edit(i, typed.toStdString());
       use_->setEnabled(form_.mayUseCentring());
       // Panel 2 starts where panel 1 ends.
-      const int root2 = static_cast<int>(StabilityField::RootChord2);
+      const auto root2 = static_cast<std::size_t>(ui::StabilityField::RootChord2);
       if (fields_[root2]->text() != toQ(form_.texts()[root2])) {
         fields_[root2]->setText(toQ(form_.texts()[root2]));
       }

@@ -7,30 +7,12 @@
 #include <array>
 
 #include "ui/stability_form.h"
+#include "ui/stability_inputs.h"
 
 namespace tavelor::qt {
 
 class StabilityPlan;
 class SpanLoadView;
-
-// The window's input fields, in the form's texts' order: the stabiliser's panel 1, then
-// panel 2 (root chord, tip chord, length, sweep each), then the tail arm, the tail efficiency,
-// the wanted static margin and the stabiliser's height above the wing.
-enum class StabilityField {
-  RootChord1,
-  TipChord1,
-  Length1,
-  Sweep1,
-  RootChord2,
-  TipChord2,
-  Length2,
-  Sweep2,
-  TailArm,
-  TailEfficiency,
-  StaticMargin,
-  Height,
-};
-inline constexpr int kStabilityFieldCount = 12;
 
 // The stability window: the horizontal stabiliser and its place behind a computed wing in, the
 // neutral point and the CG for a wanted static margin out, with a plan of both surfaces to scale
@@ -42,7 +24,7 @@ class StabilityDialog : public QDialog {
  public:
   StabilityDialog(ui::StabilityForm& form, QWidget* owner);
 
-  QLineEdit* field(StabilityField which) const { return fields_[static_cast<int>(which)]; }
+  QLineEdit* field(ui::StabilityField which) const { return fields_[static_cast<int>(which)]; }
 
   // Computes; an unusable field is named in a warning box and leaves the figures as they were.
   void calculate();
@@ -55,7 +37,7 @@ class StabilityDialog : public QDialog {
   void showResults();
 
   ui::StabilityForm& form_;
-  std::array<QLineEdit*, kStabilityFieldCount> fields_{};
+  std::array<QLineEdit*, files::kTailFieldCount> fields_{};
   std::array<QLabel*, ui::kStabilityFigureCount> values_{};
   QLabel* flyingWing_;
   QLabel* unstable_;

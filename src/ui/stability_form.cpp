@@ -24,15 +24,18 @@ StabilityForm::StabilityForm(const wing::WingResults& wing, files::TailTexts& te
 }
 
 bool StabilityForm::keyPasses(std::size_t field, char32_t character) {
-  const bool signedField =
-      field == 3 || field == kPanelTexts + 3 || field == kHeightText;  // the sweeps, the height
-  return numberKeyPasses(character, signedField);
+  using enum StabilityField;
+  const auto which = static_cast<StabilityField>(field);
+  return numberKeyPasses(character, which == Sweep1 || which == Sweep2 || which == Height);
 }
 
 void StabilityForm::edit(std::size_t field, const std::string& text) {
   texts_.at(field) = text;
   mayUse_ = false;
-  if (field == 1) texts_[kPanelTexts] = text;  // panel 1's tip chord is panel 2's root chord
+  // Panel 1's tip chord is panel 2's root chord.
+  if (field == static_cast<std::size_t>(StabilityField::TipChord1)) {
+    texts_[static_cast<std::size_t>(StabilityField::RootChord2)] = text;
+  }
 }
 
 std::optional<std::string> StabilityForm::calculate() {

@@ -12,12 +12,29 @@
 
 namespace tavelor::ui {
 
-// The stability window's field texts, in the tail record's order (files::TailTexts).
+// The stability window's fields, in the tail record's order (files::TailTexts): the stabiliser's
+// panel 1, then panel 2 (root chord, tip chord, length, sweep each), then the tail arm, the tail
+// efficiency, the wanted static margin and the stabiliser's height above the wing.
+enum class StabilityField {
+  RootChord1,
+  TipChord1,
+  Length1,
+  Sweep1,
+  RootChord2,
+  TipChord2,
+  Length2,
+  Sweep2,
+  TailArm,
+  TailEfficiency,
+  StaticMargin,
+  Height,
+};
 inline constexpr std::size_t kPanelTexts = 4;  // root chord, tip chord, length, sweep
-inline constexpr std::size_t kTailArmText = 2 * kPanelTexts;
+inline constexpr std::size_t kTailArmText = static_cast<std::size_t>(StabilityField::TailArm);
 inline constexpr std::size_t kTailEfficiencyText = kTailArmText + 1;
 inline constexpr std::size_t kStaticMarginText = kTailArmText + 2;
 inline constexpr std::size_t kHeightText = kTailArmText + 3;
+static_assert(kHeightText + 1 == files::kTailFieldCount);
 
 // The inputs, or the [Stability] key of the warning that names the first unusable field.
 struct StabilityReading {
