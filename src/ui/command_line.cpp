@@ -64,6 +64,7 @@ struct BatchWing {
   std::optional<wing::WingResults> results;
   std::string error;
   files::TailTexts tail = {};
+  std::string name = {};  // the document's
 };
 
 // The wing file read as File > Open reads it and computed as Calculate does, with the messages
@@ -88,7 +89,7 @@ BatchWing readWing(const std::string& path, const BatchSettings& settings) {
     return {std::nullopt, kProgram + shown(path) + ": " +
                               oneLine(language.textOrEnglish("Message", computed.refusalKey))};
   }
-  return {std::move(computed.results), {}, file.document->tail};
+  return {std::move(computed.results), {}, file.document->tail, file.document->name};
 }
 
 BatchResult failure(std::string error) { return {1, {}, std::move(error)}; }
@@ -132,9 +133,8 @@ BatchResult exportWing(const std::string& outputPath, const std::string& wingPat
   BatchWing wing = readWing(wingPath, settings);
   if (!wing.results) return failure(std::move(wing.error));
   const wing::WingGeometry geometry = wing::wingGeometry(*wing.results);
-  const std::string bytes = *format == OutlineFormat::Svg
-                                ? writeSvg(geometry, files::wingNameOf(wingPath))
-                                : plot::outlineDxf(geometry);
+  const std::string bytes =
+      *format == OutlineFormat::Svg ? writeSvg(geometry, wing.name) : plot::outlineDxf(geometry);
   if (const auto error = files::writeFileBytes(outputPath, bytes)) {
     return failure(kProgram + std::string("cannot write ") + shown(outputPath) + ": " +
                    oneLine(error->description));
