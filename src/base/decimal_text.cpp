@@ -2,88 +2,67 @@
 
 #include <charconv>
 #include <cmath>
-#include <limits>
 #include <string>
 #include <system_error>
+#include <utility>
 
 namespace tavelor::base {
 
 namespace {
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
-
-// Keeps digits and signs, turns every decimal mark into ".", stops at anything else.
-std::string collectNumberText(std::string_view text, std::string_view decimalMark) {
-  std::string collected;
-  std::size_t i = 0;
-  while (i < text.size()) {
-    const char c = text[i];
-    if (isDigit(c) || c == '+' || c == '-') {
-      collected += c;
-      ++i;
-    } else if (c == '.' || c == ',') {
-      collected += '.';
-      ++i;
-    } else if (!decimalMark.empty() && text.substr(i).starts_with(decimalMark)) {
-      // The locale's mark may be a multi-byte UTF-8 character.
-      collected += '.';
-      i += decimalMark.size();
-    } else {
-      break;
-    }
-  }
-  return collected;
-}
+constexpr std::string_view kBlanks = " \t\r\n\v\f";
 
 }  // namespace
 
-double toNumber(std::string_view text, std::string_view decimalMark) {
-  const std::string collected = collectNumberText(text, decimalMark);
-
-  // Optional sign, then digits with at most one point; anything else ends the number.
-  std::size_t pos = 0;
-  bool negative = false;
-  if (pos < collected.size() && (collected[pos] == '+' || collected[pos] == '-')) {
-    negative = collected[pos] == '-';
-    ++pos;
-  }
-  std::string integerDigits;
-  std::string fractionDigits;
-  bool seenPoint = false;
-  for (; pos < collected.size(); ++pos) {
-    const char c = collected[pos];
-    if (isDigit(c)) {
-      (seenPoint ? fractionDigits : integerDigits) += c;
-    } else if (c == '.' && !seenPoint) {
-      seenPoint = true;
-    } else {
-      break;
+std::optional<double> readNumber(std::string_view text, std::string_view decimalMark) {
+  if (isBlank(text)) return std::nullopt;
+  const auto first = text.find_first_not_of(kBlanks);
+  text = text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
+  std::string plain;
+  bool digits = false;
+  bool point = false;
+  for (std::size_t i = 0; i < text.size();) {
+    const char c = text[i];
+    const bool mark = !decimalMark.empty() && text.substr(i).starts_with(decimalMark);
+    if (mark || c == '.' || c == ',') {
+      if (std::exchange(point, true)) return std::nullopt;
+      plain += '.';
+      i += mark ? decimalMark.size() : 1;
+      continue;
     }
+    if (c >= '0' && c <= '9') {
+      digits = true;
+    } else if (c != '-' || i != 0) {
+      return std::nullopt;
+    }
+    plain += c;
+    ++i;
   }
-
-  // Zeros that do not change the value are dropped so that only significant digits are parsed.
-  const auto firstNonZero = integerDigits.find_first_not_of('0');
-  integerDigits.erase(0, firstNonZero == std::string::npos ? integerDigits.size() : firstNonZero);
-  const auto lastNonZero = fractionDigits.find_last_not_of('0');
-  fractionDigits.erase(lastNonZero == std::string::npos ? 0 : lastNonZero + 1);
-  if (integerDigits.empty() && fractionDigits.empty()) return 0.0;  // no digit, or only zeros
-
-  // std::from_chars is locale independent and rounds to the nearest double.
-  std::string plain = integerDigits.empty() ? std::string("0") : integerDigits;
-  if (!fractionDigits.empty()) plain += '.' + fractionDigits;
+  if (!digits) return std::nullopt;
+  // from_chars is locale independent and rounds to the nearest double.
   double value = 0.0;
+  const char* begin = plain.data();
   const auto [end, error] =
-      std::from_chars(plain.data(), plain.data() + plain.size(), value, std::chars_format::fixed);
+      std::from_chars(begin, begin + plain.size(), value, std::chars_format::fixed);
   if (error == std::errc::result_out_of_range) {
-    // Beyond the largest double the nearest value is infinity; below the smallest it is zero.
-    value = integerDigits.empty() ? 0.0 : std::numeric_limits<double>::infinity();
-  } else if (error != std::errc()) {
-    value = 0.0;
+    // Below the smallest double the nearest value is zero; beyond the largest there is none.
+    if (plain.find_first_not_of("-0.") < plain.find('.')) return std::nullopt;
+    return 0.0;
   }
-  return negative ? -value : value;
+  if (error != std::errc() || end != begin + plain.size()) return std::nullopt;
+  return value + 0.0;  // folds -0 into 0
 }
 
-std::string formatResult(double value, std::string_view decimalMark) {
+bool isBlank(std::string_view text) {
+  return text.find_first_not_of(kBlanks) == std::string_view::npos;
+}
+
+std::optional<double> readNumberOr(std::string_view text, std::string_view decimalMark,
+                                   double blankValue) {
+  return isBlank(text) ? blankValue : readNumber(text, decimalMark);
+}
+
+std::string formatResult(double value, std::string_view decimalMark, ResultLayout layout) {
   if (!std::isfinite(value)) return {};  // never shown: the calculation refuses such figures
 
   // The 15-significant-digit decimal form: d.dddddddddddddde±x.
@@ -141,7 +120,9 @@ std::string formatResult(double value, std::string_view decimalMark) {
   // The pattern's single literal blank stands before the last three integer digits; the
   // minus sign goes directly before the first digit.
   std::string result;
-  if (integerText.size() <= 3) {
+  if (layout == ResultLayout::Plain) {
+    result = sign + integerText;
+  } else if (integerText.size() <= 3) {
     result = std::string(" ") + sign + integerText;
   } else {
     const auto split = integerText.size() - 3;

@@ -1,16 +1,30 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
 namespace tavelor::base {
 
-// Reads as much of a field's text as looks like a number; never fails (0 without digits).
-// "." and "," are always decimal marks, and so is decimalMark (the locale's separator).
-double toNumber(std::string_view text, std::string_view decimalMark);
+// The one reading of a number text, for the window's fields, the stability window and the wing
+// files alike: blanks around it, a leading '-' at most, then digits with at most one decimal mark
+// ("." and "," always, and decimalMark, the locale's separator, which may be several bytes).
+// Anything else is no number, so a text pasted or edited from elsewhere is refused rather than
+// half read; so is an empty or blanks-only text, whose meaning is the caller's. A value beyond the
+// largest double is no number; one below the smallest reads 0, and so does "-0".
+std::optional<double> readNumber(std::string_view text, std::string_view decimalMark);
+// Empty or nothing but blanks.
+bool isBlank(std::string_view text);
+// readNumber, where an empty or blanks-only text reads as blankValue.
+std::optional<double> readNumberOr(std::string_view text, std::string_view decimalMark,
+                                   double blankValue);
 
-// The pattern "# ##0.00": two decimals (rounded halves away from zero on the 15-digit decimal
-// form), one literal blank before the last three integer digits, the locale's decimal mark.
-std::string formatResult(double value, std::string_view decimalMark);
+// The results' one formatter: two decimals, rounded halves away from zero on the 15-digit decimal
+// form, the locale's decimal mark. Grouped is the pattern "# ##0.00" of the main window and the
+// sheet: one literal blank before the last three integer digits (in front when there are at most
+// three). Plain, for the stability window, has no blank at all.
+enum class ResultLayout { Grouped, Plain };
+std::string formatResult(double value, std::string_view decimalMark,
+                         ResultLayout layout = ResultLayout::Grouped);
 
 }  // namespace tavelor::base

@@ -18,6 +18,7 @@ class LineReader {
   explicit LineReader(std::string_view bytes) : rest_(bytes) {}
   // Nothing left but empty or blanks-only lines, as a file edited by hand often ends.
   bool atEnd() const { return rest_.find_first_not_of(" \t\r\n") == std::string_view::npos; }
+  bool exhausted() const { return rest_.empty(); }
   std::string_view peekLine() const { return LineReader(*this).readLine().value_or(""); }
   std::optional<std::string_view> readLine() {
     if (rest_.empty()) return std::nullopt;
@@ -53,8 +54,6 @@ std::string recordBytes(std::string_view header, const std::array<std::string, N
 
 }  // namespace
 
-std::string wingFileBytes(const WingTexts& texts) { return recordBytes(kFileHeader, texts); }
-
 bool hasStabiliser(const TailTexts& texts) {
   for (std::size_t i = 0; i < kStabiliserFieldCount; ++i) {
     if (texts[i].find_first_not_of(' ') != std::string::npos) return true;
@@ -62,62 +61,66 @@ bool hasStabiliser(const TailTexts& texts) {
   return false;
 }
 
-std::string tailRecordBytes(const TailTexts& texts) {
-  return hasStabiliser(texts) ? recordBytes(kTailHeader, texts) : std::string();
+std::string wingDocumentBytes(const WingDocument& document) {
+  std::string bytes = recordBytes(kFileHeader, document.texts);
+  if (hasStabiliser(document.tail)) bytes += recordBytes(kTailHeader, document.tail);
+  return bytes;
 }
 
-WingFileLines readWingFileLines(std::string_view bytes) {
-  WingFileLines out;
+WingFileReading wingDocumentOf(std::string_view bytes, std::string name) {
+  WingFileReading out;
+  WingDocument& document = out.document.emplace();
+  document.name = std::move(name);
   // A text editor may put a byte-order mark before the header.
   constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
   if (bytes.starts_with(kUtf8Mark)) bytes.remove_prefix(kUtf8Mark.size());
   LineReader lines(bytes);
   while (!lines.atEnd()) {
     const auto header = *lines.readLine();
-    if (header.starts_with(kTailMark)) {
-      TailTexts& tail = out.tail.emplace();
-      for (std::string& text : tail) {
-        // The height came last and later: an older record ends before it.
-        if (&text == &tail.back() && (lines.atEnd() || lines.peekLine().starts_with(kMassMark))) {
-          break;
-        }
-        const auto line = lines.readLine();
-        if (!line) {
-          out.error = FileError{kReadPastEndError, kReadPastEndText};
-          return out;
-        }
-        text = base::decodeCp1252(*line);
+    const bool isTail = header.starts_with(kTailMark);
+    if (isTail) document.tail = {};
+    const std::size_t count = isTail ? kTailFieldCount : kFieldCount;
+    for (std::size_t slot = 0; slot < count; ++slot) {
+      // The height came last and later: an older tail record ends before it.
+      if (isTail && slot + 1 == count &&
+          (lines.exhausted() || lines.peekLine().starts_with(kMassMark))) {
+        break;
       }
-      continue;
-    }
-    for (std::size_t slot = 0; slot < kFieldCount; ++slot) {
       const auto line = lines.readLine();
       if (!line) {
         out.error = FileError{kReadPastEndError, kReadPastEndText};
         return out;
       }
-      const bool isMass = slot + 1 == kFieldCount;
-      if (!isMass || header.substr(0, kMassMark.size()) == kMassMark) {
-        out.lines.push_back({slot, base::decodeCp1252(*line)});
+      if (isTail) {
+        document.tail[slot] = base::decodeCp1252(*line);
+      } else if (slot + 1 < count || header.starts_with(kMassMark)) {
+        document.texts[slot] = base::decodeCp1252(*line);
       }
     }
   }
   return out;
 }
 
-std::optional<FileError> readWingFileBytes(const std::string& path, std::string& bytes) {
+std::string wingNameOf(const std::string& path) {
+  const auto slash = path.rfind('/');
+  std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+  const auto dot = name.rfind('.');
+  if (dot != std::string::npos && dot > 0) name.resize(dot);
+  return name;
+}
+
+WingFileReading readWingDocument(const std::string& path) {
   auto read = base::readWholeFile(path, kMaxWingFileBytes);
   switch (read.status) {
     case base::ReadStatus::Ok:
-      bytes = std::move(read.bytes);
-      return std::nullopt;
+      return wingDocumentOf(read.bytes, wingNameOf(path));
     case base::ReadStatus::Missing:
-      return FileError{ENOENT, std::generic_category().message(ENOENT)};
+      return {std::nullopt, FileError{ENOENT, std::generic_category().message(ENOENT)}};
     case base::ReadStatus::Fault:
       break;
   }
-  if (read.errorNumber == EFBIG) return FileError{EFBIG, kTooLargeText};
-  return FileError{read.errorNumber, read.errorText};
+  if (read.errorNumber == EFBIG) return {std::nullopt, FileError{EFBIG, kTooLargeText}};
+  return {std::nullopt, FileError{read.errorNumber, read.errorText}};
 }
 
 std::optional<FileError> writeFileBytes(const std::string& path, std::string_view bytes) {

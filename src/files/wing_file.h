@@ -5,7 +5,6 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace tavelor::files {
 
@@ -43,37 +42,47 @@ struct FileError {
   std::string description;
 };
 
-// The file's bytes: Windows-1252, CR LF after every line. A line break inside a text would split
-// the record, so each CR and LF in a text is written as a blank.
-std::string wingFileBytes(const WingTexts& texts);
+// What a wing file holds: each field's text as it was stored (a new document's are empty but the
+// centring, "30"), the stability window's texts (all empty without a stabiliser) and the wing's
+// name, the file's name without its folder and extension.
+struct WingDocument {
+  WingTexts texts = newTexts();
+  TailTexts tail;
+  std::string name;
+  bool operator==(const WingDocument&) const = default;
+  static WingTexts newTexts() {
+    WingTexts texts;
+    texts[kFieldCount - 2] = "30";
+    return texts;
+  }
+};
 
 // Whether any of the stabiliser's fields holds more than blanks: only then is a tail stored.
 bool hasStabiliser(const TailTexts& texts);
 
-// The tail record's bytes, written as the wing's; nothing without a stabiliser.
-std::string tailRecordBytes(const TailTexts& texts);
+// The file's bytes: Windows-1252, CR LF after every line; the wing's record, then the tail's
+// when there is a stabiliser. A line break inside a text would split the record, so each CR and LF
+// in a text is written as a blank. A document read from a file written so gives the same bytes.
+std::string wingDocumentBytes(const WingDocument& document);
 
-// One line of a file, destined for the text at slot.
-struct FieldLine {
-  std::size_t slot;
-  std::string text;
-};
-
-// A file's lines in the order they are to be typed in: record after record, each later one
-// replacing the earlier; the mass only from a record whose header carries the mark. A record whose
-// header starts with kTailMark goes into the tail instead; its height line is left empty when the
-// file ends after the margin or a record's header (kMassMark) follows it. A record cut short gives
-// the lines before the cut, then the read-past-end error. Empty and blanks-only lines after the
-// last record and a UTF-8 byte-order mark before the first are no part of the file.
-struct WingFileLines {
-  std::vector<FieldLine> lines;
-  std::optional<TailTexts> tail;
+// A file's records put into a new document, each later one replacing the earlier: the mass only
+// from a record whose header carries the mark. A record whose header starts with kTailMark gives
+// the tail instead; its height stays empty when no line follows the margin or a record's header
+// (kMassMark) does. Empty and blanks-only lines after the last record and a UTF-8
+// byte-order mark before the first are no part of the file.
+struct WingFileReading {
+  std::optional<WingDocument> document;  // nothing when the file cannot be read at all
+  // With a document: a record cut short, the document holding the lines before the cut.
   std::optional<FileError> error;
 };
-WingFileLines readWingFileLines(std::string_view bytes);
+WingFileReading wingDocumentOf(std::string_view bytes, std::string name = {});
 
-// The whole file, or the error to show: a missing, unreadable or oversized file.
-std::optional<FileError> readWingFileBytes(const std::string& path, std::string& bytes);
+// The wing's name in a file name: without its folder and extension.
+std::string wingNameOf(const std::string& path);
+
+// The document in the file at path, named after it; or the error alone for a missing, unreadable
+// or oversized file.
+WingFileReading readWingDocument(const std::string& path);
 
 // Replaces the file with bytes atomically; the old file survives any failure.
 std::optional<FileError> writeFileBytes(const std::string& path, std::string_view bytes);

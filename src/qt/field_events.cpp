@@ -30,13 +30,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         buttons_["calculateButton"]->click();
         return true;
       }
-      const auto character = typedCharacter(*key);
-      if (!character) break;
-      if (!ui::keyPasses(id.field, *character)) return true;
-      // A key that types several characters at once passes only when each of them would.
-      for (const char32_t extra : key->text().toUcs4()) {
-        if (!ui::keyPasses(id.field, extra)) return true;
-      }
+      if (refusesKey(*key, [&id](char32_t c) { return ui::keyPasses(id.field, c); })) return true;
       break;
     }
     case QEvent::FocusIn: {

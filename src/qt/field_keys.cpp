@@ -1,5 +1,7 @@
 #include "qt/field_keys.h"
 
+#include <algorithm>
+
 namespace tavelor::qt {
 
 bool isEnterKey(const QKeyEvent& event) {
@@ -44,6 +46,14 @@ std::optional<char32_t> typedCharacter(const QKeyEvent& event) {
   const auto codePoints = text.toUcs4();
   if (codePoints.isEmpty()) return std::nullopt;
   return static_cast<char32_t>(codePoints.front());
+}
+
+bool refusesKey(const QKeyEvent& event, const std::function<bool(char32_t)>& passes) {
+  const auto character = typedCharacter(event);
+  if (!character) return false;
+  if (!passes(*character)) return true;
+  const auto typed = event.text().toUcs4();
+  return !std::all_of(typed.begin(), typed.end(), passes);
 }
 
 }  // namespace tavelor::qt

@@ -66,8 +66,7 @@ class MainWindow : public QMainWindow, public ui::Window {
   void showLanguageChooser(i18n::Language& language) override;
   void showAbout(const ui::AboutTexts& texts) override;
   void showHelp(const ui::HelpTexts& texts) override;
-  void showStability(const wing::WingResults& wing, files::TailTexts& inputs,
-                     const ui::StabilityHooks& hooks) override;
+  void showStability(ui::StabilityForm& form) override;
 
   // ui::Printing
   void setBusyPointer(bool busy) override;

@@ -9,61 +9,53 @@
 #include <QMessageBox>
 #include <QVBoxLayout>
 #include <algorithm>
-#include <cmath>
-#include <utility>
 
 #include "qt/field_keys.h"
 #include "qt/span_load_view.h"
 #include "qt/stability_plan.h"
-#include "ui/stability_inputs.h"
 
 namespace tavelor::qt {
 
 namespace {
 
 constexpr int kPanelFields = 4;  // root chord, tip chord, length, sweep
-// The sweeps and the height take a sign.
-bool isSigned(int field) {
-  return field == static_cast<int>(StabilityField::Sweep1) ||
-         field == static_cast<int>(StabilityField::Sweep2) ||
-         field == static_cast<int>(StabilityField::Height);
-}
+using enum ui::StabilityFigure;
+using ui::StabilityField;
+
+QString toQ(const std::string& text) { return QString::fromStdString(text); }
 
 }  // namespace
 
-StabilityDialog::StabilityDialog(const wing::WingResults& wing, TextLookup text,
-                                 QString decimalMark, UseCentring useCentring, QWidget* owner)
-    : QDialog(owner),
-      wing_(wing),
-      text_(std::move(text)),
-      decimalMark_(std::move(decimalMark)),
-      useCentring_(std::move(useCentring)) {
+StabilityDialog::StabilityDialog(ui::StabilityForm& form, QWidget* owner)
+    : QDialog(owner), form_(form) {
   setObjectName(QStringLiteral("stability"));
   setModal(true);
-  setWindowTitle(text_(QStringLiteral("title")));
-  const auto caption = [this](const char* key) {
-    return new QLabel(text_(QString::fromLatin1(key)), this);
-  };
-  static const char* const kFieldNames[kStabilityFieldCount] = {
+  const auto text = [this](const char* key) { return toQ(form_.text(key)); };
+  setWindowTitle(text("title"));
+  const auto caption = [this, text](const char* key) { return new QLabel(text(key), this); };
+  static const char* const kFieldNames[files::kTailFieldCount] = {
       "rootChord1", "tipChord1", "length1", "sweep1",         "rootChord2",   "tipChord2",
       "length2",    "sweep2",    "tailArm", "tailEfficiency", "staticMargin", "height"};
-  for (int i = 0; i < kStabilityFieldCount; ++i) {
+  for (std::size_t i = 0; i < fields_.size(); ++i) {
     auto* edit = new QLineEdit(this);
     edit->setObjectName(QString::fromLatin1(kFieldNames[i]));
     edit->setAlignment(Qt::AlignRight);
     edit->setMaximumWidth(80);
+    edit->setText(toQ(form_.texts()[i]));
     edit->installEventFilter(this);
-    // Results no longer match edited inputs: they can be used again after the next calculation.
-    connect(edit, &QLineEdit::textEdited, this, [this] { use_->setEnabled(false); });
+    connect(edit, &QLineEdit::textEdited, this, [this, i](const QString& typed) {
+      form_.edit(i, typed.toStdString());
+      use_->setEnabled(form_.mayUseCentring());
+      // Panel 2 starts where panel 1 ends.
+      const auto root2 = static_cast<std::size_t>(ui::StabilityField::RootChord2);
+      if (fields_[root2]->text() != toQ(form_.texts()[root2])) {
+        fields_[root2]->setText(toQ(form_.texts()[root2]));
+      }
+    });
     fields_[i] = edit;
   }
-  // Panel 2 starts where panel 1 ends.
-  connect(field(StabilityField::TipChord1), &QLineEdit::textEdited, this,
-          [this](const QString& typed) { field(StabilityField::RootChord2)->setText(typed); });
-  field(StabilityField::TailEfficiency)->setText(QStringLiteral("0") + decimalMark_ + "9");
-  field(StabilityField::StaticMargin)->setText(QStringLiteral("10"));
 
-  auto* stabiliser = new QGroupBox(text_(QStringLiteral("stabiliser")), this);
+  auto* stabiliser = new QGroupBox(text("stabiliser"), this);
   auto* panels = new QGridLayout(stabiliser);
   panels->addWidget(caption("panel1"), 0, 1, Qt::AlignCenter);
   panels->addWidget(caption("panel2"), 0, 2, Qt::AlignCenter);
@@ -74,7 +66,7 @@ StabilityDialog::StabilityDialog(const wing::WingResults& wing, TextLookup text,
     panels->addWidget(fields_[kPanelFields + row], row + 1, 2);
   }
 
-  auto* position = new QGroupBox(text_(QStringLiteral("position")), this);
+  auto* position = new QGroupBox(text("position"), this);
   auto* positionGrid = new QGridLayout(position);
   const std::pair<const char*, StabilityField> positionRows[] = {
       {"tailArm", StabilityField::TailArm},
@@ -91,28 +83,28 @@ StabilityDialog::StabilityDialog(const wing::WingResults& wing, TextLookup text,
   // Tab follows the rows: the height comes after the arm.
   setTabOrder(field(StabilityField::TailArm), field(StabilityField::Height));
 
-  auto* resultsBox = new QGroupBox(text_(QStringLiteral("results")), this);
+  auto* resultsBox = new QGroupBox(text("results"), this);
   auto* grid = new QGridLayout(resultsBox);
   static const char* const kValueNames[] = {"areaValue",  "aspectRatioValue", "volumeValue",
                                             "armAcValue", "liftSlopeValue",   "npPercentValue",
                                             "npMmValue",  "wingCentreValue",  "cgPercentValue",
                                             "cgMmValue",  "marginValue"};
-  for (int i = 0; i < Margin + 1; ++i) {
+  for (std::size_t i = 0; i < values_.size(); ++i) {
     QLabel*& value = values_[i];
     value = new QLabel(this);
     value->setObjectName(QString::fromLatin1(kValueNames[i]));
     value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     value->setMinimumWidth(60);
   }
-  const std::pair<const char*, int> singles[] = {{"area", Area},
-                                                 {"aspectRatio", AspectRatio},
-                                                 {"volume", Volume},
-                                                 {"armAc", ArmAc},
-                                                 {"liftSlope", LiftSlope}};
+  const std::pair<const char*, ui::StabilityFigure> singles[] = {{"area", Area},
+                                                                 {"aspectRatio", AspectRatio},
+                                                                 {"volume", Volume},
+                                                                 {"armAc", ArmAc},
+                                                                 {"liftSlope", LiftSlope}};
   int row = 0;
   for (const auto& [key, result] : singles) {
     grid->addWidget(caption(key), row, 0);
-    grid->addWidget(values_[result], row++, 2);
+    grid->addWidget(values_[static_cast<int>(result)], row++, 2);
   }
   grid->addWidget(caption("percentColumn"), row, 1, Qt::AlignRight);
   grid->addWidget(caption("mmColumn"), row++, 2, Qt::AlignRight);
@@ -121,15 +113,15 @@ StabilityDialog::StabilityDialog(const wing::WingResults& wing, TextLookup text,
   np->setStyleSheet(QStringLiteral("color: %1").arg(kNeutralPointColour.name()));
   cg->setStyleSheet(QStringLiteral("color: %1").arg(kCentringColour.name()));
   grid->addWidget(np, row, 0);
-  grid->addWidget(values_[NpPercent], row, 1);
-  grid->addWidget(values_[NpMm], row++, 2);
+  grid->addWidget(values_[static_cast<int>(NpPercent)], row, 1);
+  grid->addWidget(values_[static_cast<int>(NpMm)], row++, 2);
   grid->addWidget(caption("wingCentre"), row, 0);
-  grid->addWidget(values_[WingCentre], row++, 1);
+  grid->addWidget(values_[static_cast<int>(WingCentre)], row++, 1);
   grid->addWidget(cg, row, 0);
-  grid->addWidget(values_[CgPercent], row, 1);
-  grid->addWidget(values_[CgMm], row++, 2);
+  grid->addWidget(values_[static_cast<int>(CgPercent)], row, 1);
+  grid->addWidget(values_[static_cast<int>(CgMm)], row++, 2);
   grid->addWidget(caption("currentMargin"), row, 0);
-  grid->addWidget(values_[Margin], row++, 1);
+  grid->addWidget(values_[static_cast<int>(Margin)], row++, 1);
   unstable_ = caption("unstable");
   unstable_->setObjectName(QStringLiteral("unstable"));
   unstable_->setStyleSheet(QStringLiteral("color: red"));
@@ -145,9 +137,9 @@ StabilityDialog::StabilityDialog(const wing::WingResults& wing, TextLookup text,
   grid->setRowStretch(row, 1);
   grid->setColumnStretch(0, 1);
 
-  calculate_ = new QPushButton(text_(QStringLiteral("calculate")), this);
-  use_ = new QPushButton(text_(QStringLiteral("useCentring")), this);
-  auto* close = new QPushButton(text_(QStringLiteral("close")), this);
+  calculate_ = new QPushButton(text("calculate"), this);
+  use_ = new QPushButton(text("useCentring"), this);
+  auto* close = new QPushButton(text("close"), this);
   calculate_->setObjectName(QStringLiteral("calculate"));
   use_->setObjectName(QStringLiteral("useCentring"));
   close->setObjectName(QStringLiteral("close"));
@@ -174,11 +166,9 @@ StabilityDialog::StabilityDialog(const wing::WingResults& wing, TextLookup text,
   middle->addWidget(resultsBox, 1);
   middle->addLayout(buttons);
   plan_ = new StabilityPlan(this);
-  spanLoad_ =
-      new SpanLoadView({text_(QStringLiteral("liftTitle")), text_(QStringLiteral("loadCurve")),
-                        text_(QStringLiteral("ellipticLoad")), text_(QStringLiteral("localLift")),
-                        text_(QStringLiteral("stallsFirst"))},
-                       this);
+  spanLoad_ = new SpanLoadView({text("liftTitle"), text("loadCurve"), text("ellipticLoad"),
+                                text("localLift"), text("stallsFirst")},
+                               this);
   auto* pictures = new QVBoxLayout;
   pictures->addWidget(plan_, 2);
   pictures->addWidget(spanLoad_, 1);
@@ -191,19 +181,8 @@ StabilityDialog::StabilityDialog(const wing::WingResults& wing, TextLookup text,
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(top, 1);
   layout->addWidget(canard);
-  plan_->showModel(wing_, results_, 0);
+  plan_->showModel(form_.wing(), form_.results(), 0);
   fields_[0]->setFocus();
-}
-
-void StabilityDialog::setInputTexts(const QStringList& texts) {
-  const int n = std::min<int>(texts.size(), kStabilityFieldCount);
-  for (int i = 0; i < n; ++i) fields_[i]->setText(texts[i]);
-}
-
-QStringList StabilityDialog::inputTexts() const {
-  QStringList texts;
-  for (const QLineEdit* edit : fields_) texts << edit->text();
-  return texts;
 }
 
 bool StabilityDialog::eventFilter(QObject* watched, QEvent* event) {
@@ -211,84 +190,34 @@ bool StabilityDialog::eventFilter(QObject* watched, QEvent* event) {
   if (!edit || event->type() != QEvent::KeyPress) return QDialog::eventFilter(watched, event);
   const auto& key = *static_cast<QKeyEvent*>(event);
   if (isEnterKey(key) || key.key() == Qt::Key_Escape) return false;  // the window's keys
-  const std::optional<char32_t> typed = typedCharacter(key);
-  if (!typed) return false;  // moving keys
-  const char32_t c = *typed;
-  const int index =
-      static_cast<int>(std::find(fields_.begin(), fields_.end(), edit) - fields_.begin());
-  const bool accepted = (c >= U'0' && c <= U'9') || c == U'.' || c == U',' || c == U'\b' ||
-                        (c == U'-' && isSigned(index));
-  return !accepted;
-}
-
-std::optional<wing::StabilityInputs> StabilityDialog::readInputs() {
-  files::TailTexts texts;
-  for (std::size_t i = 0; i < texts.size(); ++i) texts[i] = fields_[i]->text().toStdString();
-  const ui::StabilityReading reading = ui::readStabilityInputs(texts, decimalMark_.toStdString());
-  if (!reading.inputs) warn(reading.faultKey);
-  return reading.inputs;
+  const auto index =
+      static_cast<std::size_t>(std::find(fields_.begin(), fields_.end(), edit) - fields_.begin());
+  return refusesKey(key, [index](char32_t c) { return ui::StabilityForm::keyPasses(index, c); });
 }
 
 void StabilityDialog::calculate() {
-  const std::optional<wing::StabilityInputs> in = readInputs();
-  if (!in) return;
-  const wing::StabilityOutcome outcome = wing::computeStability(*in, wing_);
-  if (!outcome.results) return warn(ui::stabilityFaultKey(outcome.fault));
-  results_ = outcome.results;
-  resultTailArm_ = in->tailArm;
+  if (const auto warning = form_.calculate()) {
+    QMessageBox::warning(this, toQ(form_.text("warnTitle")), toQ(*warning));
+    return;
+  }
   showResults();
-  // The main window takes a centring above 0 and below 100 %; a margin beyond the NP's lead
-  // gives none.
-  const double cg = std::round(results_->centringPercent * 100) / 100;
-  use_->setEnabled(cg > 0 && cg < 100);
+  use_->setEnabled(form_.mayUseCentring());
 }
 
 void StabilityDialog::useCentring() {
-  if (!results_ || !useCentring_) return;
-  const QString percent = values_[CgPercent]->text();
-  useCentring_(percent);
-  // The wing is now centred there (as rounded in the text): its margin is the wanted one.
-  if (const auto centring =
-          ui::readStrictNumber(percent.toStdString(), decimalMark_.toStdString())) {
-    wing_.centringPercent = *centring;
-    results_->currentMarginPercent = results_->neutralPointPercent - *centring;
-    showResults();
-  }
-}
-
-void StabilityDialog::warn(const char* key) {
-  QMessageBox::warning(this, text_(QStringLiteral("warnTitle")), text_(QString::fromLatin1(key)));
-}
-
-QString StabilityDialog::format(double value) const {
-  // Rounded first, so a value just below zero shows as 0.00, not -0.00.
-  const double rounded = std::round(value * 100) / 100 + 0.0;
-  QString text = QString::number(rounded, 'f', 2);
-  text.replace(QLatin1Char('.'), decimalMark_);
-  return text;
+  form_.useCentring();
+  if (form_.results()) showResults();
 }
 
 void StabilityDialog::showResults() {
-  const wing::StabilityResults& r = *results_;
-  const bool tail = !r.flyingWing;
-  values_[Area]->setText(tail ? format(r.stabiliser.areaDm2) : QString());
-  values_[AspectRatio]->setText(tail ? format(r.stabiliser.aspectRatio) : QString());
-  values_[Volume]->setText(tail ? format(r.tailVolume) : QString());
-  values_[ArmAc]->setText(tail ? format(r.tailArmAc) : QString());
-  values_[LiftSlope]->setText(format(r.liftSlope));
-  values_[NpPercent]->setText(format(r.neutralPointPercent));
-  values_[WingCentre]->setText(format(r.wingAerodynamicCentrePercent));
-  values_[NpMm]->setText(format(r.neutralPoint));
-  values_[CgPercent]->setText(format(r.centringPercent));
-  values_[CgMm]->setText(format(r.centring));
-  values_[Margin]->setText(format(r.currentMarginPercent));
-  // The main window's CG at or behind the NP, as shown rounded.
-  const bool unstable = std::round(r.currentMarginPercent * 100) <= 0;
-  values_[Margin]->setStyleSheet(unstable ? QStringLiteral("color: red") : QString());
+  for (std::size_t i = 0; i < values_.size(); ++i) values_[i]->setText(toQ(form_.figures()[i]));
+  const bool unstable = form_.unstable();
+  values_[static_cast<int>(Margin)]->setStyleSheet(unstable ? QStringLiteral("color: red")
+                                                            : QString());
   unstable_->setVisible(unstable);
-  flyingWing_->setVisible(r.flyingWing);
-  plan_->showModel(wing_, results_, resultTailArm_);
-  spanLoad_->showLoad(r.wingSpanLoad, wing_.halfSpan);
+  flyingWing_->setVisible(form_.flyingWing());
+  plan_->showModel(form_.wing(), form_.results(), form_.resultTailArm());
+  spanLoad_->showLoad(form_.results()->wingSpanLoad, form_.wing().halfSpan);
 }
 
 }  // namespace tavelor::qt

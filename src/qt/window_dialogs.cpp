@@ -169,20 +169,9 @@ void MainWindow::showHelp(const ui::HelpTexts& texts) {
   dialog.exec();
 }
 
-void MainWindow::showStability(const wing::WingResults& wing, files::TailTexts& inputs,
-                               const ui::StabilityHooks& hooks) {
-  StabilityDialog dialog(
-      wing, [&hooks](const QString& key) { return toQ(hooks.text(fromQ(key))); }, decimalMark_,
-      [&hooks](const QString& percent) { hooks.useCentring(fromQ(percent)); }, this);
-  // Nothing typed yet: the window's own defaults for the efficiency and the margin stay.
-  if (std::any_of(inputs.begin(), inputs.end(), [](const auto& t) { return !t.empty(); })) {
-    QStringList texts;
-    for (const std::string& text : inputs) texts << toQ(text);
-    dialog.setInputTexts(texts);
-  }
+void MainWindow::showStability(ui::StabilityForm& form) {
+  StabilityDialog dialog(form, this);
   dialog.exec();
-  const QStringList typed = dialog.inputTexts();
-  for (std::size_t i = 0; i < inputs.size(); ++i) inputs[i] = fromQ(typed[static_cast<int>(i)]);
 }
 
 }  // namespace tavelor::qt

@@ -63,7 +63,8 @@ std::string shown(const std::string& path) {
 struct BatchWing {
   std::optional<wing::WingResults> results;
   std::string error;
-  std::optional<files::TailTexts> tail = {};
+  files::TailTexts tail = {};
+  std::string name = {};  // the document's
 };
 
 // The wing file read as File > Open reads it and computed as Calculate does, with the messages
@@ -74,22 +75,21 @@ BatchWing readWing(const std::string& path, const BatchSettings& settings) {
   const std::string stored = language.readStoredLanguage();
   language.setLanguage(stored.empty() ? i18n::kFallbackLanguage : stored);
 
-  std::string bytes;
-  if (const auto error = files::readWingFileBytes(path, bytes)) {
+  const files::WingFileReading file = files::readWingDocument(path);
+  if (!file.document) {
     return {std::nullopt, kProgram + std::string("cannot read ") + shown(path) + ": " +
-                              oneLine(error->description)};
+                              oneLine(file.error->description)};
   }
-  const files::WingFileLines file = files::readWingFileLines(bytes);
   if (file.error) {
     return {std::nullopt,
             kProgram + shown(path) + ": " + oneLine(fileErrorText(language, *file.error))};
   }
-  ComputedTexts computed = computeTexts(openedTexts(file.lines), settings.decimalMark);
+  ComputedTexts computed = computeTexts(openedTexts(*file.document), settings.decimalMark);
   if (!computed.results) {
     return {std::nullopt, kProgram + shown(path) + ": " +
                               oneLine(language.textOrEnglish("Message", computed.refusalKey))};
   }
-  return {std::move(computed.results), {}, file.tail};
+  return {std::move(computed.results), {}, file.document->tail, file.document->name};
 }
 
 BatchResult failure(std::string error) { return {1, {}, std::move(error)}; }
@@ -106,14 +106,6 @@ std::optional<OutlineFormat> outlineFormatOf(const std::string& path) {
   if (extension == "dxf") return OutlineFormat::Dxf;
   if (extension == "svg") return OutlineFormat::Svg;
   return std::nullopt;
-}
-
-std::string wingNameOf(const std::string& wingPath) {
-  const auto slash = wingPath.rfind('/');
-  std::string name = slash == std::string::npos ? wingPath : wingPath.substr(slash + 1);
-  const auto dot = name.rfind('.');
-  if (dot != std::string::npos && dot > 0) name.resize(dot);
-  return name;
 }
 
 BatchResult reportWing(const std::string& wingPath, const BatchSettings& settings) {
@@ -141,8 +133,8 @@ BatchResult exportWing(const std::string& outputPath, const std::string& wingPat
   BatchWing wing = readWing(wingPath, settings);
   if (!wing.results) return failure(std::move(wing.error));
   const wing::WingGeometry geometry = wing::wingGeometry(*wing.results);
-  const std::string bytes = *format == OutlineFormat::Svg ? writeSvg(geometry, wingNameOf(wingPath))
-                                                          : plot::outlineDxf(geometry);
+  const std::string bytes =
+      *format == OutlineFormat::Svg ? writeSvg(geometry, wing.name) : plot::outlineDxf(geometry);
   if (const auto error = files::writeFileBytes(outputPath, bytes)) {
     return failure(kProgram + std::string("cannot write ") + shown(outputPath) + ": " +
                    oneLine(error->description));

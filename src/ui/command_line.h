@@ -17,9 +17,6 @@ enum class OutlineFormat { Dxf, Svg };
 // The format a file name's extension names (in any case), or nothing.
 std::optional<OutlineFormat> outlineFormatOf(const std::string& path);
 
-// The wing's name in an outline file: the wing file's name without its folder and extension.
-std::string wingNameOf(const std::string& wingPath);
-
 // Where the modes without a window find the language files, and how the user writes numbers.
 struct BatchSettings {
   std::string programFolder;  // without a trailing separator

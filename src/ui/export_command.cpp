@@ -36,7 +36,7 @@ void MainForm::exportOutline() {
   request.initialFolder =
       slash == std::string::npos ? language_.programFolder() : lastWingFile_.substr(0, slash);
   const std::string wingName =
-      lastWingFile_.empty() ? language_.text("Message", "14") : wingNameOf(lastWingFile_);
+      lastWingFile_.empty() ? language_.text("Message", "14") : files::wingNameOf(lastWingFile_);
   request.proposedName = wingName;
   const auto path = window_.askSaveFileName(request);
   if (!path) return;

@@ -48,8 +48,7 @@ bool MainForm::saveWing() {
   request.confirmOverwrite = true;
   const auto path = window_.askSaveFileName(request);
   if (!path) return false;
-  if (const auto error = files::writeFileBytes(
-          *path, files::wingFileBytes(fieldTexts()) + files::tailRecordBytes(stabilityTexts_))) {
+  if (const auto error = files::writeFileBytes(*path, files::wingDocumentBytes(document()))) {
     reportFileError(*error);
     return false;
   }
@@ -72,20 +71,16 @@ void MainForm::openWingFile() {
 void MainForm::openWingFile(const std::string& path) {
   const i18n::Language::Pass pass(language_);
   // Nothing typed is thrown away for a file that cannot be read at all.
-  std::string bytes;
-  if (const auto error = files::readWingFileBytes(path, bytes)) {
-    reportFileError(*error);
+  const files::WingFileReading file = files::readWingDocument(path);
+  if (!file.document) {
+    reportFileError(*file.error);
     return;
   }
   clearInputs();
   // The command line reads a file into the same texts. A root chord after panel 1 holds the tip
   // chord before it already, so the window's own copy on each tip chord's change keeps it.
-  const files::WingFileLines file = files::readWingFileLines(bytes);
-  const files::WingTexts texts = openedTexts(file.lines);
-  for (std::size_t slot = 0; slot < texts.size(); ++slot) {
-    window_.setFieldText(kFieldOrder[slot].field, kFieldOrder[slot].index, texts[slot]);
-  }
-  if (file.tail) stabilityTexts_ = *file.tail;
+  showFieldTexts(openedTexts(*file.document));
+  stabilityTexts_ = file.document->tail;
   keepInputs();
   if (file.error) {
     reportFileError(*file.error);

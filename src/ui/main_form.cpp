@@ -68,6 +68,14 @@ files::WingTexts MainForm::fieldTexts() const {
   return texts;
 }
 
+void MainForm::showFieldTexts(const files::WingTexts& texts) {
+  for (std::size_t slot = 0; slot < texts.size(); ++slot) {
+    window_.setFieldText(kFieldOrder[slot].field, kFieldOrder[slot].index, texts[slot]);
+  }
+}
+
+files::WingDocument MainForm::document() const { return {fieldTexts(), stabilityTexts_, {}}; }
+
 void MainForm::warn(const std::string& text) {
   window_.showMessage(text, language_.text("Label", "0"), base::Icon::Warning, base::Buttons::Ok);
 }
@@ -105,8 +113,7 @@ void MainForm::clearInputs() {
   const i18n::Language::Pass pass(language_);
   results_.reset();
   stabilityTexts_ = {};
-  for (const FieldRef& ref : kFieldOrder) window_.setFieldText(ref.field, ref.index, "");
-  window_.setFieldText(Field::Centring, 0, "30");
+  showFieldTexts(files::WingDocument::newTexts());
   for (const auto label :
        {ResultLabel::Span, ResultLabel::Area, ResultLabel::AspectRatio, ResultLabel::MacStation,
         ResultLabel::MacLength, ResultLabel::Centring, ResultLabel::WingLoading}) {
@@ -141,13 +148,10 @@ bool MainForm::mayCloseWindow() {
   return offerToSaveChanges();
 }
 
-void MainForm::keepInputs() {
-  keptTexts_ = fieldTexts();
-  keptStabilityTexts_ = stabilityTexts_;
-}
+void MainForm::keepInputs() { kept_ = document(); }
 
 bool MainForm::offerToSaveChanges() {
-  if (fieldTexts() == keptTexts_ && stabilityTexts_ == keptStabilityTexts_) return true;
+  if (document() == kept_) return true;
   const base::Answer answer =
       window_.showMessage(language_.textOrEnglish("Message", "18"), language_.text("Label", "0"),
                           base::Icon::Question, base::Buttons::YesNoCancel);

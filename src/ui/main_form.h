@@ -70,6 +70,9 @@ class MainForm {
  private:
   bool settleLanguage();
   files::WingTexts fieldTexts() const;
+  void showFieldTexts(const files::WingTexts& texts);
+  // The wing as the window holds it, without a name.
+  files::WingDocument document() const;
   void warn(const std::string& text);
   // When the inputs changed since they were last opened, saved or cleared, asks whether to save
   // them first. True when the caller may go on: nothing changed, No, or Yes and a saved wing.
@@ -99,8 +102,7 @@ class MainForm {
   files::TailTexts stabilityTexts_;
   std::string lastWingFile_;  // the path last opened or saved, empty before the first
   // The inputs as last opened, saved or cleared.
-  files::WingTexts keptTexts_;
-  files::TailTexts keptStabilityTexts_;
+  files::WingDocument kept_;
 };
 
 }  // namespace tavelor::ui

@@ -11,12 +11,12 @@ void MainForm::showStability() {
                         base::Buttons::Ok);
     return;
   }
-  StabilityHooks hooks;
-  hooks.text = [this](const std::string& key) { return language_.textOrEnglish("Stability", key); };
-  hooks.useCentring = [this](const std::string& percentText) { useCentring(percentText); };
-  // A copy: "Use this CG" calculates anew while the window is open.
-  const wing::WingResults wing = *results_;
-  window_.showStability(wing, stabilityTexts_, hooks);
+  // The form keeps a copy of the wing: "Use this CG" calculates anew while the window is open.
+  StabilityForm form(
+      *results_, stabilityTexts_, window_.decimalMark(),
+      [this](const std::string& key) { return language_.textOrEnglish("Stability", key); },
+      [this](const std::string& percentText) { useCentring(percentText); });
+  window_.showStability(form);
 }
 
 void MainForm::useCentring(const std::string& percentText) {

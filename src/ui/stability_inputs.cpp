@@ -1,60 +1,17 @@
 #include "ui/stability_inputs.h"
 
-#include <charconv>
-#include <cmath>
+#include "base/decimal_text.h"
 
 namespace tavelor::ui {
 
-namespace {
-
-constexpr std::string_view kBlanks = " \t\r\n\v\f";
-
-std::string_view trimmed(std::string_view text) {
-  const auto first = text.find_first_not_of(kBlanks);
-  if (first == std::string_view::npos) return {};
-  return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
-}
-
-}  // namespace
-
-std::optional<double> readStrictNumber(std::string_view text, std::string_view decimalMark) {
-  std::string plain;
-  const std::string_view t = trimmed(text);
-  int digits = 0;
-  int points = 0;
-  for (std::size_t i = 0; i < t.size();) {
-    const char c = t[i];
-    if (!decimalMark.empty() && t.substr(i).starts_with(decimalMark)) {
-      plain += '.';
-      ++points;
-      i += decimalMark.size();
-      continue;
-    }
-    if (c >= '0' && c <= '9') {
-      ++digits;
-    } else if (c == '.' || c == ',') {
-      ++points;
-    } else if (c != '-' || i != 0) {
-      return std::nullopt;
-    }
-    plain += c == ',' ? '.' : c;
-    ++i;
-  }
-  if (digits == 0 || points > 1) return std::nullopt;
-  double value = 0;
-  const auto [end, error] =
-      std::from_chars(plain.data(), plain.data() + plain.size(), value, std::chars_format::fixed);
-  if (error != std::errc() || end != plain.data() + plain.size() || !std::isfinite(value)) {
-    return std::nullopt;
-  }
-  return value;
-}
-
 StabilityReading readStabilityInputs(const files::TailTexts& texts, std::string_view decimalMark) {
-  const auto number = [&](std::size_t i) { return readStrictNumber(texts[i], decimalMark); };
+  const auto number = [&](std::size_t i) { return base::readNumber(texts[i], decimalMark); };
+  const auto zeroWhenBlank = [&](std::size_t i) {
+    return base::readNumberOr(texts[i], decimalMark, 0);
+  };
   const auto typed = [&](std::size_t first, std::size_t from) {
     for (std::size_t i = first + from; i < first + kPanelTexts; ++i) {
-      if (!trimmed(texts[i]).empty()) return true;
+      if (!base::isBlank(texts[i])) return true;
     }
     return false;
   };
@@ -64,8 +21,7 @@ StabilityReading readStabilityInputs(const files::TailTexts& texts, std::string_
   for (std::size_t p = 0; p < 2 && used[p]; ++p) {
     const std::size_t first = p * kPanelTexts;
     const auto root = number(first), tip = number(first + 1), length = number(first + 2);
-    const auto sweep =
-        trimmed(texts[first + 3]).empty() ? std::optional<double>(0) : number(first + 3);
+    const auto sweep = zeroWhenBlank(first + 3);
     if (!root || !tip || !length || !sweep) {
       return {std::nullopt, p == 0 ? "warnPanel1" : "warnPanel2"};
     }
@@ -76,8 +32,7 @@ StabilityReading readStabilityInputs(const files::TailTexts& texts, std::string_
     if (!arm) return {std::nullopt, "warnArm"};
     const auto efficiency = number(kTailEfficiencyText);
     if (!efficiency) return {std::nullopt, "warnEfficiency"};
-    const auto height =
-        trimmed(texts[kHeightText]).empty() ? std::optional<double>(0) : number(kHeightText);
+    const auto height = zeroWhenBlank(kHeightText);
     if (!height) return {std::nullopt, "warnHeight"};
     in.tailArm = *arm;
     in.tailEfficiency = *efficiency;
@@ -107,16 +62,15 @@ const char* stabilityFaultKey(wing::StabilityFault fault) {
   return "warnMargin";
 }
 
-std::vector<std::pair<std::string, double>> stabilityReportPairs(
-    const wing::WingResults& wing, const std::optional<files::TailTexts>& tail,
-    std::string_view decimalMark) {
+std::vector<std::pair<std::string, double>> stabilityReportPairs(const wing::WingResults& wing,
+                                                                 const files::TailTexts& tail,
+                                                                 std::string_view decimalMark) {
   std::vector<std::pair<std::string, double>> pairs;
   if (const auto alone = wing::computeStability({}, wing).results) {
     pairs = {{"wing_aerodynamic_centre_percent", alone->wingAerodynamicCentrePercent},
              {"lift_slope_per_rad", alone->wingLiftSlope}};
   }
-  if (!tail) return pairs;
-  const StabilityReading reading = readStabilityInputs(*tail, decimalMark);
+  const StabilityReading reading = readStabilityInputs(tail, decimalMark);
   if (!reading.inputs) return pairs;
   const wing::StabilityOutcome outcome = wing::computeStability(*reading.inputs, wing);
   if (!outcome.results) return pairs;

@@ -12,17 +12,29 @@
 
 namespace tavelor::ui {
 
-// The stability window's field texts, in the tail record's order (files::TailTexts).
+// The stability window's fields, in the tail record's order (files::TailTexts): the stabiliser's
+// panel 1, then panel 2 (root chord, tip chord, length, sweep each), then the tail arm, the tail
+// efficiency, the wanted static margin and the stabiliser's height above the wing.
+enum class StabilityField {
+  RootChord1,
+  TipChord1,
+  Length1,
+  Sweep1,
+  RootChord2,
+  TipChord2,
+  Length2,
+  Sweep2,
+  TailArm,
+  TailEfficiency,
+  StaticMargin,
+  Height,
+};
 inline constexpr std::size_t kPanelTexts = 4;  // root chord, tip chord, length, sweep
-inline constexpr std::size_t kTailArmText = 2 * kPanelTexts;
+inline constexpr std::size_t kTailArmText = static_cast<std::size_t>(StabilityField::TailArm);
 inline constexpr std::size_t kTailEfficiencyText = kTailArmText + 1;
 inline constexpr std::size_t kStaticMarginText = kTailArmText + 2;
 inline constexpr std::size_t kHeightText = kTailArmText + 3;
-
-// A number typed with '.' or ',' (or the locale's mark) as decimal mark, blanks around it, a
-// leading '-' at most; nothing else, so text pasted from elsewhere is refused rather than half
-// read. Empty text is no number either.
-std::optional<double> readStrictNumber(std::string_view text, std::string_view decimalMark);
+static_assert(kHeightText + 1 == files::kTailFieldCount);
 
 // The inputs, or the [Stability] key of the warning that names the first unusable field.
 struct StabilityReading {
@@ -40,12 +52,12 @@ StabilityReading readStabilityInputs(const files::TailTexts& texts, std::string_
 const char* stabilityFaultKey(wing::StabilityFault fault);
 
 // The stability figures a wing report adds: always the wing's own, wing_aerodynamic_centre_percent
-// and lift_slope_per_rad (a flying wing's NP); then, when the file holds a tail record whose texts
-// give a result, tail_volume, neutral_point_percent, neutral_point_mm, cg_for_margin_percent,
-// cg_for_margin_mm, static_margin_percent (the margin at the wing's own centring) and
-// stabiliser_height_mm.
-std::vector<std::pair<std::string, double>> stabilityReportPairs(
-    const wing::WingResults& wing, const std::optional<files::TailTexts>& tail,
-    std::string_view decimalMark);
+// and lift_slope_per_rad (a flying wing's NP); then, when the tail's texts (empty without a tail
+// record) give a result, tail_volume, neutral_point_percent, neutral_point_mm,
+// cg_for_margin_percent, cg_for_margin_mm, static_margin_percent (the margin at the wing's own
+// centring) and stabiliser_height_mm.
+std::vector<std::pair<std::string, double>> stabilityReportPairs(const wing::WingResults& wing,
+                                                                 const files::TailTexts& tail,
+                                                                 std::string_view decimalMark);
 
 }  // namespace tavelor::ui

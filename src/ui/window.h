@@ -14,6 +14,7 @@
 #include "plot/template_layout.h"
 #include "ui/about_help_texts.h"
 #include "ui/form_fields.h"
+#include "ui/stability_form.h"
 #include "wing/wing.h"
 
 namespace tavelor::ui {
@@ -31,13 +32,6 @@ struct FileDialogRequest {
   bool mustExist = false;         // open: the file must exist
 };
 
-// What the stability window asks of the main form while it is open.
-struct StabilityHooks {
-  std::function<std::string(const std::string& key)> text;  // a text of the [Stability] section
-  // "Use this CG": the CG for the margin as a percentage, two decimals, the locale's mark.
-  std::function<void(const std::string& percentText)> useCentring;
-};
-
 // Prompts and dialogs that wait for the user.
 class Dialogs {
  public:
@@ -52,10 +46,8 @@ class Dialogs {
   virtual void showLanguageChooser(i18n::Language& language) = 0;
   virtual void showAbout(const AboutTexts& texts) = 0;
   virtual void showHelp(const HelpTexts& texts) = 0;
-  // The stability window on a computed wing. Its fields start from inputs (its own defaults when
-  // all are empty) and their texts are left there when it closes.
-  virtual void showStability(const wing::WingResults& wing, files::TailTexts& inputs,
-                             const StabilityHooks& hooks) = 0;
+  // The stability window on a computed wing, showing the form until the user closes it.
+  virtual void showStability(StabilityForm& form) = 0;
 };
 
 // The printer as the print command reaches it.

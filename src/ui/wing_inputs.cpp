@@ -16,15 +16,22 @@ std::size_t slotOf(Field field, int panel) {
 
 }  // namespace
 
+bool numberKeyPasses(char32_t character, bool takesSign) {
+  return (character >= U'0' && character <= U'9') || character == U'.' || character == U',' ||
+         character == kBackspace || (takesSign && character == U'-');
+}
+
 bool keyPasses(Field field, char32_t character) {
-  const bool numberKey = (character >= U'0' && character <= U'9') || character == U'.' ||
-                         character == U',' || character == kBackspace;
-  return numberKey || (field == Field::Sweep && character == U'-');
+  return numberKeyPasses(character, field == Field::Sweep);
 }
 
 InputReading readInputs(const files::WingTexts& texts, std::string_view decimalMark) {
+  // An empty field reads 0; a text that is no number is refused with the rest of its kind.
+  bool unreadable = false;
   const auto read = [&](Field field, int panel) {
-    return base::toNumber(texts[slotOf(field, panel)], decimalMark);
+    const auto number = base::readNumberOr(texts[slotOf(field, panel)], decimalMark, 0);
+    unreadable = unreadable || !number;
+    return number.value_or(0);
   };
   InputReading reading;
   int lengthCount = -1;  // panels with a length, minus one
@@ -36,14 +43,15 @@ InputReading readInputs(const files::WingTexts& texts, std::string_view decimalM
     if (panel.tipChord != 0) ++tipCount;
     // Panel 1 without a length, a length without a tip chord or the other way round, or a
     // panel in use after an empty one.
-    if (lengthCount == -1 || lengthCount != tipCount || (panel.length != 0 && lengthCount != i)) {
+    if (unreadable || lengthCount == -1 || lengthCount != tipCount ||
+        (panel.length != 0 && lengthCount != i)) {
       reading.fault = InputFault::Panels;
       return reading;
     }
     if (panel.length != 0) reading.inputs.panels.push_back(panel);
   }
 
-  // No number, a blank or any zero reads as 0 and is refused with the rest.
+  // No number, a blank or any zero is refused with the rest.
   const double centring = read(Field::Centring, 0);
   if (!(centring > 0 && centring < 100)) {
     reading.fault = InputFault::Centring;
@@ -55,13 +63,12 @@ InputReading readInputs(const files::WingTexts& texts, std::string_view decimalM
   }
   reading.inputs.centringPercent = centring;
   reading.inputs.mass = read(Field::Mass, 0);
+  if (unreadable) reading.fault = InputFault::Mass;
   return reading;
 }
 
-files::WingTexts openedTexts(const std::vector<files::FieldLine>& lines) {
-  files::WingTexts texts;
-  texts[slotOf(Field::Centring, 0)] = "30";
-  for (const files::FieldLine& line : lines) texts.at(line.slot) = line.text;
+files::WingTexts openedTexts(const files::WingDocument& document) {
+  files::WingTexts texts = document.texts;
   for (int i = 0; i + 1 < kPanels; ++i) {
     texts[slotOf(Field::RootChord, i + 1)] = texts[slotOf(Field::TipChord, i)];
   }
@@ -72,6 +79,7 @@ ComputedTexts computeTexts(const files::WingTexts& texts, std::string_view decim
   const InputReading reading = readInputs(texts, decimalMark);
   if (reading.fault == InputFault::Centring) return {std::nullopt, "2"};
   if (reading.fault == InputFault::Panels) return {std::nullopt, "1"};
+  if (reading.fault == InputFault::Mass) return {std::nullopt, "17"};
   wing::WingOutcome computed = wing::computeWing(reading.inputs);
   if (computed.results) return {std::move(computed.results), nullptr};
   return {std::nullopt, computed.fault == wing::WingFault::Mass ? "17" : "1"};

@@ -4,7 +4,6 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "files/wing_file.h"
 #include "ui/form_fields.h"
@@ -34,18 +33,23 @@ inline constexpr std::array<FieldRef, files::kFieldCount> kFieldOrder = [] {
   return order;
 }();
 
-// Whether a character typed into a field of this kind reaches it (Backspace always does).
+// The one rule for what a number field takes: digits, either decimal mark and Backspace; a '-'
+// only where the number takes a sign.
+bool numberKeyPasses(char32_t character, bool takesSign);
+// Whether a character typed into a main window's field of this kind reaches it: the sweeps take a
+// sign.
 bool keyPasses(Field field, char32_t character);
 
-enum class InputFault { None, Panels, Centring };
+enum class InputFault { None, Panels, Centring, Mass };
 
 struct InputReading {
   wing::WingInputs inputs;
   InputFault fault = InputFault::None;
 };
 
-// Reads the texts as the window holds them: the panels in use (a length and a tip chord, no gap
-// before them), the centring (above 0 and below 100) and the mass.
+// Reads the texts as the window holds them (base::readNumber; an empty text is 0): the panels in
+// use (a length and a tip chord, no gap before them), the centring (above 0 and below 100) and the
+// mass.
 InputReading readInputs(const files::WingTexts& texts, std::string_view decimalMark);
 
 // The texts read and the wing computed, as Calculate does it: the results, or the [Message] key
@@ -56,10 +60,9 @@ struct ComputedTexts {
 };
 ComputedTexts computeTexts(const files::WingTexts& texts, std::string_view decimalMark);
 
-// The texts a wing file's lines give, for the window and the command line alike: a cleared
-// window's (the centring "30") with each line put in, each later one replacing the earlier; then,
-// as the window's root chords after panel 1 always show the tip chord before them, every tip
-// chord copied into the next panel's root chord, whatever root chord the file stored.
-files::WingTexts openedTexts(const std::vector<files::FieldLine>& lines);
+// The texts a wing document gives the fields, for the window and the command line alike: as the
+// window's root chords after panel 1 always show the tip chord before them, every tip chord is
+// copied into the next panel's root chord, whatever root chord the file stored.
+files::WingTexts openedTexts(const files::WingDocument& document);
 
 }  // namespace tavelor::ui

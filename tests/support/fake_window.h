@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <map>
 #include <memory>
 #include <optional>
@@ -55,9 +56,13 @@ class FakeWindow : public ui::Window, public plot::DrawingSurface {
   }
   void showAbout(const ui::AboutTexts&) override {}
   void showHelp(const ui::HelpTexts&) override {}
-  void showStability(const wing::WingResults&, files::TailTexts& inputs,
-                     const ui::StabilityHooks&) override {
-    if (tailTyped) inputs = *tailTyped;
+  // Types tailTyped, then calculates and uses the CG when asked to.
+  void showStability(ui::StabilityForm& form) override {
+    for (std::size_t i = 0; tailTyped && i < tailTyped->size(); ++i) form.edit(i, (*tailTyped)[i]);
+    if (!useStabilityCg) return;
+    stabilityWarning = form.calculate();
+    form.useCentring();
+    stabilityFigures = form.figures();
   }
 
   void setBusyPointer(bool busy) override { busyDepth += busy ? 1 : -1; }
@@ -100,6 +105,9 @@ class FakeWindow : public ui::Window, public plot::DrawingSurface {
   std::unique_ptr<ui::TemplateJob> templateJob;
   std::unique_ptr<plot::PageSurface> page;
   std::optional<files::TailTexts> tailTyped;  // in the stability window
+  bool useStabilityCg = false;
+  std::optional<std::string> stabilityWarning;
+  std::array<std::string, ui::kStabilityFigureCount> stabilityFigures;
   int busyDepth = 0;
   bool ended = false;
 };
@@ -116,6 +124,10 @@ struct FormFixture {
     IniSections texts{{"Label", {{"0", "Tavelor"}}},
                       {"Print", {{"4", "PDF in"}}},
                       {"Stability", {{"refused", "Wing first"}}}};
+    for (const char* key :
+         {"warnPanel1", "warnPanel2", "warnArm", "warnEfficiency", "warnHeight", "warnMargin"}) {
+      texts["Stability"][key] = key;
+    }
     for (int n = 1; n <= 20; ++n) texts["Message"][std::to_string(n)] = "M" + std::to_string(n);
     return texts;
   }

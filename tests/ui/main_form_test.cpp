@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -28,6 +29,7 @@ const char* const kTwoPanelFile =
 class Form : public ::testing::Test, public testing::FormFixture {
  protected:
   void calculateTwoPanels() {
+    form.clearInputs();
     window.typeWing(kTwoPanels, "30", "1500");
     ASSERT_TRUE(form.calculate());
     window.boxes.messages.clear();
@@ -89,6 +91,11 @@ TEST_F(Form, InputChecksShowTheFirstFaultOnly) {
       {{p1}, "", "M2"},
       {{p1}, "100", "M2"},
       {{p1}, "99,9", nullptr},
+      {{{" 200 ", "150", "300", "20 "}}, " 3O", "M2"},  // a text that is no number
+      {{{" 200 ", "150", "300", "2O"}}, " 30 ", "M1"},  // blanks around a number are no fault
+      {{{" 200 ", "150", "300", "-"}}, "30", "M1"},
+      {{{" 200 ", "150", "300", "-20 "}}, "30", nullptr},
+      {{p1}, "30", "M17", "1500 g"},
       {{p1, p2}, "0,0", "M2"},                             // nothing above 0: any zero, no number
       {{p1, {"", "", "", "999"}}, "30", nullptr},          // an unused panel's sweep is ignored
       {{p1, {"", "", "", ""}, p2}, "120", "M1"},           // a gap
@@ -161,6 +168,41 @@ TEST_F(Form, SaveWritesTheWholeWingOrNothing) {
     form.openWingFile(language.folder.file(name));
     EXPECT_EQ(form.stabilityTexts(), name[0] == 't' ? *window.tailTyped : files::TailTexts{});
   }
+  window.chosenFile = language.folder.file("again.txt");  // opened and saved: byte for byte
+  form.saveWingAs();
+  EXPECT_EQ(language.folder.read("again.txt"), language.folder.read("tail.txt"));
+}
+
+// The stability window's form: the warning naming the first unusable text (read by the one
+// number rule), the figures as the window shows them, the CG handed back to the main window, whose
+// margin is then the wanted one; with nothing typed, its defaults give a flying wing's figures.
+TEST_F(Form, StabilityWindowComputesAndHandsTheCgBack) {
+  window.mark = ",";
+  window.useStabilityCg = true;
+  const files::TailTexts tail{"130", "90", "220", "15", "", "", "", "", "620", "0,9", "10", ""};
+  const std::tuple<std::size_t, const char*, const char*> cases[] = {
+      {5, "90", "warnPanel2"},    {0, "", "warnPanel1"},
+      {3, "-", "warnPanel1"},     {8, "620 mm", "warnArm"},
+      {9, "2", "warnEfficiency"}, {11, "+40", "warnHeight"},
+      {10, "", "warnMargin"},     {11, " ", ""}};  // the last computes
+  for (const auto& [field, text, warning] : cases) {
+    calculateTwoPanels();
+    window.tailTyped = tail;
+    (*window.tailTyped)[field] = text;
+    form.showStability();
+    EXPECT_EQ(window.stabilityWarning.value_or(""), warning);
+  }
+  const auto figures = [this] {
+    return Texts(window.stabilityFigures.begin() + 4, window.stabilityFigures.end());
+  };
+  EXPECT_EQ(figures(), (Texts{"4,95", "42,41", "93,28", "24,12", "32,41", "73,03", "10,00"}));
+  EXPECT_EQ(window.fieldText(Field::Centring, 0), "32,41");
+  window.tailTyped.reset();
+  calculateTwoPanels();
+  form.showStability();
+  EXPECT_EQ(window.stabilityFigures[2], "");  // no tail volume
+  EXPECT_EQ(figures(), (Texts{"4,64", "24,13", "56,26", "24,13", "14,13", "36,02", "10,00"}));
+  EXPECT_EQ(form.stabilityTexts()[9], "0,9");
 }
 
 // What a damaged or foreign file gives: the lines read before the fault stay, then the error;
