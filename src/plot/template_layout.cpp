@@ -26,9 +26,6 @@ constexpr double kHeaderHeight = 16;  // the overview's name and figures above t
 // Dash, gap, dot, gap: long enough to read as a centre line at full size.
 constexpr double kDashDot[] = {8, 2, 1, 2};
 
-constexpr Rgb kGrey{150, 150, 150};
-constexpr Rgb kDarkGrey{70, 70, 70};
-
 struct Stroke {
   Rgb colour;
   double width;

@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "plot/drawing_surface.h"
+#include "plot/drawing.h"
 #include "plot/page_surface.h"
 #include "wing/geometry.h"
 
@@ -70,8 +70,6 @@ struct TemplateTexts {
   std::string sheetName;  // the wing's name, on every page
   std::string figures;    // one line of main figures (span, MAC, CG) for the overview
 };
-
-enum class TextAlign { Left, Centre, Right };
 
 // The printer as the template sees it: millimetres from the paper's top-left corner, y
 // downward. Every operation may throw PageError.
