@@ -4,7 +4,7 @@
 
 #include "qt/main_window.h"
 #include "qt/printer_page.h"
-#include "qt/template_page.h"
+#include "qt/template_printer.h"
 #include "qt/twips.h"
 
 namespace tavelor::qt {
