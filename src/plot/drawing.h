@@ -57,6 +57,10 @@ struct Pen {
   int dxfColour;      // AutoCAD colour index
 };
 
+// Each line of the centring cross, in every picture that marks the CG with one: the template at
+// full size and the cut files alike.
+inline constexpr double kCentringMarkLength = 10;  // mm
+
 // The one table of pens, by role.
 const Pen& penOf(Role role);
 
