@@ -3,7 +3,6 @@
 #include <dxflib/dl_dxf.h>
 
 #include <algorithm>
-#include <charconv>
 #include <cstdio>
 #include <limits>
 #include <map>
@@ -12,6 +11,7 @@
 #include <tuple>
 #include <utility>
 
+#include "plot/number_text.h"
 #include "plot/outline_drawing.h"  // outlineRounded
 
 namespace tavelor::plot {
@@ -25,13 +25,9 @@ class TextWriter final : public DL_WriterA {
  public:
   explicit TextWriter(std::string& text) : DL_WriterA("", DL_Codes::AC1015), text_(text) {}
 
-  // Fixed notation in the shortest text that reads back to the same double, whatever the
-  // locale: coordinates keep every digit, and no reader meets an exponent.
+  // Coordinates keep every digit, and no reader meets an exponent; a real always has its point.
   void dxfReal(int code, double value) const override {
-    char buffer[512];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value + 0.0,  // no -0
-                                      std::chars_format::fixed);
-    std::string number(buffer, result.ptr);
+    std::string number = exactNumber(value);
     if (number.find('.') == std::string::npos) number += ".0";
     group(code, number);
   }
