@@ -93,6 +93,13 @@ struct Drawing {
   void line(Role role, wing::Point from, wing::Point to) { lines.push_back({role, {from, to}}); }
 };
 
+// The smallest box holding every line's points (texts left out); min above max when there are
+// none.
+struct Bounds {
+  wing::Point min, max;
+};
+Bounds boundsOf(const Drawing& drawing);
+
 // Every point and text anchor is finite and every text size positive: the drawing lies somewhere.
 bool isFinite(const Drawing& drawing);
 

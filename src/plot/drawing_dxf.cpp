@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <limits>
 #include <map>
 #include <span>
 #include <string_view>
@@ -88,15 +87,8 @@ struct Extents {
 };
 
 Extents extentsOf(const Drawing& d) {
-  Extents e{std::numeric_limits<double>::infinity(), std::numeric_limits<double>::infinity(),
-            -std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity()};
-  for (const Polyline& line : d.lines) {
-    for (const wing::Point& p : line.points) {
-      e = {std::min(e.minX, p.x), std::min(e.minY, forward(p.y)), std::max(e.maxX, p.x),
-           std::max(e.maxY, forward(p.y))};
-    }
-  }
-  return e;
+  const Bounds b = boundsOf(d);
+  return {b.min.x, forward(b.max.y), b.max.x, forward(b.min.y)};
 }
 
 // The view a reader opens on: the drawing and 5 mm around it, wide enough for the span in a

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <limits>
 
 #include "plot/number_text.h"
 
@@ -92,21 +91,12 @@ std::string xmlText(const std::string& text) {
 
 std::string drawingSvg(const Drawing& drawing, std::span<const Role> layers,
                        const std::string& title, const std::string& description) {
-  double minX = std::numeric_limits<double>::infinity(), minY = minX;
-  double maxX = -minX, maxY = -minX;
-  for (const Polyline& line : drawing.lines) {
-    for (const wing::Point& p : line.points) {
-      minX = std::min(minX, p.x);
-      minY = std::min(minY, p.y);
-      maxX = std::max(maxX, p.x);
-      maxY = std::max(maxY, p.y);
-    }
-  }
   // The box on whole millimetres, so the page's width and height are whole millimetres too.
-  const double left = std::floor(minX - kMargin);
-  const double top = std::floor(minY - kMargin);
-  const double width = std::ceil(maxX + kMargin) - left;
-  const double height = std::ceil(maxY + kMargin) - top;
+  const Bounds b = boundsOf(drawing);
+  const double left = std::floor(b.min.x - kMargin);
+  const double top = std::floor(b.min.y - kMargin);
+  const double width = std::ceil(b.max.x + kMargin) - left;
+  const double height = std::ceil(b.max.y + kMargin) - top;
 
   std::string svg = "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"no\"?>\n";
   svg +=
