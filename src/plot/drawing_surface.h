@@ -1,20 +1,12 @@
 #pragma once
 
-#include <cstdint>
 #include <optional>
+
+#include "plot/drawing.h"
 
 namespace tavelor::plot {
 
 enum class LineStyle { Solid, DashDotDot };
-
-struct Rgb {
-  std::uint8_t r = 0, g = 0, b = 0;
-  friend bool operator==(const Rgb&, const Rgb&) = default;
-};
-
-inline constexpr Rgb kBlack{0, 0, 0};
-inline constexpr Rgb kRed{255, 0, 0};
-inline constexpr Rgb kBlue{0, 0, 255};
 
 // The plan strip: twips, origin at the top-left of its inside, y downward.
 class DrawingSurface {

@@ -18,6 +18,8 @@
 
 #include "base/atomic_file.h"
 #include "plot/number_text.h"
+#include "qt/drawing_painter.h"
+#include "qt/pdf_file.h"
 
 namespace tavelor::qt {
 
@@ -27,20 +29,9 @@ constexpr double kTwipsPerInch = 1440;
 constexpr std::size_t kMaxBaseNameBytes = 200;
 constexpr int kMaxNumberedNames = 9999;
 
-QColor toQColor(plot::Rgb colour) { return QColor(colour.r, colour.g, colour.b); }
-
 bool isForbiddenInFileName(unsigned char c) {
   if (c < 0x20 || c == 0x7f) return true;
   return std::string_view("/\\:*?\"<>|").find(static_cast<char>(c)) != std::string_view::npos;
-}
-
-// A finished PDF ends with its end-of-file marker; a file cut short by a full disk does not.
-bool isCompletePdf(const QString& path) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly) || file.size() < 8) return false;
-  const qint64 tail = std::min<qint64>(file.size(), 64);
-  if (!file.seek(file.size() - tail)) return false;
-  return file.read(tail).contains("%%EOF");
 }
 
 }  // namespace

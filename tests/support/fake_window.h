@@ -72,9 +72,6 @@ class FakeWindow : public ui::Window, public plot::DrawingSurface {
   std::string shortDate() const override { return "06/12/2026"; }
 
   std::unique_ptr<ui::TemplateJob> openTemplateJob() override { return std::move(templateJob); }
-  std::string outlineSvg(const wing::WingGeometry&, const std::string& title) override {
-    return "<svg>" + title + "</svg>";
-  }
 
   plot::DrawingSurface& planSurface() override { return *this; }
   void endProgram() override { ended = true; }

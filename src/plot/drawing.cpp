@@ -1,0 +1,50 @@
+#include "plot/drawing.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace tavelor::plot {
+
+const Pen& penOf(Role role) {
+  // clang-format off
+  static constexpr Pen kPens[] = {  // in Role's order
+      // colour     width  dashed  cut    layer           DXF colour
+      {kBlack,      0.25,  false,  true,  "OUTLINE",      7},
+      {kGreen,      0.25,  false,  true,  "JOINTS",       3},
+      {kRed,        0.25,  true,   false, "MAC",          1},
+      {kBlue,       0.25,  true,   false, "CG",           5},
+      {kBlack,      0.15,  true,   false, "AXIS",         7},
+      {kRed,        0.25,  true,   false, "ROOT",         1},
+      {kBlue,       0.25,  true,   false, "GUIDE",        5},
+      {kGrey,       0.1,   false,  false, "TRIM",         8},
+      {kGrey,       0.2,   false,  false, "FRAME",        8},
+      {kBlack,      0.15,  false,  false, "REGISTRATION", 7},
+      {kBlack,      0.25,  false,  false, "SCALE",        7},
+      {kBlack,      0.25,  false,  false, "TABLE",        7}};
+  // clang-format on
+  return kPens[static_cast<int>(role)];
+}
+
+Bounds boundsOf(const Drawing& drawing) {
+  constexpr double kFar = std::numeric_limits<double>::infinity();
+  Bounds b{{kFar, kFar}, {-kFar, -kFar}};
+  for (const Polyline& line : drawing.lines) {
+    for (const wing::Point& p : line.points) {
+      b = {{std::min(b.min.x, p.x), std::min(b.min.y, p.y)},
+           {std::max(b.max.x, p.x), std::max(b.max.y, p.y)}};
+    }
+  }
+  return b;
+}
+
+bool isFinite(const Drawing& drawing) {
+  const auto finite = [](wing::Point p) { return std::isfinite(p.x) && std::isfinite(p.y); };
+  return std::ranges::all_of(
+             drawing.lines,
+             [&](const Polyline& l) { return std::ranges::all_of(l.points, finite); }) &&
+         std::ranges::all_of(drawing.texts,
+                             [&](const Text& t) { return finite(t.at) && t.points > 0; });
+}
+
+}  // namespace tavelor::plot

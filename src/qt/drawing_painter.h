@@ -1,0 +1,33 @@
+#pragma once
+
+// Draws a plot::Drawing on a QPainter: the screen's widgets and the printer's pages alike.
+
+#include <QColor>
+#include <QList>
+#include <QTransform>
+
+#include "plot/drawing.h"
+
+class QPainter;
+
+namespace tavelor::qt {
+
+QColor toQColor(plot::Rgb colour);
+
+// How the drawing's millimetres land on the painter's device.
+struct DrawingMapping {
+  QTransform fromMm;  // millimetres to device units; positions only, no shear or turn
+  // false: paper at true scale, each line its role's width in millimetres with flat ends.
+  // true: every line hairlineWidth device units wide (0: the device's thinnest line), and the
+  // dashed roles in hairlineDash (device units, dash and gap in turn; empty: Qt's dash-dot-dot).
+  bool hairlines = false;
+  double hairlineWidth = 0;
+  QList<qreal> hairlineDash;
+};
+
+// Every line in its role's pen, then every text: Arial (or the sans-serif face that stands in
+// for it) at its size in points, placed on its anchor as the device measures it. Check
+// plot::isFinite first where a drawing may lie nowhere.
+void paintDrawing(QPainter& painter, const plot::Drawing& drawing, const DrawingMapping& mapping);
+
+}  // namespace tavelor::qt
