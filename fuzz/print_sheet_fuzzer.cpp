@@ -38,8 +38,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   i18n::Language language("", faults);
   bool thrown = false;
   try {
-    plot::printSheet({*outcome.results, wing::wingGeometry(*outcome.results), "Fuzz", "", mark},
-                     language, page);
+    page.print(plot::sheetDrawing(
+        {*outcome.results, wing::wingGeometry(*outcome.results), "Fuzz", "", mark}, language,
+        page));
   } catch (const plot::PageError&) {
     thrown = true;
   }

@@ -79,7 +79,7 @@ class MainWindow : public QMainWindow, public ui::Window {
   std::string outlineSvg(const wing::WingGeometry& geometry, const std::string& title) override;
 
   // ui::Window
-  plot::DrawingSurface& planSurface() override;
+  void showPlan(plot::Drawing plan) override;
   void endProgram() override;
 
  protected:

@@ -9,7 +9,7 @@
 #include "files/wing_file.h"
 #include "i18n/caption_target.h"
 #include "i18n/language.h"
-#include "plot/drawing_surface.h"
+#include "plot/drawing.h"
 #include "plot/page_surface.h"
 #include "plot/template_layout.h"
 #include "ui/about_help_texts.h"
@@ -104,7 +104,8 @@ class Window : public FormFields,
                public Printing,
                public Outputs {
  public:
-  virtual plot::DrawingSurface& planSurface() = 0;
+  // Shows the plan strip's picture (see plot::planDrawing) until the next one.
+  virtual void showPlan(plot::Drawing plan) = 0;
   // Ends the program at once: every window closes, nothing is asked or saved.
   virtual void endProgram() = 0;
 };

@@ -73,11 +73,16 @@ class MainWindowTest : public QObject {
     QTest::keyClick(typeInto(Field::PanelLength, QStringLiteral("500")), Qt::Key_Return);
 
     QCOMPARE(window_->resultLabel(ui::ResultLabel::Span)->text(), QStringLiteral("1 000.00 mm  "));
-    // Root chord 200 over a 500 mm half-span: ten twips a millimetre, outline from (1525, 2120).
-    const auto& lines = window_->plan()->lines();
+    // Root chord 200 over a 500 mm half-span: ten 1/1440 inch a millimetre, outline from
+    // (1525, 2120) of them.
+    const auto& lines = window_->plan()->drawing().lines;
     QCOMPARE(lines.size(), std::size_t(9));
-    QCOMPARE(lines[0].twips, QLineF(1525, 2120, 1525, 120));
-    QCOMPARE(lines[5].colour, QColor(255, 0, 0));
+    const auto inSteps = [&](int i) {
+      return QPointF(lines[0].points[i].x, lines[0].points[i].y) * 1440 / 25.4;
+    };
+    QCOMPARE(inSteps(0), QPointF(1525, 2120));
+    QCOMPARE(inSteps(1), QPointF(1525, 120));
+    QCOMPARE(lines[5].role, plot::Role::MeanChord);
   }
 };
 

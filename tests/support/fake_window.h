@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "plot/drawing_surface.h"
+#include "plot/drawing.h"
 #include "support/language_folder.h"
 #include "ui/main_form.h"
 
@@ -15,7 +15,7 @@ namespace tavelor::testing {
 
 // The main window in memory: what the form shows is recorded, what the user answers is preset.
 // Like a real window, a changed tip chord runs the copy.
-class FakeWindow : public ui::Window, public plot::DrawingSurface {
+class FakeWindow : public ui::Window {
  public:
   base::Answer showMessage(const std::string& text, const std::string& title, base::Icon icon,
                            base::Buttons buttons) override {
@@ -71,12 +71,8 @@ class FakeWindow : public ui::Window, public plot::DrawingSurface {
     return "<svg>" + title + "</svg>";
   }
 
-  plot::DrawingSurface& planSurface() override { return *this; }
+  void showPlan(plot::Drawing drawing) override { plan = std::move(drawing); }
   void endProgram() override { ended = true; }
-
-  void clear() override {}
-  void setLineStyle(plot::LineStyle) override {}
-  void drawLine(float, float, float, float, std::optional<plot::Rgb>) override {}
 
   // Types a wing's panels (root, tip, length, sweep each), its centring and its mass.
   void typeWing(const std::vector<std::vector<std::string>>& panels, const std::string& centring,
@@ -99,6 +95,7 @@ class FakeWindow : public ui::Window, public plot::DrawingSurface {
   ui::FileDialogRequest saveRequest;
   std::unique_ptr<ui::TemplateJob> templateJob;
   std::unique_ptr<plot::PageSurface> page;
+  plot::Drawing plan;
   std::optional<files::TailTexts> tailTyped;  // in the stability window
   int busyDepth = 0;
   bool ended = false;
