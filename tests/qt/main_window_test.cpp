@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <memory>
 
+#include "plot/plan_view.h"
 #include "qt/plan_widget.h"
 #include "support/temp_folder.h"
 
@@ -83,6 +84,30 @@ class MainWindowTest : public QObject {
     QCOMPARE(inSteps(0), QPointF(1525, 2120));
     QCOMPARE(inSteps(1), QPointF(1525, 120));
     QCOMPARE(lines[5].role, plot::Role::MeanChord);
+  }
+
+  // The plan strip at the size it was laid out for, then twice as large: the picture grows too.
+  void aLargerPlanStripMagnifiesThePicture() {
+    PlanWidget plan;
+    plot::Drawing line;
+    line.line(plot::Role::Outline, {10, 10}, {110, 10});
+    plan.show(line);
+    const auto rightEnd = [&](double grow) {
+      const double pixels = grow * plan.logicalDpiX() / 25.4;
+      plan.resize((QSizeF(plot::kPlanWidthMm, plot::kPlanHeightMm) * pixels).toSize() +
+                  QSize(4, 4));
+      const QImage image = plan.grab().toImage();
+      int right = 0;
+      for (int x = 0; x < image.width(); ++x) {
+        for (int y = 4; y < image.height() - 4; ++y) {
+          if (qGray(image.pixel(x, y)) < 100) right = x;
+        }
+      }
+      return right - 2;
+    };
+    const int designed = rightEnd(1);
+    QVERIFY(qAbs(designed - 110 * plan.logicalDpiX() / 25.4) < 2);
+    QVERIFY(qAbs(rightEnd(2) - 2 * designed) < 3);
   }
 };
 

@@ -24,8 +24,14 @@ class FailingPage : public plot::PageSurface {
                        std::function<void(double)> check = {})
       : counts_(counts), failAt_(failAt), check_(std::move(check)) {}
 
-  double advance(const plot::Text& text) override { return step(), 2.0 * text.text.size(); }
-  double lineSpacing(const plot::Text&) override { return step(), 4.0; }
+  double advance(const plot::Text& text) override {
+    step();
+    return 2.0 * static_cast<double>(text.text.size());
+  }
+  double lineSpacing(const plot::Text&) override {
+    step();
+    return 4;
+  }
   void print(const plot::Drawing& drawing) override {
     step();
     if (!check_) return;
