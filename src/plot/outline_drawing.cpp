@@ -3,6 +3,10 @@
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
+#include <vector>
+
+#include "plot/drawing_dxf.h"
+#include "plot/drawing_svg.h"
 
 namespace tavelor::plot {
 
@@ -22,18 +26,21 @@ void append(std::vector<wing::Point>& points, wing::Point p) {
 
 }  // namespace
 
-OutlineDrawing outlineDrawing(const wing::WingGeometry& geometry) {
-  OutlineDrawing d;
+Drawing outlineDrawing(const wing::WingGeometry& geometry) {
+  Drawing d;
+  Polyline outline{Role::Outline, {}, true};
   const auto& panels = geometry.panels;
   for (const wing::PanelOutline& o : panels) {
-    append(d.outline, o.rootLeadingEdge);
-    append(d.outline, o.tipLeadingEdge);
+    append(outline.points, o.rootLeadingEdge);
+    append(outline.points, o.tipLeadingEdge);
   }
   for (auto o = panels.rbegin(); o != panels.rend(); ++o) {
-    append(d.outline, o->tipTrailingEdge);
-    append(d.outline, o->rootTrailingEdge);
+    append(outline.points, o->tipTrailingEdge);
+    append(outline.points, o->rootTrailingEdge);
   }
-  if (d.outline.size() > 1 && d.outline.back() == d.outline.front()) d.outline.pop_back();
+  auto& points = outline.points;
+  if (points.size() > 1 && points.back() == points.front()) points.pop_back();
+  d.lines.push_back(std::move(outline));
 
   // Where the chord steps, the step is part of the contour: the joint is what both chords hold.
   for (std::size_t i = 1; i < panels.size(); ++i) {
@@ -42,26 +49,24 @@ OutlineDrawing outlineDrawing(const wing::WingGeometry& geometry) {
         rounded({o.rootLeadingEdge.x, std::max(before.tipLeadingEdge.y, o.rootLeadingEdge.y)});
     const wing::Point to =
         rounded({o.rootLeadingEdge.x, std::min(before.tipTrailingEdge.y, o.rootTrailingEdge.y)});
-    if (from.y < to.y) d.joints.push_back({from, to});
+    if (from.y < to.y) d.line(Role::Joint, from, to);
   }
 
-  d.meanChord = {rounded(geometry.macLeadingEdge), rounded(geometry.macTrailingEdge)};
+  d.line(Role::MeanChord, rounded(geometry.macLeadingEdge), rounded(geometry.macTrailingEdge));
   const wing::Point cg = rounded(geometry.centring);
   const double half = kCentringMarkLength / 2;
-  d.centringCross = {OutlineLine{rounded({cg.x - half, cg.y}), rounded({cg.x + half, cg.y})},
-                     OutlineLine{rounded({cg.x, cg.y - half}), rounded({cg.x, cg.y + half})}};
-
-  d.min = d.max = cg;
-  const auto include = [&d](wing::Point p) {
-    d.min = {std::min(d.min.x, p.x), std::min(d.min.y, p.y)};
-    d.max = {std::max(d.max.x, p.x), std::max(d.max.y, p.y)};
-  };
-  std::ranges::for_each(d.outline, include);
-  for (const OutlineLine& line : {d.meanChord, d.centringCross[0], d.centringCross[1]}) {
-    include(line.from);
-    include(line.to);
-  }
+  d.line(Role::CentringMark, rounded({cg.x - half, cg.y}), rounded({cg.x + half, cg.y}));
+  d.line(Role::CentringMark, rounded({cg.x, cg.y - half}), rounded({cg.x, cg.y + half}));
   return d;
+}
+
+std::string outlineDxf(const wing::WingGeometry& geometry) {
+  return drawingDxf(outlineDrawing(geometry), kOutlineLayers);
+}
+
+std::string outlineSvg(const wing::WingGeometry& geometry, const std::string& title) {
+  return drawingSvg(outlineDrawing(geometry), kOutlineLayers, title,
+                    "Half-wing outline, 1:1 in millimetres");
 }
 
 }  // namespace tavelor::plot

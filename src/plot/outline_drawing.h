@@ -1,18 +1,11 @@
 #pragma once
 
-#include <array>
-#include <vector>
+#include <string>
 
+#include "plot/drawing.h"
 #include "wing/geometry.h"
 
 namespace tavelor::plot {
-
-// What an outline file for cutting holds, in the geometry's own millimetres (x spanwise from
-// the root, y aft of the root leading edge): straight lines only, so any cutter reads it. Each
-// file format maps these points onto its own axes, 1:1.
-struct OutlineLine {
-  wing::Point from, to;
-};
 
 inline constexpr double kCentringMarkLength = 10;  // mm, each arm of the cross
 
@@ -25,17 +18,24 @@ inline constexpr double kOutlineStepsPerMm = 1e6;
 // is not finite.
 double outlineRounded(double mm);
 
-struct OutlineDrawing {
-  // The half-wing's contour, closed: the root leading edge, out along the leading edge through
-  // each joint, the tip, back along the trailing edge, the root trailing edge. A point is not
-  // repeated; a joint where the chord changes keeps both of its points there.
-  std::vector<wing::Point> outline;
-  std::vector<OutlineLine> joints;           // the chord two neighbouring panels share, LE to TE
-  OutlineLine meanChord;                     // leading edge to trailing edge
-  std::array<OutlineLine, 2> centringCross;  // spanwise, then chordwise, centred on the CG
-  wing::Point min, max;                      // the smallest box holding everything above
-};
+// What an outline file for cutting holds, in the geometry's own millimetres (x spanwise from the
+// root, y aft of the root leading edge), straight lines only, so any cutter reads it, in this
+// order: the half-wing's contour, closed (the root leading edge, out along the leading edge
+// through each joint, the tip, back along the trailing edge, the root trailing edge; a point is
+// not repeated, a joint where the chord changes keeps both of its points there); a line along
+// the chord each two neighbouring panels share, LE to TE; the mean chord, LE to TE; the centring
+// cross, spanwise then chordwise.
+Drawing outlineDrawing(const wing::WingGeometry& geometry);
 
-OutlineDrawing outlineDrawing(const wing::WingGeometry& geometry);
+// The layers of an outline file, in order, each present even when empty.
+inline constexpr Role kOutlineLayers[] = {Role::Outline, Role::Joint, Role::MeanChord,
+                                          Role::CentringMark};
+
+// The outline as DXF for laser and CNC cutting (layers OUTLINE white, JOINTS green, MAC red, CG
+// blue), origin at the root leading edge, the leading edge up; and as SVG (the leading edge on
+// top, as on screen), titled `title`. Each returns the file's bytes, for the caller to write in
+// one atomic replace.
+std::string outlineDxf(const wing::WingGeometry& geometry);
+std::string outlineSvg(const wing::WingGeometry& geometry, const std::string& title);
 
 }  // namespace tavelor::plot

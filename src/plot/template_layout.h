@@ -8,14 +8,17 @@
 // the builder lays each page over the one before, trims along the grey line and the crosses
 // meet. The first page is an overview of the whole template and of where each page goes.
 //
-// Everything here is millimetres; the page port maps them onto paper. Nothing measures text:
-// texts are placed by their baseline and alignment.
+// Everything here is millimetres: each page is a Drawing on the paper, from its top-left corner,
+// for a renderer to map onto the printer. Nothing measures text: texts are placed by their
+// baseline and alignment.
 
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "plot/drawing.h"
-#include "plot/page_surface.h"
+#include "plot/page_surface.h"  // PageError
 #include "wing/geometry.h"
 
 namespace tavelor::plot {
@@ -31,15 +34,8 @@ struct MmRect {
   friend bool operator==(const MmRect&, const MmRect&) = default;
 };
 
-enum class TemplatePen { Outline, Mac, Centring, RootAxis };
-
-struct TemplateLine {
-  wing::Point from, to;
-  TemplatePen pen = TemplatePen::Outline;
-};
-
 struct TemplateDrawing {
-  std::vector<TemplateLine> lines;  // every panel's outline, the MAC, the centring cross, the axis
+  Drawing wing;   // every panel's outline, the MAC, the centring cross, the root axis; 1:1
   MmRect extent;  // the bounding box of all lines but the root axis, and a border of 5 mm
 };
 
@@ -65,31 +61,25 @@ struct TemplateTiling {
 TemplateTiling tileTemplate(const TemplateDrawing& drawing, double printableWidth,
                             double printableHeight, double overlap);
 
+// The point a fraction t of the way from a to b.
+inline wing::Point pointAlong(wing::Point a, wing::Point b, double t) {
+  return {a.x + (b.x - a.x) * t, a.y + (b.y - a.y) * t};
+}
+
+// The part of segment a-b inside r, when it has a length.
+std::optional<std::pair<wing::Point, wing::Point>> clipped(wing::Point a, wing::Point b,
+                                                           const MmRect& r);
+
 // What the caller has already looked up in the user's language.
 struct TemplateTexts {
   std::string sheetName;  // the wing's name, on every page
   std::string figures;    // one line of main figures (span, MAC, CG) for the overview
 };
 
-// The printer as the template sees it: millimetres from the paper's top-left corner, y
-// downward. Every operation may throw PageError.
-class TemplatePage {
- public:
-  virtual ~TemplatePage() = default;
-  // The part of the paper the template draws in: the paper less a margin of kTemplateMargin,
-  // or the printer's own minimum where that is larger.
-  virtual MmRect printableArea() const = 0;
-  // Starts the next page; the first call starts the first page.
-  virtual void newPage() = 0;
-  // A solid line with flat ends, widthMm wide.
-  virtual void line(wing::Point from, wing::Point to, Rgb colour, double widthMm) = 0;
-  // Text on a baseline through `at`, which is its left end, middle or right end.
-  virtual void text(wing::Point at, const std::string& text, double sizePoints, Rgb colour,
-                    TextAlign align) = 0;
-};
-
-// Draws the overview and then every kept tile, row by row, each on a new page.
-void printTemplate(const wing::WingGeometry& geometry, const TemplateTexts& texts,
-                   TemplatePage& page);
+// The pages of the template on paper whose printable area is `printable` (the paper less a
+// margin of kTemplateMargin, or the printer's own minimum where that is larger): the overview,
+// then every kept tile, row by row. Throws PageError as tileTemplate does.
+std::vector<Drawing> templatePages(const wing::WingGeometry& geometry, const TemplateTexts& texts,
+                                   const MmRect& printable);
 
 }  // namespace tavelor::plot

@@ -14,7 +14,6 @@
 #include <utility>
 
 #include "qt/main_window.h"
-#include "qt/outline_svg.h"
 #include "ui/command_line.h"
 
 namespace {
@@ -133,21 +132,15 @@ int main(int argc, char* argv[]) {
       return failWith(QStringLiteral("give either --export OUTPUT or --report"));
     }
     if (wingFiles.isEmpty()) return failWith(QStringLiteral("no wing file given"));
-    // QSvgGenerator paints through QPainter, which needs a GUI application; no display needed.
-    qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(onlyFatalMessages);
-    const QGuiApplication app(argc, argv);
+    const QCoreApplication app(argc, argv);
     // The program folder holds the language files and tv.ini.
     const tavelor::ui::BatchSettings settings{
         QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString(),
         QLocale::system().decimalPoint().toStdString()};
     const std::string wingFile = bytesOf(wingFiles.front());
     if (parser.isSet(reportOption)) return finish(tavelor::ui::reportWing(wingFile, settings));
-    return finish(tavelor::ui::exportWing(
-        bytesOf(parser.value(exportOption)), wingFile, settings,
-        [](const tavelor::wing::WingGeometry& geometry, const std::string& title) {
-          return tavelor::qt::outlineSvg(geometry, QString::fromStdString(title)).toStdString();
-        }));
+    return finish(tavelor::ui::exportWing(bytesOf(parser.value(exportOption)), wingFile, settings));
   }
 
   const QtMessageHandler previous = qInstallMessageHandler(noteOrNoDisplay);

@@ -76,7 +76,6 @@ class MainWindow : public QMainWindow, public ui::Window {
 
   // ui::Outputs (window_outputs.cpp)
   std::unique_ptr<ui::TemplateJob> openTemplateJob() override;
-  std::string outlineSvg(const wing::WingGeometry& geometry, const std::string& title) override;
 
   // ui::Window
   void showPlan(plot::Drawing plan) override;

@@ -23,14 +23,6 @@ bool isForbiddenInFileName(unsigned char c) {
 
 }  // namespace
 
-bool isCompletePdf(const QString& path) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly) || file.size() < 8) return false;
-  const qint64 tail = std::min<qint64>(file.size(), 64);
-  if (!file.seek(file.size() - tail)) return false;
-  return file.read(tail).contains("%%EOF");
-}
-
 QString pdfBaseName(const std::string& sheetName) {
   std::string base;
   base.reserve(sheetName.size());

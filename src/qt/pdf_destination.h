@@ -19,9 +19,6 @@ QString pdfBaseName(const std::string& sheetName);
 // touches an existing file. Throws plot::PageError when the folder cannot take a new file.
 QString reservePdfPath(const QString& folder, const std::string& sheetName);
 
-// A finished PDF ends with its end-of-file marker; a file cut short by a full disk does not.
-bool isCompletePdf(const QString& path);
-
 // Where this system prints: the default print queue, else the first one there is; with no print
 // queue at all (queue null), a new PDF file in pdfFolder: the user's documents folder, or the
 // home folder when there is none.

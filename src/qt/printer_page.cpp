@@ -14,6 +14,7 @@
 
 #include "base/atomic_file.h"
 #include "qt/drawing_painter.h"
+#include "qt/pdf_file.h"
 #include "qt/twips.h"
 
 namespace tavelor::qt {

@@ -1,12 +1,10 @@
-// The main window's outputs beyond the sheet: the full-size template on the system's printer
-// and the outline as SVG.
+// The main window's outputs beyond the sheet: the full-size template on the system's printer.
 #include <QDir>
 #include <QFile>
 
 #include "qt/main_window.h"
-#include "qt/outline_svg.h"
-#include "qt/printer_page.h"
-#include "qt/template_page.h"
+#include "qt/pdf_destination.h"
+#include "qt/template_printer.h"
 #include "qt/twips.h"
 
 namespace tavelor::qt {
@@ -52,10 +50,6 @@ class QtTemplateJob final : public ui::TemplateJob {
 
 std::unique_ptr<ui::TemplateJob> MainWindow::openTemplateJob() {
   return std::make_unique<QtTemplateJob>(systemPrintDestination());
-}
-
-std::string MainWindow::outlineSvg(const wing::WingGeometry& geometry, const std::string& title) {
-  return qt::outlineSvg(geometry, toQ(title)).toStdString();
 }
 
 }  // namespace tavelor::qt

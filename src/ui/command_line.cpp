@@ -8,7 +8,7 @@
 
 #include "base/message_box.h"
 #include "files/wing_file.h"
-#include "plot/outline_dxf.h"
+#include "plot/outline_drawing.h"
 #include "ui/main_form.h"
 #include "ui/stability_inputs.h"
 #include "ui/wing_inputs.h"
@@ -126,7 +126,7 @@ BatchResult reportWing(const std::string& wingPath, const BatchSettings& setting
 }
 
 BatchResult exportWing(const std::string& outputPath, const std::string& wingPath,
-                       const BatchSettings& settings, const SvgWriter& writeSvg) {
+                       const BatchSettings& settings) {
   const auto format = outlineFormatOf(outputPath);
   if (!format) {
     return failure(kProgram + shown(outputPath) +
@@ -141,8 +141,9 @@ BatchResult exportWing(const std::string& outputPath, const std::string& wingPat
   BatchWing wing = readWing(wingPath, settings);
   if (!wing.results) return failure(std::move(wing.error));
   const wing::WingGeometry geometry = wing::wingGeometry(*wing.results);
-  const std::string bytes = *format == OutlineFormat::Svg ? writeSvg(geometry, wingNameOf(wingPath))
-                                                          : plot::outlineDxf(geometry);
+  const std::string bytes = *format == OutlineFormat::Svg
+                                ? plot::outlineSvg(geometry, wingNameOf(wingPath))
+                                : plot::outlineDxf(geometry);
   if (const auto error = files::writeFileBytes(outputPath, bytes)) {
     return failure(kProgram + std::string("cannot write ") + shown(outputPath) + ": " +
                    oneLine(error->description));

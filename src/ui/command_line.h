@@ -4,7 +4,6 @@
 // cutting file. The toolkit layer parses the command line and writes the SVG; everything else
 // happens here, as the window would do it.
 
-#include <functional>
 #include <optional>
 #include <string>
 
@@ -37,12 +36,9 @@ struct BatchResult {
 // The figures of the wing in wingPath as JSON.
 BatchResult reportWing(const std::string& wingPath, const BatchSettings& settings);
 
-using SvgWriter =
-    std::function<std::string(const wing::WingGeometry& geometry, const std::string& title)>;
-
 // Writes the outline of the wing in wingPath to outputPath (replacing it atomically), as DXF or
 // SVG by its extension.
 BatchResult exportWing(const std::string& outputPath, const std::string& wingPath,
-                       const BatchSettings& settings, const SvgWriter& writeSvg);
+                       const BatchSettings& settings);
 
 }  // namespace tavelor::ui

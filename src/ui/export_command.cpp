@@ -1,5 +1,5 @@
 // The export command of the main form: the outline as a DXF or SVG file for cutting.
-#include "plot/outline_dxf.h"
+#include "plot/outline_drawing.h"
 #include "ui/command_line.h"
 #include "ui/main_form.h"
 
@@ -43,7 +43,7 @@ void MainForm::exportOutline() {
 
   // The dialog gives the name the chosen filter's extension; any other is written as DXF.
   const std::string bytes = outlineFormatOf(*path) == OutlineFormat::Svg
-                                ? window_.outlineSvg(geometry_, wingName)
+                                ? plot::outlineSvg(geometry_, wingName)
                                 : plot::outlineDxf(geometry_);
   if (const auto error = files::writeFileBytes(*path, bytes)) reportFileError(*error);
 }

@@ -84,14 +84,12 @@ class TemplateJob {
                             const plot::TemplateTexts& texts) = 0;
 };
 
-// The outputs beyond the sheet that need the toolkit: the template's printer and SVG writing.
+// The outputs beyond the sheet that need the toolkit: the template's printer.
 class Outputs {
  public:
   virtual ~Outputs() = default;
   // The system's printer, as for the sheet; may throw plot::PageError.
   virtual std::unique_ptr<TemplateJob> openTemplateJob() = 0;
-  // The outline's SVG file, titled with the wing's name.
-  virtual std::string outlineSvg(const wing::WingGeometry& geometry, const std::string& title) = 0;
 };
 
 // The main window as the main form drives it: small ports, each implemented by the Qt layer and

@@ -67,9 +67,6 @@ class FakeWindow : public ui::Window {
   std::string shortDate() const override { return "06/12/2026"; }
 
   std::unique_ptr<ui::TemplateJob> openTemplateJob() override { return std::move(templateJob); }
-  std::string outlineSvg(const wing::WingGeometry&, const std::string& title) override {
-    return "<svg>" + title + "</svg>";
-  }
 
   void showPlan(plot::Drawing drawing) override { plan = std::move(drawing); }
   void endProgram() override { ended = true; }

@@ -40,6 +40,7 @@ printf '%s\n' "OUTLINE 1 0 0 400 0 700 0 700 90.1 400 120.45 0 250.3" "JOINTS 0 
 # The wing under other names: a link, a hard link, a name that is not UTF-8. A pipe and a link to it.
 ln -s delta.txt self.dxf && cp delta.txt wing.svg && ln wing.svg hard.svg && cp delta.txt kept
 odd=$'\xff\xfe' && cp delta.txt "$odd.txt"
+replaced="<title>"$'\xef\xbf\xbd\xef\xbf\xbd'"</title>"
 mkfifo pipe.dxf && ln -s pipe.dxf pipe.svg
 
 failures=0
@@ -100,6 +101,8 @@ check 1 "^tavelor: zero.txt: The CG position must be" "[ ! -e zero.dxf ]" -- --e
 check 1 "^tavelor: cannot write none/d.dxf: No such file or directory$" "true" -- --export none/d.dxf delta.txt
 check 1 "^tavelor: d.png: .*\.dxf or \*\.svg$" "[ ! -e d.png ]" -- --export d.png delta.txt
 check 0 "" "[ -s \"\$odd.dxf\" ]" -- --export "$odd.dxf" "$odd.txt"
+# A name that is not UTF-8 is titled with replacement characters: the SVG stays well-formed XML.
+check 0 "" "grep -qF \"\$replaced\" \"\$odd.svg\"" -- --export "$odd.svg" "$odd.txt"
 # The wing file itself, however named, and anything but a regular file are never written.
 unchanged() { cmp -s kept "$1"; }
 check 1 "^tavelor: cannot write self.dxf: it is the wing file itself$" "unchanged delta.txt" \

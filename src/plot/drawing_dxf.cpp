@@ -1,17 +1,18 @@
-#include "plot/outline_dxf.h"
+#include "plot/drawing_dxf.h"
 
 #include <dxflib/dl_dxf.h>
 
 #include <algorithm>
 #include <charconv>
 #include <cstdio>
+#include <limits>
 #include <map>
 #include <span>
 #include <string_view>
 #include <tuple>
 #include <utility>
 
-#include "plot/outline_drawing.h"
+#include "plot/outline_drawing.h"  // outlineRounded
 
 namespace tavelor::plot {
 
@@ -79,21 +80,8 @@ class TextWriter final : public DL_WriterA {
   mutable std::map<int, int> owners_;
 };
 
-struct Layer {
-  const char* name;
-  int colour;  // AutoCAD colour index
-};
-
-constexpr Layer kLayer0{"0", 7};
-constexpr Layer kOutlineLayer{"OUTLINE", 7};
-constexpr Layer kJointLayer{"JOINTS", 3};
-constexpr Layer kMeanChordLayer{"MAC", 1};
-constexpr Layer kCentringLayer{"CG", 5};
-
 // Entities take their colour, line type and weight from their layer.
-DL_Attributes onLayer(const Layer& layer) {
-  return DL_Attributes(layer.name, 256, -1, "BYLAYER", 1);
-}
+DL_Attributes onLayer(Role role) { return DL_Attributes(penOf(role).layer, 256, -1, "BYLAYER", 1); }
 
 // DXF's y axis points up: the geometry's y aft becomes y forward, the leading edge on top.
 double forward(double aft) { return -aft; }
@@ -103,8 +91,16 @@ struct Extents {
   double minX, minY, maxX, maxY;
 };
 
-Extents extentsOf(const OutlineDrawing& d) {
-  return {d.min.x, forward(d.max.y), d.max.x, forward(d.min.y)};
+Extents extentsOf(const Drawing& d) {
+  Extents e{std::numeric_limits<double>::infinity(), std::numeric_limits<double>::infinity(),
+            -std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity()};
+  for (const Polyline& line : d.lines) {
+    for (const wing::Point& p : line.points) {
+      e = {std::min(e.minX, p.x), std::min(e.minY, forward(p.y)), std::max(e.maxX, p.x),
+           std::max(e.maxY, forward(p.y))};
+    }
+  }
+  return e;
 }
 
 // The view a reader opens on: the drawing and 5 mm around it, wide enough for the span in a
@@ -148,7 +144,7 @@ void writeViewport(TextWriter& w, const Extents& e) {
 }
 
 // The tables and blocks an AutoCAD 2000 reader expects before the entities.
-void writeTables(DL_Dxf& dxf, TextWriter& w, const Extents& extents) {
+void writeTables(DL_Dxf& dxf, TextWriter& w, const Extents& extents, std::span<const Role> layers) {
   w.sectionTables();
   writeViewport(w, extents);
   w.tableLinetypes(3);
@@ -156,11 +152,11 @@ void writeTables(DL_Dxf& dxf, TextWriter& w, const Extents& extents) {
   dxf.writeLinetype(w, DL_LinetypeData("BYLAYER", "", 0, 0, 0));
   dxf.writeLinetype(w, DL_LinetypeData("CONTINUOUS", "Solid line", 0, 0, 0));
   w.tableEnd();
-  w.tableLayers(5);
-  for (const Layer& layer :
-       {kLayer0, kOutlineLayer, kJointLayer, kMeanChordLayer, kCentringLayer}) {
-    dxf.writeLayer(w, DL_LayerData(layer.name, 0),
-                   DL_Attributes("", layer.colour, -3, "CONTINUOUS", 1));
+  w.tableLayers(static_cast<int>(layers.size()) + 1);
+  dxf.writeLayer(w, DL_LayerData("0", 0), DL_Attributes("", 7, -3, "CONTINUOUS", 1));
+  for (const Role role : layers) {
+    dxf.writeLayer(w, DL_LayerData(penOf(role).layer, 0),
+                   DL_Attributes("", penOf(role).dxfColour, -3, "CONTINUOUS", 1));
   }
   w.tableEnd();
   w.tableStyle(1);
@@ -184,16 +180,23 @@ void writeTables(DL_Dxf& dxf, TextWriter& w, const Extents& extents) {
   w.sectionEnd();
 }
 
-void writeLine(DL_Dxf& dxf, TextWriter& w, const Layer& layer, const OutlineLine& line) {
-  dxf.writeLine(w,
-                DL_LineData(line.from.x, forward(line.from.y), 0, line.to.x, forward(line.to.y), 0),
-                onLayer(layer));
+// Two points make a LINE, more a LWPOLYLINE, open or closed.
+void writePolyline(DL_Dxf& dxf, TextWriter& w, const Polyline& line) {
+  const auto& p = line.points;
+  if (p.size() == 2 && !line.closed) {
+    dxf.writeLine(w, DL_LineData(p[0].x, forward(p[0].y), 0, p[1].x, forward(p[1].y), 0),
+                  onLayer(line.role));
+    return;
+  }
+  dxf.writePolyline(w, DL_PolylineData(static_cast<int>(p.size()), 0, 0, line.closed ? 1 : 0),
+                    onLayer(line.role));
+  for (const wing::Point& point : p) dxf.writeVertex(w, DL_VertexData(point.x, forward(point.y)));
+  dxf.writePolylineEnd(w);
 }
 
 }  // namespace
 
-std::string outlineDxf(const wing::WingGeometry& geometry) {
-  const OutlineDrawing drawing = outlineDrawing(geometry);
+std::string drawingDxf(const Drawing& drawing, std::span<const Role> layers) {
   std::string text;
   TextWriter w(text);
   DL_Dxf dxf;
@@ -212,17 +215,10 @@ std::string outlineDxf(const wing::WingGeometry& geometry) {
     w.dxfReal(30, 0);
   }
   w.sectionEnd();
-  writeTables(dxf, w, extents);
+  writeTables(dxf, w, extents, layers);
 
   w.sectionEntities();
-  dxf.writePolyline(w,
-                    DL_PolylineData(static_cast<int>(drawing.outline.size()), 0, 0, 1 /* closed */),
-                    onLayer(kOutlineLayer));
-  for (const wing::Point& p : drawing.outline) dxf.writeVertex(w, DL_VertexData(p.x, forward(p.y)));
-  dxf.writePolylineEnd(w);
-  for (const OutlineLine& line : drawing.joints) writeLine(dxf, w, kJointLayer, line);
-  writeLine(dxf, w, kMeanChordLayer, drawing.meanChord);
-  for (const OutlineLine& line : drawing.centringCross) writeLine(dxf, w, kCentringLayer, line);
+  for (const Polyline& line : drawing.lines) writePolyline(dxf, w, line);
   w.sectionEnd();
 
   w.linkOwners();

@@ -1,0 +1,130 @@
+#include "plot/drawing_svg.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <limits>
+
+namespace tavelor::plot {
+
+namespace {
+
+constexpr double kMargin = 5;        // mm, at least, around the drawing
+constexpr double kCutWidth = 0.025;  // mm: a hairline, which laser software cuts
+
+// The shortest text that reads back to the same double, in fixed notation whatever the locale.
+std::string number(double value) {
+  char buffer[512];
+  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value + 0.0,  // no -0
+                                    std::chars_format::fixed);
+  return {buffer, result.ptr};
+}
+
+std::string colourText(Rgb c) {
+  char text[8];
+  std::snprintf(text, sizeof text, "#%02x%02x%02x", c.r, c.g, c.b);
+  return text;
+}
+
+// An open path through the points, or a closed one (Z back to its first point).
+std::string path(const Polyline& line) {
+  std::string d;
+  for (const wing::Point& p : line.points) {
+    d += (d.empty() ? "M" : " L") + number(p.x) + "," + number(p.y);
+  }
+  return "<path d=\"" + d + (line.closed ? " Z" : "") + "\"/>\n";
+}
+
+// A group Inkscape and laser software list as a layer of its own, which can be hidden.
+std::string layer(const Drawing& drawing, Role role) {
+  const Pen& pen = penOf(role);
+  std::string svg = std::string("<g inkscape:groupmode=\"layer\" inkscape:label=\"") + pen.layer +
+                    "\" id=\"" + pen.layer + "\" fill=\"none\" stroke=\"" + colourText(pen.colour) +
+                    "\" stroke-width=\"" + number(pen.cut ? kCutWidth : pen.widthMm) +
+                    "\" stroke-linecap=\"butt\" stroke-linejoin=\"miter\">\n";
+  for (const Polyline& line : drawing.lines) {
+    if (line.role == role) svg += path(line);
+  }
+  return svg + "</g>\n";
+}
+
+// The length of the UTF-8 sequence starting at text[i], or 0 where none starts.
+std::size_t sequenceAt(const std::string& text, std::size_t i) {
+  const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[k]); };
+  const unsigned char c = byte(i);
+  const std::size_t length = c < 0x80                ? 1
+                             : c >= 0xC2 && c < 0xE0 ? 2
+                             : c >= 0xE0 && c < 0xF0 ? 3
+                             : c >= 0xF0 && c < 0xF5 ? 4
+                                                     : 0;
+  if (length == 0 || i + length > text.size()) return 0;
+  for (std::size_t k = 1; k < length; ++k) {
+    if ((byte(i + k) & 0xC0) != 0x80) return 0;
+  }
+  const unsigned second = byte(i + 1);
+  if ((c == 0xE0 && second < 0xA0) || (c == 0xED && second >= 0xA0) ||
+      (c == 0xF0 && second < 0x90) || (c == 0xF4 && second >= 0x90)) {
+    return 0;  // overlong, a surrogate, or past U+10FFFF
+  }
+  return length;
+}
+
+// XML 1.0 has no place for control characters at all; the markup characters are escaped, and a
+// byte that starts no UTF-8 character becomes the replacement character.
+std::string xmlText(const std::string& text) {
+  std::string xml;
+  for (std::size_t i = 0; i < text.size();) {
+    const std::size_t length = sequenceAt(text, i);
+    const char c = text[i];
+    if (length == 0) {
+      xml += "\xEF\xBF\xBD";
+    } else if (length > 1) {
+      xml += text.substr(i, length);
+    } else if (static_cast<unsigned char>(c) < 0x20) {
+      xml += ' ';
+    } else {
+      xml += c == '&'   ? "&amp;"
+             : c == '<' ? "&lt;"
+             : c == '>' ? "&gt;"
+             : c == '"' ? "&quot;"
+                        : std::string(1, c);
+    }
+    i += std::max<std::size_t>(length, 1);
+  }
+  return xml;
+}
+
+}  // namespace
+
+std::string drawingSvg(const Drawing& drawing, std::span<const Role> layers,
+                       const std::string& title, const std::string& description) {
+  double minX = std::numeric_limits<double>::infinity(), minY = minX;
+  double maxX = -minX, maxY = -minX;
+  for (const Polyline& line : drawing.lines) {
+    for (const wing::Point& p : line.points) {
+      minX = std::min(minX, p.x);
+      minY = std::min(minY, p.y);
+      maxX = std::max(maxX, p.x);
+      maxY = std::max(maxY, p.y);
+    }
+  }
+  // The box on whole millimetres, so the page's width and height are whole millimetres too.
+  const double left = std::floor(minX - kMargin);
+  const double top = std::floor(minY - kMargin);
+  const double width = std::ceil(maxX + kMargin) - left;
+  const double height = std::ceil(maxY + kMargin) - top;
+
+  std::string svg = "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"no\"?>\n";
+  svg +=
+      "<svg xmlns=\"http://www.w3.org/2000/svg\" "
+      "xmlns:inkscape=\"http://www.inkscape.org/namespaces/inkscape\" version=\"1.1\" width=\"" +
+      number(width) + "mm\" height=\"" + number(height) + "mm\" viewBox=\"" + number(left) + " " +
+      number(top) + " " + number(width) + " " + number(height) + "\">\n";
+  svg += "<title>" + xmlText(title) + "</title>\n";
+  svg += "<desc>" + xmlText(description) + "</desc>\n";
+  for (const Role role : layers) svg += layer(drawing, role);
+  return svg + "</svg>\n";
+}
+
+}  // namespace tavelor::plot
