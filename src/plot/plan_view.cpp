@@ -13,19 +13,20 @@ namespace {
 // drawn exactly as large as it always was; the quotients below count those steps.
 constexpr double kStepMm = 25.4 / 1440;
 
-// A whole number of steps, at least none and at most 32767: a wing too small to measure (or
-// none at all) is drawn at that magnification rather than at an infinite one.
+// A whole number of steps pinned to -32768..32767 (NaN to 32767): a wing too small to measure
+// (or none at all) is drawn at that magnification rather than at an infinite one.
 double wholeSteps(double quotient) {
   if (std::isnan(quotient) || quotient >= 32767.0) return 32767;
   return std::max(quotient, -32768.0);
 }
 
-}  // namespace
-
+// Rounds to the nearest whole number, a tie to the even one (10.5 -> 10, 11.5 -> 12).
 double roundHalfEven(double value) {
   if (std::fabs(value - std::trunc(value)) == 0.5) return 2.0 * std::round(value / 2.0);
   return std::round(value);
 }
+
+}  // namespace
 
 Drawing planDrawing(const wing::WingResults& results, const wing::WingGeometry& geometry) {
   const double halfSpan = bounded(results.halfSpan);

@@ -10,9 +10,6 @@ namespace tavelor::plot {
 inline constexpr double kPlanWidthMm = 142.1;
 inline constexpr double kPlanHeightMm = 40.48;
 
-// Rounds to the nearest whole number, a tie to the even one (10.5 -> 10, 11.5 -> 12).
-double roundHalfEven(double value);
-
 // The half-wing's panels and its mean-chord and centring marks, centred in the strip, in the
 // strip's millimetres from its top-left corner (y down).
 Drawing planDrawing(const wing::WingResults& results, const wing::WingGeometry& geometry);

@@ -159,7 +159,7 @@ void QtPrinterPage::print(const plot::Drawing& drawing) {
 
 void QtPrinterPage::abortDocument() {
   ended_ = true;
-  // Only a document that failed inside endDocument can have reached the printer.
+  // Only a document that failed inside print can have reached the printer.
   if (printer_->printerState() == QPrinter::Active) printer_->abort();
   // A file named here is ours to take back; a path the caller chose is left alone.
   if (pathReserved_ && !delivered_) QFile::remove(pdfPath_);
