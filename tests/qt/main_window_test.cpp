@@ -98,11 +98,9 @@ class MainWindowTest : public QObject {
                   QSize(4, 4));
       const QImage image = plan.grab().toImage();
       int right = 0;
-      for (int x = 0; x < image.width(); ++x) {
-        for (int y = 4; y < image.height() - 4; ++y) {
-          if (qGray(image.pixel(x, y)) < 100) right = x;
-        }
-      }
+      for (int y = 4; y < image.height() - 4; ++y)
+        for (int x = right; x < image.width(); ++x)
+          right = qGray(image.pixel(x, y)) < 100 ? x : right;
       return right - 2;
     };
     const int designed = rightEnd(1);

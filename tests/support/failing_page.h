@@ -1,6 +1,5 @@
 #pragma once
 
-#include <functional>
 #include <string>
 
 #include "plot/page_surface.h"
@@ -15,48 +14,33 @@ struct PageCounts {
   bool failed = false;
 };
 
-// A page that throws plot::PageError at operation failAt (never, by default), measures every
-// character as 2 mm wide and every line as 4 mm high, and hands every coordinate of the sheet it
-// prints to `check`.
+// A page that throws plot::PageError at operation failAt (never, by default) and measures every
+// character as 2 mm wide and every line as 4 mm high.
 class FailingPage : public plot::PageSurface {
  public:
-  explicit FailingPage(PageCounts& counts, unsigned failAt = ~0u,
-                       std::function<void(double)> check = {})
-      : counts_(counts), failAt_(failAt), check_(std::move(check)) {}
+  explicit FailingPage(PageCounts& counts, unsigned failAt = ~0u)
+      : counts_(counts), failAt_(failAt) {}
 
-  double advance(const plot::Text& text) override {
-    step();
-    return 2.0 * static_cast<double>(text.text.size());
-  }
-  double lineSpacing(const plot::Text&) override {
-    step();
-    return 4;
-  }
-  void print(const plot::Drawing& drawing) override {
-    step();
-    if (!check_) return;
-    for (const plot::Polyline& line : drawing.lines) {
-      for (const wing::Point& p : line.points) check_(p.x), check_(p.y);
-    }
-    for (const plot::Text& text : drawing.texts) check_(text.at.x), check_(text.at.y);
-  }
+  double advance(const plot::Text& text) override { return step(2.0 * text.text.size()); }
+  double lineSpacing(const plot::Text&) override { return step(4); }
+  void print(const plot::Drawing&) override { step(0); }
   std::string deviceName() override { return "Queue"; }
   std::string pdfFolder() const override { return "/docs"; }
   void abortDocument() override { ++counts_.aborts; }
   std::string deliveryNote() const override { return "/tmp/My wing.pdf"; }
 
  private:
-  void step() {
+  double step(double answer) {
     if (counts_.failed) ++counts_.afterFault;
     if (counts_.steps++ == failAt_) {
       counts_.failed = true;
       throw plot::PageError("fault");
     }
+    return answer;
   }
 
   PageCounts& counts_;
   const unsigned failAt_;
-  const std::function<void(double)> check_;
 };
 
 }  // namespace tavelor::testing
