@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace tavelor::plot {
 
@@ -23,6 +24,18 @@ const Pen& penOf(Role role) {
       {kBlack,      0.25,  false,  false, "TABLE",        7}};
   // clang-format on
   return kPens[static_cast<int>(role)];
+}
+
+Bounds boundsOf(const Drawing& drawing) {
+  constexpr double kFar = std::numeric_limits<double>::infinity();
+  Bounds b{{kFar, kFar}, {-kFar, -kFar}};
+  for (const Polyline& line : drawing.lines) {
+    for (const wing::Point& p : line.points) {
+      b = {{std::min(b.min.x, p.x), std::min(b.min.y, p.y)},
+           {std::max(b.max.x, p.x), std::max(b.max.y, p.y)}};
+    }
+  }
+  return b;
 }
 
 bool isFinite(const Drawing& drawing) {

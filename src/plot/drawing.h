@@ -57,6 +57,10 @@ struct Pen {
   int dxfColour;      // AutoCAD colour index
 };
 
+// Each line of the centring cross, in every picture that marks the CG with one: the template at
+// full size and the cut files alike.
+inline constexpr double kCentringMarkLength = 10;  // mm
+
 // The one table of pens, by role.
 const Pen& penOf(Role role);
 
@@ -88,6 +92,13 @@ struct Drawing {
 
   void line(Role role, wing::Point from, wing::Point to) { lines.push_back({role, {from, to}}); }
 };
+
+// The smallest box holding every line's points (texts left out); min above max when there are
+// none.
+struct Bounds {
+  wing::Point min, max;
+};
+Bounds boundsOf(const Drawing& drawing);
 
 // Every point and text anchor is finite and every text size positive: the drawing lies somewhere.
 bool isFinite(const Drawing& drawing);

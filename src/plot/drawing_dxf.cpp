@@ -3,15 +3,14 @@
 #include <dxflib/dl_dxf.h>
 
 #include <algorithm>
-#include <charconv>
 #include <cstdio>
-#include <limits>
 #include <map>
 #include <span>
 #include <string_view>
 #include <tuple>
 #include <utility>
 
+#include "plot/number_text.h"
 #include "plot/outline_drawing.h"  // outlineRounded
 
 namespace tavelor::plot {
@@ -25,13 +24,9 @@ class TextWriter final : public DL_WriterA {
  public:
   explicit TextWriter(std::string& text) : DL_WriterA("", DL_Codes::AC1015), text_(text) {}
 
-  // Fixed notation in the shortest text that reads back to the same double, whatever the
-  // locale: coordinates keep every digit, and no reader meets an exponent.
+  // Coordinates keep every digit, and no reader meets an exponent; a real always has its point.
   void dxfReal(int code, double value) const override {
-    char buffer[512];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value + 0.0,  // no -0
-                                      std::chars_format::fixed);
-    std::string number(buffer, result.ptr);
+    std::string number = exactNumber(value);
     if (number.find('.') == std::string::npos) number += ".0";
     group(code, number);
   }
@@ -92,15 +87,8 @@ struct Extents {
 };
 
 Extents extentsOf(const Drawing& d) {
-  Extents e{std::numeric_limits<double>::infinity(), std::numeric_limits<double>::infinity(),
-            -std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity()};
-  for (const Polyline& line : d.lines) {
-    for (const wing::Point& p : line.points) {
-      e = {std::min(e.minX, p.x), std::min(e.minY, forward(p.y)), std::max(e.maxX, p.x),
-           std::max(e.maxY, forward(p.y))};
-    }
-  }
-  return e;
+  const Bounds b = boundsOf(d);
+  return {b.min.x, forward(b.max.y), b.max.x, forward(b.min.y)};
 }
 
 // The view a reader opens on: the drawing and 5 mm around it, wide enough for the span in a

@@ -1,10 +1,10 @@
 #include "plot/drawing_svg.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <cstdio>
-#include <limits>
+
+#include "plot/number_text.h"
 
 namespace tavelor::plot {
 
@@ -12,14 +12,6 @@ namespace {
 
 constexpr double kMargin = 5;        // mm, at least, around the drawing
 constexpr double kCutWidth = 0.025;  // mm: a hairline, which laser software cuts
-
-// The shortest text that reads back to the same double, in fixed notation whatever the locale.
-std::string number(double value) {
-  char buffer[512];
-  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value + 0.0,  // no -0
-                                    std::chars_format::fixed);
-  return {buffer, result.ptr};
-}
 
 std::string colourText(Rgb c) {
   char text[8];
@@ -31,7 +23,7 @@ std::string colourText(Rgb c) {
 std::string path(const Polyline& line) {
   std::string d;
   for (const wing::Point& p : line.points) {
-    d += (d.empty() ? "M" : " L") + number(p.x) + "," + number(p.y);
+    d += (d.empty() ? "M" : " L") + exactNumber(p.x) + "," + exactNumber(p.y);
   }
   return "<path d=\"" + d + (line.closed ? " Z" : "") + "\"/>\n";
 }
@@ -41,7 +33,7 @@ std::string layer(const Drawing& drawing, Role role) {
   const Pen& pen = penOf(role);
   std::string svg = std::string("<g inkscape:groupmode=\"layer\" inkscape:label=\"") + pen.layer +
                     "\" id=\"" + pen.layer + "\" fill=\"none\" stroke=\"" + colourText(pen.colour) +
-                    "\" stroke-width=\"" + number(pen.cut ? kCutWidth : pen.widthMm) +
+                    "\" stroke-width=\"" + exactNumber(pen.cut ? kCutWidth : pen.widthMm) +
                     "\" stroke-linecap=\"butt\" stroke-linejoin=\"miter\">\n";
   for (const Polyline& line : drawing.lines) {
     if (line.role == role) svg += path(line);
@@ -99,28 +91,20 @@ std::string xmlText(const std::string& text) {
 
 std::string drawingSvg(const Drawing& drawing, std::span<const Role> layers,
                        const std::string& title, const std::string& description) {
-  double minX = std::numeric_limits<double>::infinity(), minY = minX;
-  double maxX = -minX, maxY = -minX;
-  for (const Polyline& line : drawing.lines) {
-    for (const wing::Point& p : line.points) {
-      minX = std::min(minX, p.x);
-      minY = std::min(minY, p.y);
-      maxX = std::max(maxX, p.x);
-      maxY = std::max(maxY, p.y);
-    }
-  }
   // The box on whole millimetres, so the page's width and height are whole millimetres too.
-  const double left = std::floor(minX - kMargin);
-  const double top = std::floor(minY - kMargin);
-  const double width = std::ceil(maxX + kMargin) - left;
-  const double height = std::ceil(maxY + kMargin) - top;
+  const Bounds b = boundsOf(drawing);
+  const double left = std::floor(b.min.x - kMargin);
+  const double top = std::floor(b.min.y - kMargin);
+  const double width = std::ceil(b.max.x + kMargin) - left;
+  const double height = std::ceil(b.max.y + kMargin) - top;
 
   std::string svg = "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"no\"?>\n";
   svg +=
       "<svg xmlns=\"http://www.w3.org/2000/svg\" "
       "xmlns:inkscape=\"http://www.inkscape.org/namespaces/inkscape\" version=\"1.1\" width=\"" +
-      number(width) + "mm\" height=\"" + number(height) + "mm\" viewBox=\"" + number(left) + " " +
-      number(top) + " " + number(width) + " " + number(height) + "\">\n";
+      exactNumber(width) + "mm\" height=\"" + exactNumber(height) + "mm\" viewBox=\"" +
+      exactNumber(left) + " " + exactNumber(top) + " " + exactNumber(width) + " " +
+      exactNumber(height) + "\">\n";
   svg += "<title>" + xmlText(title) + "</title>\n";
   svg += "<desc>" + xmlText(description) + "</desc>\n";
   for (const Role role : layers) svg += layer(drawing, role);

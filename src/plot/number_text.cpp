@@ -27,6 +27,13 @@ std::string generalNumber(double value, std::string_view decimalMark) {
   return out;
 }
 
+std::string exactNumber(double value) {
+  char buffer[512];  // room for every finite double in fixed notation
+  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value + 0.0,  // no -0
+                                    std::chars_format::fixed);
+  return {buffer, result.ptr};
+}
+
 std::string printedNumber(double value, std::string_view decimalMark) {
   const bool negative = std::signbit(value) && value != 0;
   return (negative ? "-" : " ") + generalNumber(std::fabs(value), decimalMark) + " ";

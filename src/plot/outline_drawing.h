@@ -7,8 +7,6 @@
 
 namespace tavelor::plot {
 
-inline constexpr double kCentringMarkLength = 10;  // mm, each arm of the cross
-
 // Every coordinate is rounded to a millionth of a millimetre, so a corner two panels share is
 // the same point in both, to the last bit, and reads as one in every file.
 inline constexpr double kOutlineStepsPerMm = 1e6;

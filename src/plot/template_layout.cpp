@@ -14,7 +14,6 @@ using wing::Point;
 
 constexpr double kBorder = 5;        // around the drawing's lines
 constexpr double kAxisOverrun = 20;  // the root axis beyond the root chord, each end
-constexpr double kCentringArm = 10;  // the centring cross
 
 }  // namespace
 
@@ -83,8 +82,9 @@ TemplateDrawing templateDrawing(const wing::WingGeometry& geometry) {
   }
   add(geometry.macLeadingEdge, geometry.macTrailingEdge, Role::MeanChord);
   const Point& c = geometry.centring;
-  add({c.x - kCentringArm, c.y}, {c.x + kCentringArm, c.y}, Role::CentringMark);
-  add({c.x, c.y - kCentringArm}, {c.x, c.y + kCentringArm}, Role::CentringMark);
+  const double arm = kCentringMarkLength / 2;
+  add({c.x - arm, c.y}, {c.x + arm, c.y}, Role::CentringMark);
+  add({c.x, c.y - arm}, {c.x, c.y + arm}, Role::CentringMark);
   add({geometry.rootLeadingEdge.x, geometry.rootLeadingEdge.y - kAxisOverrun},
       {geometry.rootTrailingEdge.x, geometry.rootTrailingEdge.y + kAxisOverrun}, Role::RootAxis);
 

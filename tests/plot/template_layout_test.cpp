@@ -5,10 +5,19 @@
 #include <utility>
 #include <vector>
 
+#include "plot/outline_drawing.h"
 #include "wing/wing.h"
 
 namespace tavelor::plot {
 namespace {
+
+std::vector<Polyline> centringMarks(const Drawing& drawing) {
+  std::vector<Polyline> marks;
+  for (const Polyline& line : drawing.lines) {
+    if (line.role == Role::CentringMark) marks.push_back(line);
+  }
+  return marks;
+}
 
 TemplateDrawing drawingOf(std::vector<wing::Panel> panels) {
   const auto outcome = wing::computeWing({std::move(panels), 25, 500});
@@ -73,6 +82,22 @@ TEST(TemplateLayout, RefusesWhatCannotBePrinted) {
   EXPECT_THROW(tileTemplate(small, 10, 277, 10), PageError);  // no room beyond the overlap
   // The largest wing the calculation takes, 100 m by 100 m: hundreds of thousands of pages.
   EXPECT_THROW(tileTemplate(drawingOf({{1e5, 1e5, 1e5, 0}}), 190, 277, 10), PageError);
+}
+
+// The template at full size marks the CG with the cross the cut files carry.
+TEST(TemplateLayout, MarksTheCentringPointAsTheCutFilesDo) {
+  const auto outcome = wing::computeWing({{{250, 200, 400, 0}, {200, 100, 300, 50}}, 30, 1500});
+  const wing::WingGeometry geometry = wing::wingGeometry(*outcome.results);
+  const auto printed = centringMarks(templateDrawing(geometry).wing);
+  const auto cut = centringMarks(outlineDrawing(geometry));
+  ASSERT_EQ(printed.size(), 2u);
+  ASSERT_EQ(cut.size(), 2u);
+  for (std::size_t i = 0; i < 2; ++i) {
+    for (std::size_t end = 0; end < 2; ++end) {
+      EXPECT_NEAR(printed[i].points[end].x, cut[i].points[end].x, 1e-6);
+      EXPECT_NEAR(printed[i].points[end].y, cut[i].points[end].y, 1e-6);
+    }
+  }
 }
 
 }  // namespace
