@@ -386,7 +386,7 @@ std::unique_ptr<plot::PageSurface> MainWindow::openPage(const std::string& sheet
 
 std::string MainWindow::shortDate() const { return shortDate_ ? shortDate_() : std::string(); }
 
-void MainWindow::showPlan(plot::Drawing plan) { plan_->show(std::move(plan)); }
+void MainWindow::showPlan(plot::Drawing plan) { plan_->setPlan(std::move(plan)); }
 
 void MainWindow::endProgram() {
   endRequested_ = true;

@@ -15,7 +15,7 @@ PlanWidget::PlanWidget(QWidget* parent) : QFrame(parent) {
   setObjectName(QStringLiteral("plan"));
 }
 
-void PlanWidget::show(plot::Drawing plan) {
+void PlanWidget::setPlan(plot::Drawing plan) {
   plan_ = std::move(plan);
   update();
 }

@@ -15,7 +15,7 @@ class PlanWidget : public QFrame {
  public:
   explicit PlanWidget(QWidget* parent = nullptr);
 
-  void show(plot::Drawing plan);
+  void setPlan(plot::Drawing plan);
   const plot::Drawing& drawing() const { return plan_; }
 
  protected:

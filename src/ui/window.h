@@ -64,7 +64,7 @@ class Printing {
   virtual ~Printing() = default;
   virtual void setBusyPointer(bool busy) = 0;
   // A fresh page on the system's printer (or a PDF file when there is none), for one sheet.
-  // sheetName is read when the document ends (it names the PDF file); it must outlive the page.
+  // sheetName is read when the sheet is printed (it names the PDF file); it must outlive the page.
   virtual std::unique_ptr<plot::PageSurface> openPage(const std::string& sheetName) = 0;
   // The current date in the locale's short form.
   virtual std::string shortDate() const = 0;

@@ -91,7 +91,7 @@ class MainWindowTest : public QObject {
     PlanWidget plan;
     plot::Drawing line;
     line.line(plot::Role::Outline, {10, 10}, {110, 10});
-    plan.show(line);
+    plan.setPlan(line);
     const auto rightEnd = [&](double grow) {
       const double pixels = grow * plan.logicalDpiX() / 25.4;
       plan.resize((QSizeF(plot::kPlanWidthMm, plot::kPlanHeightMm) * pixels).toSize() +
