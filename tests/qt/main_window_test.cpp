@@ -74,38 +74,28 @@ class MainWindowTest : public QObject {
     QTest::keyClick(typeInto(Field::PanelLength, QStringLiteral("500")), Qt::Key_Return);
 
     QCOMPARE(window_->resultLabel(ui::ResultLabel::Span)->text(), QStringLiteral("1 000.00 mm  "));
-    // Root chord 200 over a 500 mm half-span: ten 1/1440 inch a millimetre, outline from
-    // (1525, 2120) of them.
-    const auto& lines = window_->plan()->drawing().lines;
+    // Root chord 200 over a 500 mm half-span: ten 1/1440 inch a millimetre, the outline from
+    // (1525, 2120) of them to the tip at 6525.
+    PlanWidget* plan = window_->plan();
+    const auto& lines = plan->drawing().lines;
     QCOMPARE(lines.size(), std::size_t(9));
-    const auto inSteps = [&](int i) {
-      return QPointF(lines[0].points[i].x, lines[0].points[i].y) * 1440 / 25.4;
-    };
-    QCOMPARE(inSteps(0), QPointF(1525, 2120));
-    QCOMPARE(inSteps(1), QPointF(1525, 120));
+    const wing::Point corner = lines[0].points[0];
+    QCOMPARE(QPointF(corner.x, corner.y) * 1440 / 25.4, QPointF(1525, 2120));
     QCOMPARE(lines[5].role, plot::Role::MeanChord);
-  }
-
-  // The plan strip at the size it was laid out for, then twice as large: the picture grows too.
-  void aLargerPlanStripMagnifiesThePicture() {
-    PlanWidget plan;
-    plot::Drawing line;
-    line.line(plot::Role::Outline, {10, 10}, {110, 10});
-    plan.setPlan(line);
+    // The strip twice the size it was laid out for shows the plan twice as large.
     const auto rightEnd = [&](double grow) {
-      const double pixels = grow * plan.logicalDpiX() / 25.4;
-      plan.resize((QSizeF(plot::kPlanWidthMm, plot::kPlanHeightMm) * pixels).toSize() +
-                  QSize(4, 4));
-      const QImage image = plan.grab().toImage();
+      const double pixels = grow * plan->logicalDpiX() / 25.4;
+      plan->resize((QSizeF(plot::kPlanWidthMm, plot::kPlanHeightMm) * pixels).toSize() +
+                   QSize(4, 4));
+      const QImage image = plan->grab().toImage();
       int right = 0;
       for (int y = 4; y < image.height() - 4; ++y)
         for (int x = right; x < image.width(); ++x)
           right = qGray(image.pixel(x, y)) < 100 ? x : right;
       return right - 2;
     };
-    const int designed = rightEnd(1);
-    QVERIFY(qAbs(designed - 110 * plan.logicalDpiX() / 25.4) < 2);
-    QVERIFY(qAbs(rightEnd(2) - 2 * designed) < 3);
+    QVERIFY(qAbs(rightEnd(2) - 6525.0 * plan->logicalDpiX() / 720) < 3);
+    QVERIFY(qAbs(rightEnd(1) - 6525.0 * plan->logicalDpiX() / 1440) < 2);
   }
 };
 
