@@ -206,7 +206,9 @@ std::string drawingDxf(const Drawing& drawing, std::span<const Role> layers) {
   writeTables(dxf, w, extents, layers);
 
   w.sectionEntities();
-  for (const Polyline& line : drawing.lines) writePolyline(dxf, w, line);
+  for (const Polyline& line : drawing.lines) {
+    if (std::ranges::find(layers, line.role) != layers.end()) writePolyline(dxf, w, line);
+  }
   w.sectionEnd();
 
   w.linkOwners();
