@@ -47,19 +47,25 @@ struct Placement {
   }
 };
 
-// Every panel's outline (root trailing edge, root leading edge, tip leading edge, tip trailing
-// edge, back to the start), then the marks: the centring point (a short level line), the mean
-// chord (half a chord ahead of the centring point to a chord behind it), ticks above the root's
-// leading edge and below its trailing edge, and the leading edge from the root to the mean
-// chord. The marks' offsets are fixed picture millimetres, so they stay visible at every scale.
-inline void addWingFigure(Drawing& drawing, const wing::WingGeometry& geometry, double macLength,
-                          const Placement& at) {
+// Every panel's outline: root trailing edge, root leading edge, tip leading edge, tip trailing
+// edge, back to the start.
+inline void addPanelOutlines(Drawing& drawing, const wing::WingGeometry& geometry,
+                             const Placement& at) {
   for (const wing::PanelOutline& o : geometry.panels) {
     const wing::Point corners[] = {o.rootTrailingEdge, o.rootLeadingEdge, o.tipLeadingEdge,
                                    o.tipTrailingEdge, o.rootTrailingEdge};
     for (int i = 0; i < 4; ++i)
       drawing.line(Role::Outline, at.at(corners[i]), at.at(corners[i + 1]));
   }
+}
+
+// The outline, then the marks: the centring point (a short level line), the mean
+// chord (half a chord ahead of the centring point to a chord behind it), ticks above the root's
+// leading edge and below its trailing edge, and the leading edge from the root to the mean
+// chord. The marks' offsets are fixed picture millimetres, so they stay visible at every scale.
+inline void addWingFigure(Drawing& drawing, const wing::WingGeometry& geometry, double macLength,
+                          const Placement& at) {
+  addPanelOutlines(drawing, geometry, at);
   const double x0 = at.x, le0 = at.y;
   const double te0 = at.at(geometry.rootTrailingEdge).y;
   const auto [xs, yc] = at.at(geometry.centring);

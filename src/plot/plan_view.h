@@ -14,4 +14,9 @@ inline constexpr double kPlanHeightMm = 40.48;
 // strip's millimetres from its top-left corner (y down).
 Drawing planDrawing(const wing::WingResults& results, const wing::WingGeometry& geometry);
 
+// The half-wing and, given one, the half-stabiliser tailArm aft of it, in the wing's millimetres
+// (root on x = 0, y aft), with the centre line along the root over both.
+Drawing stabilityPlanDrawing(const wing::WingGeometry& wing, const wing::WingGeometry* tail,
+                             double tailArm);
+
 }  // namespace tavelor::plot
