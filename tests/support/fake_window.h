@@ -68,7 +68,7 @@ class FakeWindow : public ui::Window {
 
   std::unique_ptr<ui::TemplateJob> openTemplateJob() override { return std::move(templateJob); }
 
-  void showPlan(plot::Drawing drawing) override { plan = std::move(drawing); }
+  void showPlan(plot::Drawing) override {}
   void endProgram() override { ended = true; }
 
   // Types a wing's panels (root, tip, length, sweep each), its centring and its mass.
@@ -92,7 +92,6 @@ class FakeWindow : public ui::Window {
   ui::FileDialogRequest saveRequest;
   std::unique_ptr<ui::TemplateJob> templateJob;
   std::unique_ptr<plot::PageSurface> page;
-  plot::Drawing plan;
   std::optional<files::TailTexts> tailTyped;  // in the stability window
   int busyDepth = 0;
   bool ended = false;
