@@ -21,33 +21,21 @@ const wing::WingInputs kFivePanels{{{300, 280, 200, 10},
                                    30,
                                    2500};
 
-class NullSurface : public plot::DrawingSurface, public plot::PageSurface {
+// A page that measures nothing and prints nothing.
+class NullPage : public plot::PageSurface {
  public:
-  void clear() override {}
-  void setLineStyle(plot::LineStyle) override {}
-  void drawLine(float, float, float, float, std::optional<plot::Rgb>) override { ++lines; }
-  void setLandscape() override {}
-  void setCurrentX(double) override {}
-  void setCurrentY(double) override {}
-  void setFontName(const std::string&) override {}
-  void setFontSize(int) override {}
-  void setBold(bool) override {}
-  void setUnderline(bool) override {}
-  void setInkColour(plot::Rgb) override {}
-  void printText(const std::string&, bool) override {}
-  void printNumber(double, bool) override {}
-  void endDocument() override {}
+  double advance(const plot::Text&) override { return 0; }
+  double lineSpacing(const plot::Text&) override { return 0; }
+  void print(const plot::Drawing& drawing) override { lines += drawing.lines.size(); }
   std::string deviceName() override { return {}; }
-  int lines = 0;
+  std::size_t lines = 0;
 };
 
 void BM_CalculateAndDrawPlan(benchmark::State& run) {
-  NullSurface surface;
   for (auto _ : run) {
     const auto results = wing::computeWing(kFivePanels).results;
-    plot::drawPlan(*results, wing::wingGeometry(*results), surface);
+    benchmark::DoNotOptimize(plot::planDrawing(*results, wing::wingGeometry(*results)));
   }
-  benchmark::DoNotOptimize(surface.lines);
 }
 BENCHMARK(BM_CalculateAndDrawPlan);
 
@@ -56,9 +44,10 @@ void BM_PrintSheet(benchmark::State& run) {
   testing::LanguageFolder texts({{"Label", {{"1", "Root chord"}, {"6", "Span"}}}});
   const auto results = *wing::computeWing(kFivePanels).results;
   const auto geometry = wing::wingGeometry(results);
-  NullSurface page;
+  NullPage page;
   for (auto _ : run)
-    plot::printSheet({results, geometry, "Bench", "06/12/2026", "."}, texts.language, page);
+    page.print(
+        plot::sheetDrawing({results, geometry, "Bench", "06/12/2026", "."}, texts.language, page));
   benchmark::DoNotOptimize(page.lines);
 }
 BENCHMARK(BM_PrintSheet)->Unit(benchmark::kMillisecond);

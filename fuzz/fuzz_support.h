@@ -50,7 +50,4 @@ struct ByteReader {
   }
 };
 
-// Every number and coordinate a surface gets must be finite.
-inline void checkFinite(double value) { FUZZ_CHECK(std::isfinite(value)); }
-
 }  // namespace tavelor::fuzz

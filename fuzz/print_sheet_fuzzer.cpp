@@ -1,6 +1,6 @@
 // The print sheet for any wing the calculation accepts, on a page that fails at a chosen
-// operation: the fault reaches the caller at once and nothing is drawn after it; every number and
-// coordinate is finite.
+// operation: the fault reaches the caller at once and nothing is asked of the page after it;
+// every point and text of the sheet lies at finite coordinates.
 //
 // Input: the page operation that fails (two bytes; most values lie past the end of the sheet, so
 // most runs print it whole), a flag byte (bit 0: the decimal comma), the panel count (a byte,
@@ -22,7 +22,7 @@ using namespace tavelor;
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   fuzz::ByteReader input{data, data + size};
   testing::PageCounts counts;
-  testing::FailingPage page(counts, input.uint16(), fuzz::checkFinite);
+  testing::FailingPage page(counts, input.uint16());
   const std::string mark = input.byte() & 1 ? "," : ".";
   wing::WingInputs inputs;
   inputs.panels.resize(input.byte() % (wing::kMaxPanels + 2));
@@ -38,8 +38,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   i18n::Language language("", faults);
   bool thrown = false;
   try {
-    plot::printSheet({*outcome.results, wing::wingGeometry(*outcome.results), "Fuzz", "", mark},
-                     language, page);
+    page.print(plot::sheetDrawing(
+        {*outcome.results, wing::wingGeometry(*outcome.results), "Fuzz", "", mark}, language,
+        page));
   } catch (const plot::PageError&) {
     thrown = true;
   }

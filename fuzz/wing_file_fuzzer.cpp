@@ -11,7 +11,6 @@
 #include "files/wing_file.h"
 #include "fuzz_support.h"
 #include "plot/plan_view.h"
-#include "support/failing_page.h"
 #include "ui/wing_inputs.h"
 #include "wing/geometry.h"
 
@@ -30,8 +29,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (reading.fault != ui::InputFault::None) return 0;
   const auto outcome = wing::computeWing(reading.inputs);
   if (!outcome.results) return 0;
-  testing::PageCounts counts;
-  testing::FailingPage plan(counts, ~0u, fuzz::checkFinite);
-  plot::drawPlan(*outcome.results, wing::wingGeometry(*outcome.results), plan);
+  FUZZ_CHECK(
+      plot::isFinite(plot::planDrawing(*outcome.results, wing::wingGeometry(*outcome.results))));
   return 0;
 }

@@ -1,23 +1,22 @@
 #pragma once
 
-#include <cstdint>
-
-#include "plot/drawing_surface.h"
+#include "plot/drawing.h"
 #include "wing/geometry.h"
 
 namespace tavelor::plot {
 
-// A scale quotient as the plan keeps it: a 16-bit whole number of twips per millimetre. The
-// quotient must already be whole; one beyond the 16-bit range (or NaN) is pinned to the nearest
-// end (NaN to 32767) instead of overflowing.
-std::int16_t toPlanScale(double wholeQuotient);
+// The plan strip as the window was laid out for it, in millimetres: the picture fills it, and a
+// larger strip shows it magnified.
+inline constexpr double kPlanWidthMm = 142.1;
+inline constexpr double kPlanHeightMm = 40.48;
 
-// Rounds to the nearest whole number, a tie to the even one (10.5 -> 10, 11.5 -> 12).
-double roundHalfEven(double value);
+// The half-wing's panels and its mean-chord and centring marks, centred in the strip, in the
+// strip's millimetres from its top-left corner (y down).
+Drawing planDrawing(const wing::WingResults& results, const wing::WingGeometry& geometry);
 
-// Clears the plan strip and draws the half-wing's panels and its mean-chord and centring marks,
-// scaled by a whole number of twips per millimetre and centred in the strip.
-void drawPlan(const wing::WingResults& results, const wing::WingGeometry& geometry,
-              DrawingSurface& surface);
+// The half-wing and, given one, the half-stabiliser tailArm aft of it, in the wing's millimetres
+// (root on x = 0, y aft), with the centre line along the root over both.
+Drawing stabilityPlanDrawing(const wing::WingGeometry& wing, const wing::WingGeometry* tail,
+                             double tailArm);
 
 }  // namespace tavelor::plot

@@ -10,8 +10,6 @@ namespace tavelor::plot {
 
 namespace {
 
-double mm(double millimetres) { return millimetres * twipsPerMm; }
-
 // The four rows of panel figures: where the row and its caption stand, which caption, which
 // figure. An unswept panel leaves its sweep cell empty rather than printing " 0 ".
 struct PanelRow {
@@ -41,30 +39,39 @@ constexpr ResultCell kResultCells[] = {
     {49, 136, 165, 8, kBlack, &wing::WingResults::aspectRatio, ""},
     {49, 199, 235, 11, kBlue, &wing::WingResults::centring, kLengthUnit}};
 
-// Builds the sheet; every PageError goes to the caller.
-class SheetPrinter {
+// Builds the sheet as a flow of texts: each placed where the previous one left the pen (or at a
+// position of its own), as the page measures them. Every PageError goes to the caller.
+class SheetBuilder {
  public:
-  SheetPrinter(const SheetInput& sheet, i18n::Language& language, PageSurface& page)
-      : sheet_(sheet), results_(sheet.results), language_(language), page_(page) {}
+  SheetBuilder(const SheetInput& sheet, i18n::Language& language, TextMeasure& measure)
+      : sheet_(sheet), results_(sheet.results), language_(language), measure_(measure) {}
 
-  void run() {
-    page_.setLandscape();
-    page_.setFontName("Arial");
-    page_.setFontSize(10);
+  Drawing run() {
+    pen_.anchor = TextAnchor::Top;
+    pen_.points = 10;
     titleLine();
     table();
     drawing();
-    page_.setLineStyle(LineStyle::Solid);
-    page_.setBold(false);
-    page_.setUnderline(false);
-    page_.setFontSize(9);
+    return std::move(drawing_);
   }
 
  private:
   std::string label(int key) { return language_.text("Label", std::to_string(key)); }
-  void at(double xMm) { page_.setCurrentX(mm(xMm)); }
-  void row(double yMm) { page_.setCurrentY(mm(yMm)); }
-  void say(const std::string& s, bool endsLine = false) { page_.printText(s, endsLine); }
+  void at(double xMm) { pen_.at.x = xMm; }
+  void row(double yMm) { pen_.at.y = yMm; }
+  // Sets s with its top-left corner at the pen. endsLine false: the pen moves right by the
+  // text's advance; true: back to the left edge and down by one line height.
+  void say(const std::string& s, bool endsLine = false) {
+    Text text = pen_;
+    text.text = s;
+    if (!s.empty()) drawing_.texts.push_back(text);
+    if (endsLine) {
+      pen_.at = {0, pen_.at.y + measure_.lineSpacing(text)};
+    } else if (!s.empty()) {
+      pen_.at.x += measure_.advance(text);
+    }
+  }
+  void sayNumber(double value) { say(printedNumber(value, sheet_.decimalMark)); }
   std::string result(double value) { return base::formatResult(value, sheet_.decimalMark); }
 
   void titleLine() {
@@ -75,19 +82,19 @@ class SheetPrinter {
     say(language_.text("Print", "3") + " " + sheet_.date);
     // The version in small print closes the title line; with the empty 10-point line after it,
     // the section headings land two line heights (5 pt, then 10 pt) below the title.
-    page_.setFontSize(5);
+    pen_.points = 5;
     say("   " + versionText(), true);
-    page_.setFontSize(10);
+    pen_.points = 10;
     say("", true);
 
-    page_.setFontSize(12);
-    page_.setUnderline(true);
+    pen_.points = 12;
+    pen_.underline = true;
     at(20);
     say(label(13));
     at(145);
-    say(label(14), true);
-    page_.setFontSize(9);
-    page_.setUnderline(false);
+    say(label(14));
+    pen_.points = 9;
+    pen_.underline = false;
   }
 
   void table() {
@@ -104,58 +111,48 @@ class SheetPrinter {
       for (std::size_t i = 0; i < panels.size(); ++i) {
         at(50.0 + 17.0 * i);
         const double value = panels[i].*r.value;
-        if (r.blankWhenZero && value == 0) {
-          say("");
-        } else {
-          page_.printNumber(value, false);
-        }
+        if (!r.blankWhenZero || value != 0) sayNumber(value);
       }
     }
     for (const ResultCell& cell : kResultCells) {
       row(cell.top);
       at(cell.captionLeft);
-      page_.setInkColour(cell.ink);
+      pen_.colour = cell.ink;
       say(label(cell.captionKey));
       at(cell.valueLeft);
       say(result(results_.*cell.value));
-      say(cell.unit, true);
-      page_.setInkColour(kBlack);
+      say(cell.unit);
+      pen_.colour = kBlack;
     }
     row(49);
     at(18);
     say(label(5));
     at(50);
-    page_.printNumber(results_.centringPercent, false);
+    sayNumber(results_.centringPercent);
 
     row(55);
     at(35);
     say(label(15) + " : " + generalNumber(results_.mass, sheet_.decimalMark) + " g" + "     " +
-            label(16) + " : " + result(results_.wingLoading) + kLoadingUnit,
-        true);
+        label(16) + " : " + result(results_.wingLoading) + kLoadingUnit);
   }
 
   void drawing() {
-    page_.setCurrentY(kBoxTop);
-    page_.setCurrentX(kBoxLeft);
-    page_.setBold(true);
-    page_.setUnderline(true);
+    row(kBoxTop);
+    at(kBoxLeft);
+    pen_.bold = true;
+    pen_.underline = true;
     const SheetScale scale = chooseScale(results_, sheet_.geometry);
-    if (scale.divisor) {
-      say(language_.text("Print", "1") + scaleLabel(*scale.divisor), true);
-    }
-    page_.setBold(false);
-    page_.setUnderline(false);
-
-    const Placement at = placeOnSheet(results_, sheet_.geometry, scale.drawScale);
-    drawOutline(page_, sheet_.geometry, at);
-    page_.setLineStyle(LineStyle::DashDotDot);
-    drawMarks(page_, sheet_.geometry, results_.macLength, at, kRed, kBlue);
+    if (scale.divisor) say(language_.text("Print", "1") + scaleLabel(*scale.divisor));
+    addWingFigure(drawing_, sheet_.geometry, results_.macLength,
+                  placeOnSheet(results_, sheet_.geometry, scale.drawScale));
   }
 
   const SheetInput& sheet_;
   const wing::WingResults& results_;
   i18n::Language& language_;
-  PageSurface& page_;
+  TextMeasure& measure_;
+  Text pen_;  // where the next text goes, and in which font
+  Drawing drawing_;
 };
 
 }  // namespace
@@ -165,8 +162,8 @@ std::string versionText() {
          std::to_string(TAVELOR_VERSION_MINOR) + "." + std::to_string(TAVELOR_VERSION_PATCH);
 }
 
-void printSheet(const SheetInput& sheet, i18n::Language& language, PageSurface& page) {
-  SheetPrinter(sheet, language, page).run();
+Drawing sheetDrawing(const SheetInput& sheet, i18n::Language& language, TextMeasure& measure) {
+  return SheetBuilder(sheet, language, measure).run();
 }
 
 }  // namespace tavelor::plot

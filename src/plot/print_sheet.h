@@ -19,9 +19,10 @@ struct SheetInput {
   std::string decimalMark;  // the locale's
 };
 
-// Draws the sheet on page in one pass: title line, table of figures, scale line, the outline of
-// every panel and the coloured marks. Texts come from language as they are printed. Any
-// PageError goes to the caller, who ends or drops the document.
-void printSheet(const SheetInput& sheet, i18n::Language& language, PageSurface& page);
+// The sheet in its millimetres from the paper's top-left corner: title line, table of figures,
+// scale line, the outline of every panel and the coloured marks. Texts come from language as
+// they are printed, set one after another as measure measures them. Any PageError from measure
+// goes to the caller.
+Drawing sheetDrawing(const SheetInput& sheet, i18n::Language& language, TextMeasure& measure);
 
 }  // namespace tavelor::plot

@@ -26,7 +26,7 @@ SheetScale chooseScale(const wing::WingResults& results, const wing::WingGeometr
   } else {
     return {};
   }
-  return {divisor, twipsPerMm / divisor};
+  return {divisor, 1.0 / divisor};
 }
 
 Placement placeOnSheet(const wing::WingResults& results, const wing::WingGeometry& geometry,

@@ -3,23 +3,20 @@
 #include <optional>
 #include <string>
 
-#include "plot/surface_coords.h"
+#include "plot/plan_figure.h"
 #include "wing/wing.h"
 
 namespace tavelor::plot {
 
-// Twips per millimetre on the sheet, for text positions and the drawing scale alike. Kept at
-// 56.7 rather than 1440/25.4 so that sheets match those printed before.
-inline constexpr double twipsPerMm = 56.7;
+// The box in which the outline is centred, in the sheet's millimetres from the paper's top-left
+// corner.
+inline constexpr double kBoxLeft = 20;
+inline constexpr double kBoxWidth = 246.91358;
+inline constexpr double kBoxTop = 64.99118;
+inline constexpr double kBoxHeight = 126.98413;
 
-// The box in which the outline is centred, in twips from the page's top-left corner.
-inline constexpr double kBoxLeft = 1134;
-inline constexpr double kBoxWidth = 14000;
-inline constexpr double kBoxTop = 3685;
-inline constexpr double kBoxHeight = 7200;
-
-// The sheet's drawing scale: 1/divisor, drawScale twips per millimetre of wing. No divisor (and
-// drawScale 0) when nothing fits the rules, for instance a half span of 0.
+// The sheet's drawing scale: 1/divisor, drawScale millimetres of sheet per millimetre of wing. No
+// divisor (and drawScale 0) when nothing fits the rules, for instance a half span of 0.
 struct SheetScale {
   std::optional<int> divisor;
   double drawScale = 0;

@@ -11,6 +11,15 @@ namespace tavelor::qt {
 
 QColor toQColor(plot::Rgb colour) { return QColor(colour.r, colour.g, colour.b); }
 
+QFont fontFor(const plot::Text& text) {
+  QFont font(QStringLiteral("Arial"));
+  font.setStyleHint(QFont::SansSerif);
+  font.setPointSizeF(text.points);
+  font.setBold(text.bold);
+  font.setUnderline(text.underline);
+  return font;
+}
+
 namespace {
 
 QPen penFor(plot::Role role, const DrawingMapping& mapping) {
@@ -28,15 +37,6 @@ QPen penFor(plot::Role role, const DrawingMapping& mapping) {
     if (!mapping.hairlineDash.isEmpty()) hairline.setDashPattern(mapping.hairlineDash);
   }
   return hairline;
-}
-
-QFont fontFor(const plot::Text& text) {
-  QFont font(QStringLiteral("Arial"));
-  font.setStyleHint(QFont::SansSerif);
-  font.setPointSizeF(text.points);
-  font.setBold(text.bold);
-  font.setUnderline(text.underline);
-  return font;
 }
 
 void paintText(QPainter& painter, const plot::Text& text, const QTransform& fromMm) {

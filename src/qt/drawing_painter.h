@@ -3,6 +3,7 @@
 // Draws a plot::Drawing on a QPainter: the screen's widgets and the printer's pages alike.
 
 #include <QColor>
+#include <QFont>
 #include <QList>
 #include <QTransform>
 
@@ -13,6 +14,9 @@ class QPainter;
 namespace tavelor::qt {
 
 QColor toQColor(plot::Rgb colour);
+
+// The font a text is painted in; a page measures texts with it too.
+QFont fontFor(const plot::Text& text);
 
 // How the drawing's millimetres land on the painter's device.
 struct DrawingMapping {

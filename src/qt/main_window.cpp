@@ -381,12 +381,12 @@ void MainWindow::setBusyPointer(bool busy) {
 }
 
 std::unique_ptr<plot::PageSurface> MainWindow::openPage(const std::string& sheetName) {
-  return openSystemPrinterPage(sheetName, fromQ(decimalMark_));
+  return openSystemPrinterPage(sheetName);
 }
 
 std::string MainWindow::shortDate() const { return shortDate_ ? shortDate_() : std::string(); }
 
-plot::DrawingSurface& MainWindow::planSurface() { return *plan_; }
+void MainWindow::showPlan(plot::Drawing plan) { plan_->setPlan(std::move(plan)); }
 
 void MainWindow::endProgram() {
   endRequested_ = true;

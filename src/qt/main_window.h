@@ -77,7 +77,7 @@ class MainWindow : public QMainWindow, public ui::Window {
   std::unique_ptr<ui::TemplateJob> openTemplateJob() override;
 
   // ui::Window
-  plot::DrawingSurface& planSurface() override;
+  void showPlan(plot::Drawing plan) override;
   void endProgram() override;
 
  protected:

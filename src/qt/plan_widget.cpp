@@ -1,9 +1,11 @@
 #include "qt/plan_widget.h"
 
 #include <QPainter>
-#include <QPen>
+#include <algorithm>
+#include <utility>
 
-#include "qt/twips.h"
+#include "plot/plan_view.h"
+#include "qt/drawing_painter.h"
 
 namespace tavelor::qt {
 
@@ -13,16 +15,8 @@ PlanWidget::PlanWidget(QWidget* parent) : QFrame(parent) {
   setObjectName(QStringLiteral("plan"));
 }
 
-void PlanWidget::clear() {
-  lines_.clear();
-  update();
-}
-
-void PlanWidget::setLineStyle(plot::LineStyle style) { style_ = style; }
-
-void PlanWidget::drawLine(float x1, float y1, float x2, float y2, std::optional<plot::Rgb> colour) {
-  const plot::Rgb rgb = colour.value_or(plot::kBlack);
-  lines_.push_back({QLineF(x1, y1, x2, y2), QColor(rgb.r, rgb.g, rgb.b), style_});
+void PlanWidget::setPlan(plot::Drawing plan) {
+  plan_ = std::move(plan);
   update();
 }
 
@@ -33,17 +27,13 @@ void PlanWidget::paintEvent(QPaintEvent* event) {
     painter.fillRect(inside, Qt::white);
     painter.setClipRect(inside);
     painter.translate(inside.topLeft());
-    const double kx = logicalDpiX() / kTwipsPerInch;
-    const double ky = logicalDpiY() / kTwipsPerInch;
-    for (const Line& line : lines_) {
-      QPen pen(line.colour, 1);
-      pen.setCapStyle(Qt::FlatCap);
-      if (line.style == plot::LineStyle::DashDotDot) {
-        pen.setDashPattern({9, 3, 3, 3, 3, 3});
-      }
-      painter.setPen(pen);
-      painter.drawLine(QLineF(line.twips.x1() * kx, line.twips.y1() * ky, line.twips.x2() * kx,
-                              line.twips.y2() * ky));
+    const double kx = logicalDpiX() / 25.4;
+    const double ky = logicalDpiY() / 25.4;
+    const double grow = std::max(1.0, std::min(inside.width() / (plot::kPlanWidthMm * kx),
+                                               inside.height() / (plot::kPlanHeightMm * ky)));
+    if (plot::isFinite(plan_)) {
+      paintDrawing(painter, plan_,
+                   {QTransform::fromScale(kx * grow, ky * grow), true, 1, {9, 3, 3, 3, 3, 3}});
     }
   }
   QFrame::paintEvent(event);

@@ -1,41 +1,28 @@
 #pragma once
 
-#include <QColor>
 #include <QFrame>
-#include <QLineF>
-#include <vector>
 
-#include "plot/drawing_surface.h"
+#include "plot/drawing.h"
 
 namespace tavelor::qt {
 
-// The plan strip `plan`: a white area that keeps every line drawn on it since the last clear and
-// paints them again whenever the toolkit asks, so the drawing survives being covered. Positions
-// are twips from the top-left corner of its inside, turned into pixels with its logical DPI.
-class PlanWidget : public QFrame, public plot::DrawingSurface {
+// The plan strip `plan`: a white area that keeps the last plan picture and paints it again
+// whenever the toolkit asks, so the drawing survives being covered. The picture's millimetres
+// are true millimetres at the strip's logical DPI; a strip larger than the one the picture was
+// laid out for shows it magnified to fit.
+class PlanWidget : public QFrame {
   Q_OBJECT
  public:
-  struct Line {
-    QLineF twips;
-    QColor colour;
-    plot::LineStyle style;
-  };
-
   explicit PlanWidget(QWidget* parent = nullptr);
 
-  void clear() override;
-  void setLineStyle(plot::LineStyle style) override;
-  void drawLine(float x1, float y1, float x2, float y2,
-                std::optional<plot::Rgb> colour = std::nullopt) override;
-
-  const std::vector<Line>& lines() const { return lines_; }
+  void setPlan(plot::Drawing plan);
+  const plot::Drawing& drawing() const { return plan_; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  std::vector<Line> lines_;
-  plot::LineStyle style_ = plot::LineStyle::Solid;
+  plot::Drawing plan_;
 };
 
 }  // namespace tavelor::qt

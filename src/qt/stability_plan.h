@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <optional>
 
+#include "plot/plan_view.h"
+#include "qt/drawing_painter.h"
 #include "wing/geometry.h"
 #include "wing/stability.h"
 #include "wing/wing.h"
@@ -27,15 +29,11 @@ class StabilityPlan : public QFrame {
 
   void showModel(const wing::WingResults& wing,
                  const std::optional<wing::StabilityResults>& results, double tailArm) {
-    wing_ = wing::wingGeometry(wing);
-    halfSpan_ = wing.halfSpan;
+    std::optional<wing::WingGeometry> tail;
+    if (results && !results->flyingWing) tail = wing::wingGeometry(results->stabiliser);
+    picture_ =
+        plot::stabilityPlanDrawing(wing::wingGeometry(wing), tail ? &*tail : nullptr, tailArm);
     results_ = results;
-    tail_.reset();
-    if (results && !results->flyingWing) {
-      tail_ = wing::wingGeometry(results->stabiliser);
-      tailHalfSpan_ = results->stabiliser.halfSpan;
-      tailArm_ = tailArm;
-    }
     update();
   }
 
@@ -56,39 +54,17 @@ class StabilityPlan : public QFrame {
   static constexpr double kMargin = 12;
 
   void draw(QPainter& painter, const QRectF& area) const {
-    double right = halfSpan_;
-    double top = wing_.minY;
-    double bottom = wing_.maxY;
-    if (tail_) {
-      right = std::max(right, tailHalfSpan_);
-      top = std::min(top, tailArm_ + tail_->minY);
-      bottom = std::max(bottom, tailArm_ + tail_->maxY);
-    }
-    if (!(right > 0 && bottom > top)) return;
-    const double scale = std::min(area.width() / right, area.height() / (bottom - top));
-    const auto at = [&](const wing::Point& p, double shift = 0) {
-      return QPointF(area.left() + p.x * scale, area.top() + (p.y + shift - top) * scale);
-    };
-
-    QPen centreLine(Qt::gray, 1, Qt::DashDotLine);
-    painter.setPen(centreLine);
-    painter.drawLine(QPointF(area.left(), area.top()),
-                     QPointF(area.left(), area.top() + (bottom - top) * scale));
-
-    painter.setPen(QPen(Qt::black, 1.2));
-    const auto outline = [&](const wing::WingGeometry& g, double shift) {
-      for (const wing::PanelOutline& p : g.panels) {
-        painter.drawPolygon(
-            QPolygonF({at(p.rootLeadingEdge, shift), at(p.tipLeadingEdge, shift),
-                       at(p.tipTrailingEdge, shift), at(p.rootTrailingEdge, shift)}));
-      }
-    };
-    outline(wing_, 0);
-    if (tail_) outline(*tail_, tailArm_);
+    const plot::Bounds reach = plot::boundsOf(picture_);
+    const double width = reach.max.x - reach.min.x, depth = reach.max.y - reach.min.y;
+    if (!(width > 0 && depth > 0)) return;
+    const double scale = std::min(area.width() / width, area.height() / depth);
+    const QTransform fromMm(scale, 0, 0, scale, area.left() - reach.min.x * scale,
+                            area.top() - reach.min.y * scale);
+    paintDrawing(painter, picture_, {fromMm, true, 1.2, {}});
 
     if (!results_) return;
     const auto mark = [&](double y, const QColor& colour) {
-      const QPointF p = at({0, y});
+      const QPointF p = fromMm.map(QPointF(0, y));
       painter.setPen(QPen(colour, 2));
       painter.drawLine(p - QPointF(kMargin - 2, 0), p + QPointF(3 * kMargin, 0));
       painter.setBrush(colour);
@@ -99,12 +75,8 @@ class StabilityPlan : public QFrame {
     mark(results_->centring, kCentringColour);
   }
 
-  wing::WingGeometry wing_;
-  double halfSpan_ = 0;
+  plot::Drawing picture_;
   std::optional<wing::StabilityResults> results_;
-  std::optional<wing::WingGeometry> tail_;
-  double tailHalfSpan_ = 0;
-  double tailArm_ = 0;
 };
 
 }  // namespace tavelor::qt

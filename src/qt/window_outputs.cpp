@@ -3,7 +3,7 @@
 #include <QFile>
 
 #include "qt/main_window.h"
-#include "qt/printer_page.h"
+#include "qt/pdf_destination.h"
 #include "qt/template_printer.h"
 #include "qt/twips.h"
 

@@ -105,7 +105,7 @@ bool MainForm::calculate() {
   show(ResultLabel::WingLoading, r.wingLoading, plot::kLoadingUnit);
   window_.selectAll(Field::RootChord, 0);
   if (focusReady_) window_.setFocus(Field::RootChord, 0);
-  plot::drawPlan(r, geometry_, window_.planSurface());
+  window_.showPlan(plot::planDrawing(r, geometry_));
   return true;
 }
 
@@ -119,7 +119,7 @@ void MainForm::clearInputs() {
         ResultLabel::MacLength, ResultLabel::Centring, ResultLabel::WingLoading}) {
     window_.setResultText(label, "");
   }
-  window_.planSurface().clear();
+  window_.showPlan({});
   window_.setWindowTitle(language_.text("Label", "0"));
   keepInputs();
   window_.selectAll(Field::RootChord, 0);

@@ -54,17 +54,13 @@ void MainForm::printSheet() {
   window_.setBusyPointer(true);
   bool printed = true;
   try {
-    plot::printSheet({*results_, geometry_, sheetName_, window_.shortDate(), window_.decimalMark()},
-                     language_, *page);
+    page->print(plot::sheetDrawing(
+        {*results_, geometry_, sheetName_, window_.shortDate(), window_.decimalMark()}, language_,
+        *page));
   } catch (const plot::PageError&) {
     printed = false;
   }
   window_.setBusyPointer(false);
-  try {
-    if (printed) page->endDocument();
-  } catch (const plot::PageError&) {
-    printed = false;
-  }
   if (!printed) {
     try {
       page->abortDocument();

@@ -9,7 +9,7 @@
 #include "files/wing_file.h"
 #include "i18n/caption_target.h"
 #include "i18n/language.h"
-#include "plot/drawing_surface.h"
+#include "plot/drawing.h"
 #include "plot/page_surface.h"
 #include "plot/template_layout.h"
 #include "ui/about_help_texts.h"
@@ -56,7 +56,7 @@ class Printing {
   virtual ~Printing() = default;
   virtual void setBusyPointer(bool busy) = 0;
   // A fresh page on the system's printer (or a PDF file when there is none), for one sheet.
-  // sheetName is read when the document ends (it names the PDF file); it must outlive the page.
+  // sheetName is read when the sheet is printed (it names the PDF file); it must outlive the page.
   virtual std::unique_ptr<plot::PageSurface> openPage(const std::string& sheetName) = 0;
   // The current date in the locale's short form.
   virtual std::string shortDate() const = 0;
@@ -94,7 +94,8 @@ class Window : public FormFields,
                public Printing,
                public Outputs {
  public:
-  virtual plot::DrawingSurface& planSurface() = 0;
+  // Shows the plan strip's picture (see plot::planDrawing) until the next one.
+  virtual void showPlan(plot::Drawing plan) = 0;
   // Ends the program at once: every window closes, nothing is asked or saved.
   virtual void endProgram() = 0;
 };

@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <memory>
 
+#include "plot/plan_view.h"
 #include "qt/plan_widget.h"
 #include "support/temp_folder.h"
 
@@ -73,11 +74,25 @@ class MainWindowTest : public QObject {
     QTest::keyClick(typeInto(Field::PanelLength, QStringLiteral("500")), Qt::Key_Return);
 
     QCOMPARE(window_->resultLabel(ui::ResultLabel::Span)->text(), QStringLiteral("1 000.00 mm  "));
-    // Root chord 200 over a 500 mm half-span: ten twips a millimetre, outline from (1525, 2120).
-    const auto& lines = window_->plan()->lines();
-    QCOMPARE(lines.size(), std::size_t(9));
-    QCOMPARE(lines[0].twips, QLineF(1525, 2120, 1525, 120));
-    QCOMPARE(lines[5].colour, QColor(255, 0, 0));
+    // Root chord 200 over a 500 mm half-span: ten 1/1440 inch a millimetre, the outline from
+    // (1525, 2120) of them to the tip at 6525.
+    PlanWidget* plan = window_->plan();
+    const wing::Point corner = plan->drawing().lines.at(0).points[0];
+    QCOMPARE(QPointF(corner.x, corner.y) * 1440 / 25.4, QPointF(1525, 2120));
+    // The strip twice the size it was laid out for shows the plan twice as large.
+    const auto rightEnd = [&](double grow) {
+      const double pixels = grow * plan->logicalDpiX() / 25.4;
+      plan->resize((QSizeF(plot::kPlanWidthMm, plot::kPlanHeightMm) * pixels).toSize() +
+                   QSize(4, 4));
+      const QImage image = plan->grab().toImage();
+      int right = 0;
+      for (int y = 4; y < image.height() - 4; ++y)
+        for (int x = right; x < image.width(); ++x)
+          right = qGray(image.pixel(x, y)) < 100 ? x : right;
+      return right - 2;
+    };
+    QVERIFY(qAbs(rightEnd(2) - 6525.0 * plan->logicalDpiX() / 720) < 3);
+    QVERIFY(qAbs(rightEnd(1) - 6525.0 * plan->logicalDpiX() / 1440) < 2);
   }
 };
 

@@ -24,15 +24,14 @@ class PrinterPageTest : public QObject {
 
   QTemporaryDir work_;
 
-  // The two-panel wing printed in English on page, and the document ended.
+  // The two-panel wing printed in English on page.
   void printExample(plot::PageSurface& page, const std::string& sheet) {
     testing::RecordingMessages faults;
     i18n::Language language(TAVELOR_LANG_DIR, faults);
     language.setLanguage("English");
     const auto results = *wing::computeWing(testing::kTwoPanelWing).results;
-    plot::printSheet({results, wing::wingGeometry(results), sheet, "02/03/2024", "."}, language,
-                     page);
-    page.endDocument();
+    page.print(plot::sheetDrawing({results, wing::wingGeometry(results), sheet, "02/03/2024", "."},
+                                  language, page));
     QVERIFY(faults.messages.empty());
   }
 
@@ -52,10 +51,9 @@ class PrinterPageTest : public QObject {
       const QString base = QDir(folder.path()).absolutePath() + QLatin1Char('/') + c.file;
       for (const QString& expected : {base + ".pdf", base + " (2).pdf"}) {
         std::string name;  // named only after the page was opened, as the print command does
-        auto page = qt::QtPrinterPage::toPdfFolder(folder.path(), name, ".");
+        auto page = qt::QtPrinterPage::toPdfFolder(folder.path(), name);
         name = c.sheet.toStdString();
-        page->setLandscape();
-        page->endDocument();
+        page->print({});
         QCOMPARE(QString::fromStdString(page->deliveryNote()), expected);
         QVERIFY(QFileInfo::exists(expected));
       }
@@ -67,18 +65,18 @@ class PrinterPageTest : public QObject {
   void printerFaultReported() {
     const QString missing = work_.filePath(QStringLiteral("missing"));
     const std::string sheet = "Lost";
-    QVERIFY_THROWS_EXCEPTION(
-        plot::PageError, printExample(*qt::QtPrinterPage::toPdfFolder(missing, sheet, "."), sheet));
+    QVERIFY_THROWS_EXCEPTION(plot::PageError,
+                             printExample(*qt::QtPrinterPage::toPdfFolder(missing, sheet), sheet));
     QVERIFY(!QFileInfo::exists(missing));
     {
       const testing::FileSizeLimit fullDisk(1000);
-      QVERIFY_THROWS_EXCEPTION(plot::PageError,
-                               printExample(*qt::QtPrinterPage::toPdfFile(
-                                                work_.filePath(QStringLiteral("full.pdf")), "."),
-                                            sheet));
+      QVERIFY_THROWS_EXCEPTION(
+          plot::PageError,
+          printExample(*qt::QtPrinterPage::toPdfFile(work_.filePath(QStringLiteral("full.pdf"))),
+                       sheet));
     }
     try {
-      printExample(*qt::QtPrinterPage::toPdfFile("/dev/full", "."), sheet);
+      printExample(*qt::QtPrinterPage::toPdfFile("/dev/full"), sheet);
       QFAIL("a device was printed to");
     } catch (const plot::PageError& error) {
       QCOMPARE(std::string(error.what()),

@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "plot/drawing_surface.h"
+#include "plot/drawing.h"
 #include "support/language_folder.h"
 #include "ui/main_form.h"
 
@@ -16,7 +16,7 @@ namespace tavelor::testing {
 
 // The main window in memory: what the form shows is recorded, what the user answers is preset.
 // Like a real window, a changed tip chord runs the copy.
-class FakeWindow : public ui::Window, public plot::DrawingSurface {
+class FakeWindow : public ui::Window {
  public:
   base::Answer showMessage(const std::string& text, const std::string& title, base::Icon icon,
                            base::Buttons buttons) override {
@@ -73,12 +73,8 @@ class FakeWindow : public ui::Window, public plot::DrawingSurface {
 
   std::unique_ptr<ui::TemplateJob> openTemplateJob() override { return std::move(templateJob); }
 
-  plot::DrawingSurface& planSurface() override { return *this; }
+  void showPlan(plot::Drawing) override {}
   void endProgram() override { ended = true; }
-
-  void clear() override {}
-  void setLineStyle(plot::LineStyle) override {}
-  void drawLine(float, float, float, float, std::optional<plot::Rgb>) override {}
 
   // Types a wing's panels (root, tip, length, sweep each), its centring and its mass.
   void typeWing(const std::vector<std::vector<std::string>>& panels, const std::string& centring,
