@@ -1,10 +1,12 @@
 #include "qt/about_help_dialogs.h"
 
+#include <QApplication>
 #include <QFrame>
+#include <QGridLayout>
 #include <QStyle>
 
 #include "qt/glyphs.h"
-#include "qt/twips.h"
+#include "qt/text.h"
 
 namespace tavelor::qt {
 
@@ -13,28 +15,29 @@ const char* const kAboutInfoText =
 
 namespace {
 
-QLabel* makeLabel(QWidget* parent, const char* name, int left, int top, int width, int height,
-                  const QFont& font) {
+QLabel* makeLabel(QWidget* parent, const char* name, const QFont& font) {
   auto* label = new QLabel(parent);
   label->setObjectName(QString::fromLatin1(name));
   label->setFont(font);
   label->setTextFormat(Qt::PlainText);
   label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   label->setWordWrap(true);
-  placeTwips(label, left, top, width, height);
   return label;
 }
 
+QFont boldFont() {
+  QFont font = QApplication::font();
+  font.setBold(true);
+  return font;
+}
+
 // An etched separator across the window, drawn as the two lines of one groove.
-void addSeparator(QWidget* parent, int top, int left, int width) {
+QFrame* separator(QWidget* parent) {
   auto* line = new QFrame(parent);
   line->setObjectName(QStringLiteral("separatorLine"));
   line->setFrameShape(QFrame::HLine);
   line->setFrameShadow(QFrame::Sunken);
-  line->setLineWidth(1);
-  QRect box = twipsRect(parent, left, top, width, 0);
-  box.setHeight(2);
-  line->setGeometry(box);
+  return line;
 }
 
 }  // namespace
@@ -44,36 +47,38 @@ AboutDialog::AboutDialog(const ui::AboutTexts& texts, QWidget* owner) : QDialog(
   setModal(true);
   setWindowTitle(toQ(texts.caption));
 
+  // The logo two lines of text high, three times as wide as high.
+  const int line = fontMetrics().height();
   auto* logo = new QLabel(this);
   logo->setObjectName(QStringLiteral("logo"));
-  placeTwips(logo, 120, 120, 1740, 555);
-  logo->setPixmap(logoImage(logo->width(), logo->height()));
-
-  const QFont heading = namedFont("Arial", 9, true);
-  const QFont body = namedFont("Verdana", 8.25, false);
-  label("titleLabel", 2010, 120, 3405, 360, heading)->setText(toQ(texts.title));
-  label("versionLabel", 2040, 480, 3645, 225, heading)->setText(toQ(texts.version));
-  label("descriptionLabel", 480, 840, 4845, 1155, body)->setText(displayLines(texts.description));
-  label("infoLabel", 240, 2280, 4005, 555, body)->setText(QString::fromUtf8(kAboutInfoText));
-
-  addSeparator(this, 2130, 120, 5550);
+  logo->setPixmap(logoImage(line * 6, line * 2));
 
   auto* ok = new QPushButton(toQ(texts.okCaption), this);
   ok->setObjectName(QStringLiteral("okButton"));
   ok->setDefault(true);
-  placeTwips(ok, 4560, 2280, 1065, 345);
   // Escape reaches QDialog::reject, which closes the window as the cancel button would.
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+
+  auto* grid = new QGridLayout(this);
+  grid->addWidget(logo, 0, 0, 2, 1);
+  grid->addWidget(label("titleLabel", boldFont(), toQ(texts.title)), 0, 1);
+  grid->addWidget(label("versionLabel", boldFont(), toQ(texts.version)), 1, 1);
+  grid->addWidget(label("descriptionLabel", font(), displayLines(texts.description)), 2, 0, 1, 3);
+  grid->addWidget(separator(this), 3, 0, 1, 3);
+  grid->addWidget(label("infoLabel", font(), QString::fromUtf8(kAboutInfoText)), 4, 0, 1, 2);
+  grid->addWidget(ok, 4, 2, Qt::AlignRight | Qt::AlignBottom);
+  grid->setColumnStretch(1, 1);
+  // As wide as some forty characters; the texts wrap to it and the height follows them.
+  grid->setColumnMinimumWidth(1, fontMetrics().averageCharWidth() * 40);
+  grid->setSizeConstraint(QLayout::SetFixedSize);
   ok->setFocus();
-
-  setFixedSize(twipsRect(this, 0, 0, 5790, 2940).size());
 }
 
-QLabel* AboutDialog::label(const char* name, int left, int top, int width, int height,
-                           const QFont& font) {
-  return makeLabel(this, name, left, top, width, height, font);
+QLabel* AboutDialog::label(const char* name, const QFont& font, const QString& text) {
+  QLabel* made = makeLabel(this, name, font);
+  made->setText(text);
+  return made;
 }
-
 HelpDialog::HelpDialog(const ui::HelpTexts& texts, QWidget* owner) : QDialog(owner) {
   setObjectName(QStringLiteral("helpWindow"));
   setModal(true);
@@ -81,23 +86,28 @@ HelpDialog::HelpDialog(const ui::HelpTexts& texts, QWidget* owner) : QDialog(own
 
   auto* picture = new QLabel(this);
   picture->setObjectName(QStringLiteral("helpPicture"));
-  placeTwips(picture, 120, 120, 495, 495);
-  picture->setPixmap(
-      style()->standardIcon(QStyle::SP_MessageBoxInformation).pixmap(picture->size()));
+  const int side = style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, this);
+  picture->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxInformation).pixmap(side));
 
-  makeLabel(this, "helpTextLabel", 720, 120, 7335, 6015, namedFont("Arial", 9, false))
-      ->setText(displayLines(texts.helpText));
-  makeLabel(this, "closingTextLabel", 720, 6240, 7215, 975, namedFont("Arial", 8.25, false))
-      ->setText(displayLines(texts.closingText));
+  QLabel* help = makeLabel(this, "helpTextLabel", font());
+  help->setText(displayLines(texts.helpText));
+  QLabel* closing = makeLabel(this, "closingTextLabel", font());
+  closing->setText(displayLines(texts.closingText));
 
   auto* ok = new QPushButton(toQ(texts.okCaption), this);
   ok->setObjectName(QStringLiteral("okButton"));
   ok->setAutoDefault(false);
-  placeTwips(ok, 6840, 6600, 1215, 375);
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-  ok->setFocus();
 
-  setFixedSize(twipsRect(this, 0, 0, 8175, 7335).size());
+  auto* grid = new QGridLayout(this);
+  grid->addWidget(picture, 0, 0, Qt::AlignTop);
+  grid->addWidget(help, 0, 1, 1, 2);
+  grid->addWidget(closing, 1, 1);
+  grid->addWidget(ok, 1, 2, Qt::AlignRight | Qt::AlignBottom);
+  grid->setColumnStretch(1, 1);
+  grid->setColumnMinimumWidth(1, fontMetrics().averageCharWidth() * 70);
+  grid->setSizeConstraint(QLayout::SetFixedSize);
+  ok->setFocus();
 }
 
 }  // namespace tavelor::qt

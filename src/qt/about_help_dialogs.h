@@ -16,7 +16,7 @@ class AboutDialog : public QDialog {
   AboutDialog(const ui::AboutTexts& texts, QWidget* owner);
 
  private:
-  QLabel* label(const char* name, int left, int top, int width, int height, const QFont& font);
+  QLabel* label(const char* name, const QFont& font, const QString& text);
 };
 
 // The Help window: the help text and its closing lines. OK and Escape close it.

@@ -1,11 +1,12 @@
 #include "qt/language_chooser_dialog.h"
 
 #include <QCoreApplication>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLineEdit>
 
 #include "qt/field_keys.h"
-#include "qt/twips.h"
+#include "qt/text.h"
 
 namespace tavelor::qt {
 
@@ -22,14 +23,16 @@ LanguageChooserDialog::LanguageChooserDialog(QWidget* owner)
   combo_->setCompleter(nullptr);
   combo_->setEditText(QString::fromLatin1(i18n::kChooserBuiltInText));
   combo_->lineEdit()->installEventFilter(this);
-  placeTwips(combo_, 120, 240, 2055, 315);
+  combo_->setMinimumContentsLength(14);
 
   ok_->setObjectName(QStringLiteral("okButton"));
   ok_->setText(QStringLiteral("OK"));
   ok_->setDefault(true);
-  placeTwips(ok_, 2280, 240, 855, 315);
 
-  setFixedSize(twipsRect(this, 0, 0, 3255, 705).size());
+  auto* layout = new QHBoxLayout(this);
+  layout->addWidget(combo_, 1);
+  layout->addWidget(ok_);
+  layout->setSizeConstraint(QLayout::SetFixedSize);
   setTabOrder(combo_, ok_);
   combo_->setFocus();
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
@@ -18,8 +19,8 @@ namespace tavelor::qt {
 
 class PlanWidget;
 
-// The main window in Qt Widgets. It builds every control at its place, implements the window
-// port for the main form, and turns each Qt event into the form's command; the logic itself
+// The main window in Qt Widgets. It builds every control into the frames' grids, implements the
+// window port for the main form, and turns each Qt event into the form's command; the logic itself
 // lives in the form and the layers below it.
 class MainWindow : public QMainWindow, public ui::Window {
   Q_OBJECT
@@ -89,9 +90,10 @@ class MainWindow : public QMainWindow, public ui::Window {
  private:
   void buildControls();
   void buildMenus();
-  QLabel* addLabel(QWidget* parent, const char* name, int left, int top, int width,
-                   const QFont& font, Qt::Alignment alignment);
-  QLineEdit* addField(QWidget* parent, const QString& name, ui::FieldRef id, int left, int top);
+  QLabel* addLabel(QGridLayout* grid, const char* name, int row, int column, const QFont& font,
+                   Qt::Alignment alignment);
+  QLineEdit* addField(QGridLayout* grid, const QString& name, ui::FieldRef id, int row, int column);
+  void alignColumns();
   std::optional<std::string> askFileName(const ui::FileDialogRequest& request, bool save);
 
   QString decimalMark_;
@@ -102,6 +104,7 @@ class MainWindow : public QMainWindow, public ui::Window {
   std::map<std::pair<ui::Field, int>, QLineEdit*> fields_;
   std::map<ui::ResultLabel, QLabel*> results_;
   std::map<std::string, QPushButton*> buttons_;
+  std::array<QGridLayout*, 3> grids_{};  // the inputs', the mass's and the results' frames
   PlanWidget* plan_ = nullptr;
   QObject* lastFocusedField_ = nullptr;
   int busyDepth_ = 0;

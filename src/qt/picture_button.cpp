@@ -2,11 +2,18 @@
 
 #include <QStyleOptionButton>
 #include <QStylePainter>
+#include <algorithm>
 
 namespace tavelor::qt {
 
 PictureButton::PictureButton(const QPixmap& glyph, QWidget* parent)
     : QPushButton(parent), glyph_(glyph) {}
+
+QSize PictureButton::sizeHint() const {
+  const QSize text = QPushButton::sizeHint();
+  const QSize glyph = glyph_.deviceIndependentSize().toSize();
+  return {std::max(text.width(), glyph.width() + 12), text.height() + glyph.height()};
+}
 
 void PictureButton::paintEvent(QPaintEvent*) {
   QStylePainter painter(this);

@@ -8,8 +8,8 @@ namespace tavelor::qt {
 
 // The plan strip `plan`: a white area that keeps the last plan picture and paints it again
 // whenever the toolkit asks, so the drawing survives being covered. The picture's millimetres
-// are true millimetres at the strip's logical DPI; a strip larger than the one the picture was
-// laid out for shows it magnified to fit.
+// are true millimetres at the strip's logical DPI in a strip of the size the picture was laid
+// out for (its size hint); a larger or smaller strip shows it magnified or reduced to fit.
 class PlanWidget : public QFrame {
   Q_OBJECT
  public:
@@ -17,6 +17,8 @@ class PlanWidget : public QFrame {
 
   void setPlan(plot::Drawing plan);
   const plot::Drawing& drawing() const { return plan_; }
+  QSize sizeHint() const override;
+  QSize minimumSizeHint() const override;  // half the size hint
 
  protected:
   void paintEvent(QPaintEvent* event) override;

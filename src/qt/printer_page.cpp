@@ -15,7 +15,6 @@
 #include "base/atomic_file.h"
 #include "qt/drawing_painter.h"
 #include "qt/pdf_file.h"
-#include "qt/twips.h"
 
 namespace tavelor::qt {
 
@@ -24,6 +23,7 @@ namespace {
 // The sheet has always been laid out at 56.7 twips to the millimetre rather than 1440/25.4: its
 // millimetres reach the paper that way, so every printed position stays where it always was.
 constexpr double kSheetTwipsPerMm = 56.7;
+constexpr double kTwipsPerInch = 1440.0;
 
 }  // namespace
 

@@ -7,6 +7,7 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QMessageBox>
+#include <QScreen>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -32,7 +33,12 @@ StabilityDialog::StabilityDialog(ui::StabilityForm& form, QWidget* owner)
   setModal(true);
   const auto text = [this](const char* key) { return toQ(form_.text(key)); };
   setWindowTitle(text("title"));
-  const auto caption = [this, text](const char* key) { return new QLabel(text(key), this); };
+  // Every caption may wrap, so the window fits narrow screens and long languages.
+  const auto caption = [this, text](const char* key) {
+    auto* label = new QLabel(text(key), this);
+    label->setWordWrap(true);
+    return label;
+  };
   static const char* const kFieldNames[files::kTailFieldCount] = {
       "rootChord1", "tipChord1", "length1", "sweep1",         "rootChord2",   "tipChord2",
       "length2",    "sweep2",    "tailArm", "tailEfficiency", "staticMargin", "height"};
@@ -74,10 +80,7 @@ StabilityDialog::StabilityDialog(ui::StabilityForm& form, QWidget* owner)
       {"efficiency", StabilityField::TailEfficiency},
       {"margin", StabilityField::StaticMargin}};
   for (int row = 0; const auto& [key, which] : positionRows) {
-    QLabel* label = caption(key);
-    // The height's caption is long: two lines, not a wider window.
-    label->setWordWrap(which == StabilityField::Height);
-    positionGrid->addWidget(label, row, 0);
+    positionGrid->addWidget(caption(key), row, 0);
     positionGrid->addWidget(field(which), row++, 1);
   }
   // Tab follows the rows: the height comes after the arm.
@@ -128,12 +131,9 @@ StabilityDialog::StabilityDialog(ui::StabilityForm& form, QWidget* owner)
   unstable_->setVisible(false);
   grid->addWidget(unstable_, row++, 0, 1, 3, Qt::AlignRight);
   flyingWing_ = caption("flyingWing");
-  flyingWing_->setWordWrap(true);
   flyingWing_->setVisible(false);
   grid->addWidget(flyingWing_, row++, 0, 1, 3);
-  QLabel* leftOut = caption("leftOut");
-  leftOut->setWordWrap(true);
-  grid->addWidget(leftOut, row++, 0, 1, 3);
+  grid->addWidget(caption("leftOut"), row++, 0, 1, 3);
   grid->setRowStretch(row, 1);
   grid->setColumnStretch(0, 1);
 
@@ -176,11 +176,11 @@ StabilityDialog::StabilityDialog(ui::StabilityForm& form, QWidget* owner)
   top->addLayout(inputs);
   top->addLayout(middle);
   top->addLayout(pictures, 1);
-  QLabel* canard = caption("canard");
-  canard->setWordWrap(true);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(top, 1);
-  layout->addWidget(canard);
+  layout->addWidget(caption("canard"));
+  // No larger than the screen: the captions wrap and the pictures shrink to make it fit.
+  resize(sizeHint().boundedTo(screen()->availableSize()));
   plan_->showModel(form_.wing(), form_.results(), 0);
   fields_[0]->setFocus();
 }

@@ -14,7 +14,7 @@
 #include "qt/language_chooser_dialog.h"
 #include "qt/main_window.h"
 #include "qt/stability_dialog.h"
-#include "qt/twips.h"
+#include "qt/text.h"
 
 namespace tavelor::qt {
 

@@ -5,7 +5,7 @@
 #include "qt/main_window.h"
 #include "qt/pdf_destination.h"
 #include "qt/template_printer.h"
-#include "qt/twips.h"
+#include "qt/text.h"
 
 namespace tavelor::qt {
 

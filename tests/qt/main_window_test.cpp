@@ -79,7 +79,8 @@ class MainWindowTest : public QObject {
     PlanWidget* plan = window_->plan();
     const wing::Point corner = plan->drawing().lines.at(0).points[0];
     QCOMPARE(QPointF(corner.x, corner.y) * 1440 / 25.4, QPointF(1525, 2120));
-    // The strip twice the size it was laid out for shows the plan twice as large.
+    // The strip at twice or three quarters the size it was laid out for shows the plan scaled
+    // alike.
     const auto rightEnd = [&](double grow) {
       const double pixels = grow * plan->logicalDpiX() / 25.4;
       plan->resize((QSizeF(plot::kPlanWidthMm, plot::kPlanHeightMm) * pixels).toSize() +
@@ -93,6 +94,7 @@ class MainWindowTest : public QObject {
     };
     QVERIFY(qAbs(rightEnd(2) - 6525.0 * plan->logicalDpiX() / 720) < 3);
     QVERIFY(qAbs(rightEnd(1) - 6525.0 * plan->logicalDpiX() / 1440) < 2);
+    QVERIFY(qAbs(rightEnd(0.75) - 6525.0 * plan->logicalDpiX() / 1920) < 2);
   }
 };
 

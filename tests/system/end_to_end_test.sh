@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # The real program on a real X server, driven only through its keyboard: the first start picks
-# English in the language chooser, types, calculates (red and blue plan marks) and saves the
-# example wing; the second opens it, takes the stability window's CG, prints to PDF with no
-# queue and asks before quitting unsaved; the third is given the file, prints the template, opens
-# About and Help and tries the chooser. The PDFs are read back with poppler.
+# English in the language chooser, types, calculates (red and blue plan marks), enlarges the
+# window (the plan grows) and saves the example wing; the second opens it, takes the stability
+# window's CG, prints to PDF with no queue and asks before quitting unsaved; the third is given
+# the file, prints the template, opens About and Help and tries the chooser. The PDFs are read
+# back with poppler.
 # Usage: end_to_end_test.sh <tavelor executable> <language folder> <work folder> <python3>
 set -euo pipefail
 exe="$1" languages="$2" work="$3" python="$4"
@@ -58,6 +59,12 @@ x_poll 5 x_only_main || fail "the context menu stays open"
 screenshot typed
 xdotool key Return
 x_poll 5 plan_drawn || fail "the plan shows no red and blue marks (see $work/calculated.png)"
+# Larger, the window gives the plan strip its room and the drawing grows to fill it: the mean
+# chord's red line over the plan's height runs at least half as long again.
+red=$(pixels calculated '#FF0000')
+xdotool windowsize "$main" 1000 900
+grown() { screenshot grown && [ "$(pixels grown '#FF0000')" -gt $((red * 3 / 2)) ]; }
+x_poll 5 grown || fail "the plan's drawing did not grow with the window (see $work/grown.png)"
 
 x_menu f s
 x_answer '^Save the wing$' ctrl+a "type:$wing" Return

@@ -1,0 +1,290 @@
+// The main window's controls: a table of labels and the panels' fields, laid out in the grids of
+// three frames over the plan strip.
+
+#include <QApplication>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "qt/glyphs.h"
+#include "qt/main_window.h"
+#include "qt/picture_button.h"
+#include "qt/plan_widget.h"
+#include "qt/text.h"
+
+namespace tavelor::qt {
+
+using ui::Field;
+using ui::ResultLabel;
+
+namespace {
+
+enum class Box { Inputs, Mass, Results };
+enum class Look { Caption, Value, Plain };
+
+// One label: its box, name (for translation), cell in the box's grid, its look, a fixed text
+// where no language gives one, and the result it shows, if any. The inputs' grid has the panel
+// headings in row 0 and the panels in columns 1 to 5; the mass and results grids have a caption
+// and its value in columns 0 and 1, a unit in column 2, then a caption and value in 3 and 4.
+struct LabelRow {
+  Box box;
+  const char* name;
+  int row, column;
+  Look look;
+  const char* fixedText = nullptr;
+  std::optional<ResultLabel> result = std::nullopt;
+};
+
+const LabelRow kLabels[] = {
+    {Box::Inputs, "rootChordCaption", 1, 0, Look::Caption},
+    {Box::Inputs, "tipChordCaption", 2, 0, Look::Caption},
+    {Box::Inputs, "lengthCaption", 3, 0, Look::Caption},
+    {Box::Inputs, "sweepCaption", 4, 0, Look::Caption},
+    {Box::Inputs, "centringCaption", 5, 0, Look::Caption},
+    {Box::Inputs, "percentSign", 5, 2, Look::Value, "%"},
+    {Box::Mass, "massCaption", 0, 0, Look::Caption},
+    {Box::Mass, "gramSign", 0, 2, Look::Plain, "g"},
+    {Box::Mass, "wingLoadingCaption", 0, 3, Look::Caption},
+    {Box::Mass, "wingLoadingValue", 0, 4, Look::Value, nullptr, ResultLabel::WingLoading},
+    {Box::Results, "spanCaption", 0, 0, Look::Caption},
+    {Box::Results, "areaCaption", 1, 0, Look::Caption},
+    {Box::Results, "aspectRatioCaption", 2, 0, Look::Caption},
+    {Box::Results, "macStationCaption", 0, 3, Look::Caption},
+    {Box::Results, "macLengthCaption", 1, 3, Look::Caption},
+    {Box::Results, "centringPointCaption", 2, 3, Look::Caption},
+    {Box::Results, "spanValue", 0, 1, Look::Value, nullptr, ResultLabel::Span},
+    {Box::Results, "areaValue", 1, 1, Look::Value, nullptr, ResultLabel::Area},
+    {Box::Results, "aspectRatioValue", 2, 1, Look::Value, nullptr, ResultLabel::AspectRatio},
+    {Box::Results, "macStationValue", 0, 4, Look::Value, nullptr, ResultLabel::MacStation},
+    {Box::Results, "macLengthValue", 1, 4, Look::Value, nullptr, ResultLabel::MacLength},
+    {Box::Results, "centringPointValue", 2, 4, Look::Value, nullptr, ResultLabel::Centring},
+};
+
+// The panel grid's rows, top to bottom (row 0 holds the headings).
+struct GridRow {
+  Field field;
+  const char* name;
+};
+constexpr GridRow kGridRows[] = {{Field::RootChord, "rootChord"},
+                                 {Field::TipChord, "tipChord"},
+                                 {Field::PanelLength, "panelLength"},
+                                 {Field::Sweep, "sweep"}};
+constexpr int kButtonColumn = 7;  // column 6 takes the width the window gains
+
+QFont boldFont() {
+  QFont font = QApplication::font();
+  font.setBold(true);
+  return font;
+}
+
+QGroupBox* addFrame(QWidget* parent, const char* name) {
+  auto* frame = new QGroupBox(parent);
+  frame->setObjectName(QString::fromLatin1(name));
+  frame->setFont(boldFont());
+  // A classic frame: an etched line all round, the caption set into its top edge.
+  frame->setStyleSheet(
+      QStringLiteral("QGroupBox { border: 2px groove palette(mid); margin-top: 0.6em; }"
+                     "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left;"
+                     " left: 6px; padding: 0 2px; }"));
+  return frame;
+}
+
+// A label with no field to move to shows its caption without the access key's mark.
+QString withoutAccessKey(const QString& caption) {
+  QString shown;
+  for (qsizetype i = 0; i < caption.size(); ++i) {
+    if (caption[i] == u'&' && ++i == caption.size()) break;
+    shown += caption[i];
+  }
+  return shown;
+}
+
+void setTextColour(QLabel* label, const QColor& colour) {
+  QPalette palette = label->palette();
+  palette.setColor(QPalette::WindowText, colour);
+  label->setPalette(palette);
+}
+
+// Gives one column of several grids the width of its widest cell in any of them, so the
+// frames' captions and values line up whatever the language.
+void alignColumn(int column, std::initializer_list<QGridLayout*> grids) {
+  int widest = 0;
+  for (QGridLayout* grid : grids) {
+    for (int i = 0; i < grid->count(); ++i) {
+      int row, at, rows, columns;
+      grid->getItemPosition(i, &row, &at, &rows, &columns);
+      if (at == column && columns == 1)
+        widest = std::max(widest, grid->itemAt(i)->sizeHint().width());
+    }
+  }
+  for (QGridLayout* grid : grids) grid->setColumnMinimumWidth(column, widest);
+}
+
+}  // namespace
+
+QLabel* MainWindow::addLabel(QGridLayout* grid, const char* name, int row, int column,
+                             const QFont& font, Qt::Alignment alignment) {
+  auto* label = new QLabel(grid->parentWidget());
+  label->setObjectName(QString::fromLatin1(name));
+  label->setFont(font);
+  label->setTextFormat(Qt::PlainText);
+  label->setAlignment(alignment);
+  grid->addWidget(label, row, column);
+  captionSetters_[name] = [this, label](const QString& caption) {
+    label->setText(label->buddy() ? caption : withoutAccessKey(caption));
+    alignColumns();
+  };
+  return label;
+}
+
+QLineEdit* MainWindow::addField(QGridLayout* grid, const QString& name, ui::FieldRef id, int row,
+                                int column) {
+  auto* edit = new QLineEdit(grid->parentWidget());
+  edit->setObjectName(name);
+  // Texts placed by the program (a wing file line) are kept whole.
+  edit->setMaxLength(1 << 16);
+  // Every typed character must reach the key filter as a key press.
+  edit->setAttribute(Qt::WA_InputMethodEnabled, false);
+  // Room for "1234.56" and the frame.
+  edit->setFixedWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("0000.000")) + 10);
+  grid->addWidget(edit, row, column);
+  edit->installEventFilter(this);
+  fieldIds_[edit] = id;
+  fields_[{id.field, id.index}] = edit;
+  return edit;
+}
+
+void MainWindow::alignColumns() {
+  alignColumn(0, {grids_[0], grids_[1], grids_[2]});
+  alignColumn(3, {grids_[1], grids_[2]});
+  alignColumn(4, {grids_[1], grids_[2]});
+}
+
+void MainWindow::buildControls() {
+  auto* client = new QWidget(this);
+  client->setObjectName(QStringLiteral("client"));
+  setCentralWidget(client);
+
+  auto* inputs = addFrame(client, "inputsFrame");
+  auto* massFrame = addFrame(client, "massFrame");
+  auto* resultsFrame = addFrame(client, "resultsFrame");
+  for (QGroupBox* frame : {inputs, resultsFrame}) {
+    captionSetters_[fromQ(frame->objectName())] = [frame](const QString& t) { frame->setTitle(t); };
+  }
+  grids_ = {new QGridLayout(inputs), new QGridLayout(massFrame), new QGridLayout(resultsFrame)};
+  const std::map<Box, QGridLayout*> boxes{
+      {Box::Inputs, grids_[0]}, {Box::Mass, grids_[1]}, {Box::Results, grids_[2]}};
+
+  for (int i = 0; i < ui::kPanels; ++i) {
+    const std::string name = "panelHeading" + std::to_string(i);
+    addLabel(grids_[0], name.c_str(), 0, i + 1, font(), Qt::AlignLeft | Qt::AlignVCenter);
+    for (int row = 1; const GridRow& gridRow : kGridRows) {
+      addField(grids_[0], QStringLiteral("%1%2").arg(QLatin1String(gridRow.name)).arg(i + 1),
+               {gridRow.field, i}, row++, i + 1);
+    }
+  }
+  for (const LabelRow& row : kLabels) {
+    const QFont font = row.look == Look::Caption ? boldFont() : QApplication::font();
+    const Qt::Alignment alignment = row.look == Look::Caption ? Qt::AlignRight | Qt::AlignVCenter
+                                                              : Qt::AlignLeft | Qt::AlignVCenter;
+    QLabel* label = addLabel(boxes.at(row.box), row.name, row.row, row.column, font, alignment);
+    if (row.fixedText) label->setText(QString::fromUtf8(row.fixedText));
+    if (row.result) results_[*row.result] = label;
+  }
+  addField(grids_[0], QStringLiteral("centring"), {Field::Centring, 0}, 5, 1);
+  addField(grids_[1], QStringLiteral("mass"), {Field::Mass, 0}, 0, 1);
+  for (QGridLayout* grid : {grids_[1], grids_[2]}) grid->setColumnStretch(2, 1);
+  grids_[0]->setColumnStretch(kButtonColumn - 1, 1);
+  // A caption's access key moves the focus to its field.
+  const std::pair<const char*, QLineEdit*> buddies[] = {
+      {"rootChordCaption", field(Field::RootChord, 0)},
+      {"tipChordCaption", field(Field::TipChord, 0)},
+      {"lengthCaption", field(Field::PanelLength, 0)},
+      {"sweepCaption", field(Field::Sweep, 0)},
+      {"centringCaption", field(Field::Centring, 0)},
+      {"massCaption", field(Field::Mass, 0)},
+      {"panelHeading0", field(Field::RootChord, 0)}};
+  for (const auto& [name, buddy] : buddies) {
+    client->findChild<QLabel*>(QString::fromLatin1(name))->setBuddy(buddy);
+  }
+  for (int i = 1; i < ui::kPanels; ++i) {
+    inputs->findChild<QLabel*>(QStringLiteral("panelHeading%1").arg(i))
+        ->setBuddy(field(Field::TipChord, i));
+  }
+  // Red goes with the mean chord's station, blue with the centring point, as in the plan.
+  setTextColour(resultsFrame->findChild<QLabel*>(QStringLiteral("macStationCaption")),
+                QColor(255, 0, 0));
+  setTextColour(resultsFrame->findChild<QLabel*>(QStringLiteral("centringPointCaption")),
+                QColor(0, 0, 255));
+
+  // The root chords of panels 2 to 5 always show the tip chord before them: shown, not typed.
+  for (int i = 1; i < ui::kPanels; ++i) {
+    QLineEdit* derived = field(Field::RootChord, i);
+    derived->setReadOnly(true);
+    derived->setFocusPolicy(Qt::ClickFocus);
+    QPalette palette = derived->palette();
+    palette.setColor(QPalette::Base, palette.color(QPalette::Window));
+    derived->setPalette(palette);
+  }
+  // Typed or set by the program, every change of a tip chord is copied on to the next root chord.
+  for (int i = 0; i < ui::kPanels; ++i) {
+    connect(field(Field::TipChord, i), &QLineEdit::textChanged, this,
+            [this] { form_->copyTipChords(); });
+  }
+
+  struct ButtonRow {
+    const char* name;
+    QPixmap glyph;
+    void (ui::MainForm::*command)();
+  };
+  const ButtonRow buttonRows[] = {{"calculateButton", sumGlyph(), nullptr},
+                                  {"clearButton", crossGlyph(), &ui::MainForm::clearInputs},
+                                  {"printButton", printerGlyph(), &ui::MainForm::printSheet}};
+  // The buttons in a column of their own beside the panels, spread over the fields' rows.
+  auto* buttonColumn = new QVBoxLayout;
+  grids_[0]->addLayout(buttonColumn, 1, kButtonColumn, 5, 1);
+  for (const ButtonRow& row : buttonRows) {
+    auto* button = new PictureButton(row.glyph, inputs);
+    button->setObjectName(QString::fromLatin1(row.name));
+    if (!buttonColumn->isEmpty()) buttonColumn->addStretch(1);
+    buttonColumn->addWidget(button);
+    // Enter on a focused button presses it, as in a dialog.
+    button->setAutoDefault(true);
+    buttons_[row.name] = button;
+    captionSetters_[row.name] = [button](const QString& text) { button->setText(text); };
+    const auto command = row.command;
+    connect(button, &QPushButton::clicked, this, [this, command] {
+      if (command) {
+        (form_.get()->*command)();
+      } else {
+        form_->calculate();
+      }
+    });
+  }
+  buttons_["calculateButton"]->setDefault(true);
+
+  plan_ = new PlanWidget(client);
+  // The plan takes the height and width the window gains.
+  auto* column = new QVBoxLayout(client);
+  for (QWidget* frame : {static_cast<QWidget*>(inputs), static_cast<QWidget*>(massFrame),
+                         static_cast<QWidget*>(resultsFrame)}) {
+    column->addWidget(frame);
+  }
+  column->addWidget(plan_, 1);
+
+  // Keyboard order: panel 1, the centring, panels 2 to 5 (their root chord is derived), the mass,
+  // then the buttons.
+  std::vector<QWidget*> order{field(Field::RootChord, 0), field(Field::TipChord, 0),
+                              field(Field::PanelLength, 0), field(Field::Sweep, 0),
+                              field(Field::Centring, 0)};
+  for (int i = 1; i < ui::kPanels; ++i) {
+    order.insert(order.end(),
+                 {field(Field::TipChord, i), field(Field::PanelLength, i), field(Field::Sweep, i)});
+  }
+  order.insert(order.end(), {field(Field::Mass, 0), buttons_["calculateButton"],
+                             buttons_["clearButton"], buttons_["printButton"]});
+  for (std::size_t i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
+}
+
+}  // namespace tavelor::qt
