@@ -33,10 +33,10 @@ StabilityDialog::StabilityDialog(ui::StabilityForm& form, QWidget* owner)
   setModal(true);
   const auto text = [this](const char* key) { return toQ(form_.text(key)); };
   setWindowTitle(text("title"));
-  // Every caption may wrap, so the window fits narrow screens and long languages.
-  const auto caption = [this, text](const char* key) {
+  // The long captions wrap, so the window fits narrow screens and long languages.
+  const auto caption = [this, text](const char* key, bool wrap = false) {
     auto* label = new QLabel(text(key), this);
-    label->setWordWrap(true);
+    label->setWordWrap(wrap);
     return label;
   };
   static const char* const kFieldNames[files::kTailFieldCount] = {
@@ -80,7 +80,7 @@ StabilityDialog::StabilityDialog(ui::StabilityForm& form, QWidget* owner)
       {"efficiency", StabilityField::TailEfficiency},
       {"margin", StabilityField::StaticMargin}};
   for (int row = 0; const auto& [key, which] : positionRows) {
-    positionGrid->addWidget(caption(key), row, 0);
+    positionGrid->addWidget(caption(key, which == StabilityField::Height), row, 0);
     positionGrid->addWidget(field(which), row++, 1);
   }
   // Tab follows the rows: the height comes after the arm.
@@ -106,7 +106,7 @@ StabilityDialog::StabilityDialog(ui::StabilityForm& form, QWidget* owner)
                                                                  {"liftSlope", LiftSlope}};
   int row = 0;
   for (const auto& [key, result] : singles) {
-    grid->addWidget(caption(key), row, 0);
+    grid->addWidget(caption(key, true), row, 0);
     grid->addWidget(values_[static_cast<int>(result)], row++, 2);
   }
   grid->addWidget(caption("percentColumn"), row, 1, Qt::AlignRight);
@@ -118,24 +118,35 @@ StabilityDialog::StabilityDialog(ui::StabilityForm& form, QWidget* owner)
   grid->addWidget(np, row, 0);
   grid->addWidget(values_[static_cast<int>(NpPercent)], row, 1);
   grid->addWidget(values_[static_cast<int>(NpMm)], row++, 2);
-  grid->addWidget(caption("wingCentre"), row, 0);
+  grid->addWidget(caption("wingCentre", true), row, 0);
   grid->addWidget(values_[static_cast<int>(WingCentre)], row++, 1);
   grid->addWidget(cg, row, 0);
   grid->addWidget(values_[static_cast<int>(CgPercent)], row, 1);
   grid->addWidget(values_[static_cast<int>(CgMm)], row++, 2);
-  grid->addWidget(caption("currentMargin"), row, 0);
+  grid->addWidget(caption("currentMargin", true), row, 0);
   grid->addWidget(values_[static_cast<int>(Margin)], row++, 1);
   unstable_ = caption("unstable");
   unstable_->setObjectName(QStringLiteral("unstable"));
   unstable_->setStyleSheet(QStringLiteral("color: red"));
   unstable_->setVisible(false);
   grid->addWidget(unstable_, row++, 0, 1, 3, Qt::AlignRight);
-  flyingWing_ = caption("flyingWing");
+  flyingWing_ = caption("flyingWing", true);
   flyingWing_->setVisible(false);
   grid->addWidget(flyingWing_, row++, 0, 1, 3);
-  grid->addWidget(caption("leftOut"), row++, 0, 1, 3);
+  grid->addWidget(caption("leftOut", true), row++, 0, 1, 3);
   grid->setRowStretch(row, 1);
   grid->setColumnStretch(0, 1);
+  // The captions on one line where they are at most some fifty characters long.
+  int widest = 0;
+  for (int i = 0; i < grid->count(); ++i) {
+    int at, column, rows, columns;
+    grid->getItemPosition(i, &at, &column, &rows, &columns);
+    const auto* label = qobject_cast<QLabel*>(grid->itemAt(i)->widget());
+    if (column == 0 && columns == 1 && label) {
+      widest = std::max(widest, label->fontMetrics().horizontalAdvance(label->text()));
+    }
+  }
+  grid->setColumnMinimumWidth(0, std::min(widest, fontMetrics().averageCharWidth() * 48));
 
   calculate_ = new QPushButton(text("calculate"), this);
   use_ = new QPushButton(text("useCentring"), this);
@@ -178,7 +189,7 @@ StabilityDialog::StabilityDialog(ui::StabilityForm& form, QWidget* owner)
   top->addLayout(pictures, 1);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(top, 1);
-  layout->addWidget(caption("canard"));
+  layout->addWidget(caption("canard", true));
   // No larger than the screen: the captions wrap and the pictures shrink to make it fit.
   resize(sizeHint().boundedTo(screen()->availableSize()));
   plan_->showModel(form_.wing(), form_.results(), 0);
