@@ -53,10 +53,7 @@ TEST(Stability, NeutralPointAndCentringForTheMargin) {
 }
 
 TEST(Stability, RefusesWhatNoTailHas) {
-  const struct {
-    StabilityInputs in;
-    StabilityFault fault;
-  } cases[] = {
+  const std::pair<StabilityInputs, StabilityFault> cases[] = {
       {{{kTail}, 620, 0.9, -0.01}, StabilityFault::StaticMargin},
       {{{}, 620, 0.9, 40.01}, StabilityFault::StaticMargin},
       {{{kTail}, 620, 0.9, kNaN}, StabilityFault::StaticMargin},
@@ -70,8 +67,8 @@ TEST(Stability, RefusesWhatNoTailHas) {
       {{{kTail, kTail, kTail}, 620, 0.9, 10}, StabilityFault::SecondPanel},
   };
   for (const auto& c : cases) {
-    const auto out = computeStability(c.in, kWing);
-    EXPECT_EQ(out.results ? std::nullopt : std::optional(out.fault), c.fault)
+    const auto out = computeStability(c.first, kWing);
+    EXPECT_EQ(out.results ? std::nullopt : std::optional(out.fault), c.second)
         << "row " << &c - cases;
   }
 }
