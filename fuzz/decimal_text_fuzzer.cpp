@@ -18,9 +18,7 @@
 
 namespace {
 
-using tavelor::base::formatResult;
-using tavelor::base::readNumber;
-using tavelor::base::ResultLayout;
+using namespace tavelor::base;
 
 // The "# ##0.00" shape: one blank before the last three integer digits (or in front when there
 // are at most three), no leading zero but a lone "0", the mark and two decimals.

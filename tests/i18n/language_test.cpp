@@ -100,13 +100,10 @@ TEST(LanguageFaults, ShowTheErrorNumberTextAndOperation) {
     LanguageFolder folder;
     std::filesystem::create_directory(folder.folder.file("tv.ini"));
     EXPECT_TRUE(c.failed(folder.language));
-    ASSERT_EQ(folder.faults.messages.size(), 1u);
-    const auto& box = folder.faults.messages[0];
-    EXPECT_EQ(box.text, std::to_string(c.error) + std::generic_category().message(c.error) +
-                            "\r\n" + c.operation);
-    EXPECT_EQ(box.title, "tv");
-    EXPECT_EQ(box.icon, base::Icon::Critical);
-    EXPECT_EQ(box.buttons, base::Buttons::Ok);
+    const std::vector<testing::ShownMessage> box{
+        {std::to_string(c.error) + std::generic_category().message(c.error) + "\r\n" + c.operation,
+         "tv", base::Icon::Critical, base::Buttons::Ok}};
+    EXPECT_EQ(folder.faults.messages, box);
   }
 }
 

@@ -38,7 +38,6 @@ TEST(SheetLayout, PicksTheScaleFromSpanAndDepth) {
     const auto results = lastTip(r.halfSpan, r.lastOffset, r.tip, r.root, r.middle);
     const SheetScale scale = chooseScale(results, wing::wingGeometry(results));
     EXPECT_EQ(scale.divisor.value_or(0), r.divisor) << r.why;
-    EXPECT_DOUBLE_EQ(scale.drawScale, r.divisor ? 1.0 / r.divisor : 0) << r.why;
   }
 }
 

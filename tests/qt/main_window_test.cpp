@@ -20,10 +20,6 @@ namespace {
 
 using ui::Field;
 
-QString shown(const QWidget& window, const char* label) {
-  return window.findChild<QLabel*>(QString::fromLatin1(label))->text();
-}
-
 }  // namespace
 
 class MainWindowTest : public QObject {
@@ -61,7 +57,8 @@ class MainWindowTest : public QObject {
   void captionAccessKeys() {
     window_->setCaption("massCaption", "M&ass : ");
     window_->setCaption("spanCaption", "S&pan && width");
-    QCOMPARE(shown(*window_, "spanCaption"), QStringLiteral("Span & width"));
+    QCOMPARE(window_->findChild<QLabel*>(QStringLiteral("spanCaption"))->text(),
+             QStringLiteral("Span & width"));
     QTest::keyClick(window_.get(), Qt::Key_A, Qt::AltModifier);
     QVERIFY(window_->field(Field::Mass, 0)->hasFocus());
   }

@@ -16,6 +16,7 @@ struct ShownMessage {
   std::string text, title;
   base::Icon icon;
   base::Buttons buttons;
+  bool operator==(const ShownMessage&) const = default;
 };
 
 // Message boxes that write down what they were asked to show; the next box gets `answer`, any

@@ -22,8 +22,7 @@ sed "\$s/1500/$(printf '9%.0s' $(seq 400))/" delta.txt >heavy.txt
 printf '%s\r\n' "$header" 250 200 400 0 200 "" "" "" "" "" "" "" "" "" "" "" "" "" "" "" 0 "" >zero.txt
 sed '$s/1500//' delta.txt >nomass.txt
 cp delta.txt "A & B.txt"
-# Panel 2 stored with a root chord other than panel 1's tip chord; a chord beyond any wing.
-sed '6s/^200/150/' delta.txt >stepped.txt
+# A chord beyond any wing.
 sed "2s/^250/$(printf '9%.0s' $(seq 301))/" delta.txt >huge.txt
 # A wing in tenths (its stored panel 2 root chord gives way to panel 1's tip chord, as the window
 # reads it): written unrounded, its figures would carry noise in their last digits.
@@ -65,20 +64,16 @@ check 0 "" "json \"[round(r[k], 2) for k in ('span_mm', 'area_dm2', 'aspect_rati
 'wing_loading_g_dm2')] == [1400, 27, 7.26, 202.47, 306.17, 7.41, 30, 68.15, 1500, 55.56] and \
 r['aspect_ratio'] == 7.2592592592592595 and \
 [list(p.values()) for p in r['panels']] == [[250, 200, 400, 0], [200, 100, 300, 50]]\"" -- --report delta.txt
-# The wing's own stability figures come always; with a tail, its figures and the height follow.
+# The wing's own stability figures come always; with a tail, its figures and the height follow
+# (the figures themselves are pinned by the stability tests; here, that each has its own key).
 wing_keys="'wing_aerodynamic_centre_percent', 'lift_slope_per_rad'"
 tail_keys="'tail_volume', 'neutral_point_percent', 'neutral_point_mm', 'cg_for_margin_percent', \
 'cg_for_margin_mm', 'static_margin_percent', 'stabiliser_height_mm'"
 check 0 "" "json \"r['mass_g'] is None and r['wing_loading_g_dm2'] is None and \
 list(r)[-2:] == [$wing_keys] and all(type(r[k]) in (int, float) for k in [$wing_keys])\"" -- --report nomass.txt
-for row in "tail 0" "low -40.5"; do
-  read -r name height <<<"$row"
-  check 0 "" "json \"list(r)[-9:] == [$wing_keys, $tail_keys] and r['stabiliser_height_mm'] == $height\"" \
-    -- --report "$name.txt"
-done
-check 0 "" "json \"[round(r[k], 2) for k in ('tail_volume', 'neutral_point_percent', 'neutral_point_mm', \
-'cg_for_margin_percent', 'cg_for_margin_mm', 'static_margin_percent')] == [0.53, 42.41, 93.28, 32.41, \
-73.03, 12.41]\"" -- --report tail.txt
+check 0 "" "json \"list(r)[-9:] == [$wing_keys, $tail_keys] and [round(r[k], 2) for k in [$tail_keys]] \
+== [0.53, 42.41, 93.28, 32.41, 73.03, 12.41, 0]\"" -- --report tail.txt
+check 0 "" "json \"r['stabiliser_height_mm'] == -40.5\"" -- --report low.txt
 # Both outlines hold the same shapes, read back by readers sharing nothing with our writers;
 # the DXF's extents and view on the wing, the SVG's layers with hairlines to cut.
 outline() {
@@ -91,10 +86,7 @@ check 0 "" "outline step.dxf 'AC1015 4 1 0 0 True 7 3 1 5 0 -250.3 700 0 350 -12
 step.shapes" -- --export step.dxf step.txt
 check 0 "" "outline 'A & B.svg' '710mm 260mm -5 -5 710 260 OUTLINE:0.025 JOINTS:0.025 MAC:0.25 \
 CG:0.25 A & B' delta.shapes" -- --export "A & B.svg" "$work/wings/A & B.txt"
-# Read as the window reads it: panel 2's root chord is panel 1's tip chord.
-check 0 "" "json \"round(r['area_dm2'], 2) == 27\"" -- --report stepped.txt
 check 1 "^tavelor: huge.txt: Please check the panels" "[ ! -e huge.dxf ]" -- --export huge.dxf huge.txt
-check 1 "^tavelor: cannot read nowhere.txt: No such file or directory$" "true" -- --report nowhere.txt
 check 1 "^tavelor: short.txt: Error # 62 in Tavelor Input past end of file$" "true" -- --report short.txt
 check 1 "^tavelor: heavy.txt: The mass cannot be used" "true" -- --report heavy.txt
 check 1 "^tavelor: zero.txt: The CG position must be" "[ ! -e zero.dxf ]" -- --export zero.dxf zero.txt

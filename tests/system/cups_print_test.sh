@@ -8,10 +8,7 @@ set -euo pipefail
 exe="$1" languages="$2" work="$3" python="$4" queue=tavelor-test
 # shellcheck source=x_session.sh
 source "$(dirname "$0")/x_session.sh"
-skip() {
-  echo "SKIPPED: $*" >&2
-  exit 77
-}
+skip() { echo "SKIPPED: $*" >&2 && exit 77; }
 [ "$(id -u)" -eq 0 ] || skip "cupsd and the cups-pdf backend need root"
 for need in /usr/sbin/cupsd /usr/sbin/lpadmin /usr/bin/lpstat /usr/bin/pdftocairo \
   /usr/lib/cups/backend/cups-pdf /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd; do

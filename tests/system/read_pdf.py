@@ -14,10 +14,6 @@ MM = 25.4 / 72
 mode, pdf = sys.argv[1], sys.argv[2]
 
 
-def numbers(text):
-    return [float(n) for n in re.findall(r"[-+]?[0-9.]+(?:e[-+]?[0-9]+)?", text)]
-
-
 def pages():
     """Each page's width, height and words."""
     bbox = subprocess.run(["pdftotext", "-bbox", pdf, "-"], capture_output=True, text=True).stdout
@@ -37,7 +33,7 @@ def black_lines(page):
         if "stroke:rgb(0%,0%,0%)" not in path:
             continue
         matrix = re.search(r"matrix\(([^)]*)\)", path)
-        a, b, c, d, e, f = numbers(matrix.group(1)) if matrix else (1, 0, 0, 1, 0, 0)
+        a, b, c, d, e, f = map(float, matrix.group(1).split(",")) if matrix else (1, 0, 0, 1, 0, 0)
         width = float(re.search(r"stroke-width:([\d.e-]+)", path).group(1))
         width *= abs(a * d - b * c) ** 0.5
         # Qt's PDF writer strokes lines as moves and lines only: "M x y L x y L x y".

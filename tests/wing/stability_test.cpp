@@ -41,7 +41,6 @@ TEST(Stability, NeutralPointAndCentringForTheMargin) {
     const auto out = computeStability(in, kWing);
     ASSERT_TRUE(out.results);
     const StabilityResults& r = *out.results;
-    EXPECT_EQ(r.flyingWing, in.stabiliserPanels.empty());
     const Figures got = {
         r.stabiliser.areaDm2,  r.stabiliser.aspectRatio, r.tailArmAc,       r.tailVolume,
         r.neutralPointPercent, r.neutralPoint,           r.centringPercent, r.centring,
@@ -53,10 +52,7 @@ TEST(Stability, NeutralPointAndCentringForTheMargin) {
 }
 
 TEST(Stability, RefusesWhatNoTailHas) {
-  const struct {
-    StabilityInputs in;
-    StabilityFault fault;
-  } cases[] = {
+  const std::pair<StabilityInputs, StabilityFault> cases[] = {
       {{{kTail}, 620, 0.9, -0.01}, StabilityFault::StaticMargin},
       {{{}, 620, 0.9, 40.01}, StabilityFault::StaticMargin},
       {{{kTail}, 620, 0.9, kNaN}, StabilityFault::StaticMargin},
@@ -70,8 +66,8 @@ TEST(Stability, RefusesWhatNoTailHas) {
       {{{kTail, kTail, kTail}, 620, 0.9, 10}, StabilityFault::SecondPanel},
   };
   for (const auto& c : cases) {
-    const auto out = computeStability(c.in, kWing);
-    EXPECT_EQ(out.results ? std::nullopt : std::optional(out.fault), c.fault)
+    const auto out = computeStability(c.first, kWing);
+    EXPECT_EQ(out.results ? std::nullopt : std::optional(out.fault), c.second)
         << "row " << &c - cases;
   }
 }
