@@ -8,9 +8,6 @@
 
 namespace tavelor::qt {
 
-const char* const kAboutInfoText =
-    "Wing geometry for model aircraft: mean chord, centring, wing loading and plan.";
-
 namespace {
 
 QLabel* makeLabel(QWidget* parent, const char* name, int left, int top, int width, int height,
@@ -54,7 +51,7 @@ AboutDialog::AboutDialog(const ui::AboutTexts& texts, QWidget* owner) : QDialog(
   label("titleLabel", 2010, 120, 3405, 360, heading)->setText(toQ(texts.title));
   label("versionLabel", 2040, 480, 3645, 225, heading)->setText(toQ(texts.version));
   label("descriptionLabel", 480, 840, 4845, 1155, body)->setText(displayLines(texts.description));
-  label("infoLabel", 240, 2280, 4005, 555, body)->setText(QString::fromUtf8(kAboutInfoText));
+  label("infoLabel", 240, 2280, 4005, 555, body)->setText(toQ(texts.info));
 
   addSeparator(this, 2130, 120, 5550);
 
@@ -77,7 +74,7 @@ QLabel* AboutDialog::label(const char* name, int left, int top, int width, int h
 HelpDialog::HelpDialog(const ui::HelpTexts& texts, QWidget* owner) : QDialog(owner) {
   setObjectName(QStringLiteral("helpWindow"));
   setModal(true);
-  setWindowTitle(QString::fromUtf8(ui::kHelpCaption));
+  setWindowTitle(toQ(texts.caption));
 
   auto* picture = new QLabel(this);
   picture->setObjectName(QStringLiteral("helpPicture"));

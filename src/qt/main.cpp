@@ -151,7 +151,8 @@ int main(int argc, char* argv[]) {
 
   tavelor::qt::MainWindow window(
       QCoreApplication::applicationDirPath(), QLocale::system().decimalPoint(), [] {
-        return QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat).toStdString();
+        // The default locale is the chosen language's (MainWindow::useLocale).
+        return QLocale().toString(QDate::currentDate(), QLocale::ShortFormat).toStdString();
       });
   if (!window.startUp()) return 1;
   window.showReady();

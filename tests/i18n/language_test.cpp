@@ -79,7 +79,7 @@ TEST(LanguageSettings, ReadOnlyProgramFolderKeepsTheChoiceInTheUsersConfig) {
   });
 }
 
-// Every fault of the INI operations shows one critical box titled "tv" and gives no value.
+// Every fault of the INI operations shows one critical box titled "Tavelor" and gives no value.
 TEST(LanguageFaults, ShowTheErrorNumberTextAndOperation) {
   const struct {
     int error;
@@ -104,7 +104,7 @@ TEST(LanguageFaults, ShowTheErrorNumberTextAndOperation) {
     const auto& box = folder.faults.messages[0];
     EXPECT_EQ(box.text, std::to_string(c.error) + std::generic_category().message(c.error) +
                             "\r\n" + c.operation);
-    EXPECT_EQ(box.title, "tv");
+    EXPECT_EQ(box.title, "Tavelor");
     EXPECT_EQ(box.icon, base::Icon::Critical);
     EXPECT_EQ(box.buttons, base::Buttons::Ok);
   }
