@@ -1,7 +1,9 @@
 // The main window's menu bar: each entry runs one command of the main form.
+#include <QKeyEvent>
 #include <QKeySequence>
 #include <QMenuBar>
 #include <QStatusBar>
+#include <algorithm>
 
 #include "qt/main_window.h"
 
@@ -49,6 +51,14 @@ void MainWindow::buildMenus() {
   captionSetters_["mainWindow"] = [this](const QString& text) {
     QMainWindow::setWindowTitle(text);
   };
+}
+
+bool MainWindow::isMenuShortcut(const QKeyEvent& key) const {
+  const QKeySequence pressed(key.keyCombination());
+  const QList<QAction*> items = menuBar()->findChildren<QAction*>();
+  return std::any_of(items.begin(), items.end(), [&pressed](const QAction* item) {
+    return !item->shortcut().isEmpty() && item->shortcut() == pressed;
+  });
 }
 
 }  // namespace tavelor::qt

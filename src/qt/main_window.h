@@ -97,6 +97,8 @@ class MainWindow : public QMainWindow, public ui::Window {
  private:
   void buildControls();
   void buildMenus();
+  // The key is the shortcut of a menu item (Ctrl+S, Ctrl+O...).
+  bool isMenuShortcut(const QKeyEvent& key) const;
   QLabel* addLabel(QWidget* parent, const char* name, int left, int top, int width,
                    const QFont& font, Qt::Alignment alignment);
   QLineEdit* addField(QWidget* parent, const QString& name, ui::FieldRef id, int left, int top);
