@@ -147,7 +147,8 @@ int main(int argc, char* argv[]) {
   const QApplication app(argc, argv);
   qInstallMessageHandler(previous);
   for (const QString& note : std::exchange(startNotes, {})) qWarning("%s", qPrintable(note));
-  QCoreApplication::setApplicationName(QStringLiteral("tv"));
+  // Windows without a title of their own (menus, a box given none) show this name.
+  QCoreApplication::setApplicationName(QStringLiteral("Tavelor"));
 
   tavelor::qt::MainWindow window(
       QCoreApplication::applicationDirPath(), QLocale::system().decimalPoint(), [] {

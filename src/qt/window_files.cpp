@@ -42,7 +42,9 @@ void MainWindow::showRecentFiles(const std::vector<std::string>& paths) {
 
 void MainWindow::useLocale(const std::string& locale) {
   // The date on the sheet and the toolkit's dialogs and buttons follow the language.
-  const QLocale chosen = locale.empty() ? QLocale::system() : QLocale(toQString(locale));
+  // The system's own form of that language where it is the system's (en_GB, de_AT...).
+  QLocale chosen = locale.empty() ? QLocale::system() : QLocale(toQString(locale));
+  if (chosen.language() == QLocale::system().language()) chosen = QLocale::system();
   QLocale::setDefault(chosen);
   for (const auto& translator : translators_) QApplication::removeTranslator(translator.get());
   translators_.clear();
