@@ -110,8 +110,8 @@ bool MainForm::saveWing() {
   }
   auto request = wingFileRequest("4");
   request.confirmOverwrite = true;
-  if (!lastWingFile_.empty())
-    request.proposedName = lastWingFile_.substr(folderOf(lastWingFile_).size() + 1);
+  // The file the wing came from, offered again: Save as names a new file from there.
+  request.proposedName = lastWingFile_.substr(lastWingFile_.rfind(base::kSeparator[0]) + 1);
   const auto path = window_.askSaveFileName(request);
   return path && writeWing(*path);
 }
