@@ -5,7 +5,7 @@
 namespace tavelor::base {
 
 // The application's short title, shown by every message box given no title of its own.
-inline constexpr const char* kAppTitle = "tv";
+inline constexpr const char* kAppTitle = "Tavelor";
 
 // The path separator that joins the program folder and a file name.
 inline constexpr const char* kSeparator = "/";

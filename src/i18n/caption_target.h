@@ -14,6 +14,8 @@ class CaptionTarget {
   virtual ~CaptionTarget() = default;
   virtual void setCaption(const std::string& control, const std::string& text) = 0;
   virtual void setToolTip(const std::string& control, const std::string& text) = 0;
+  // The language's locale ("en", "fr", "de"...): the toolkit's own texts and dates follow it.
+  virtual void useLocale(const std::string& /*locale*/) {}
 };
 
 }  // namespace tavelor::i18n

@@ -143,10 +143,24 @@ std::string Language::readStoredLanguage() {
 }
 
 bool Language::storeLanguage(const std::string& name) {
+  return storeUserSetting(kSettingsSection, kSettingsKey, name);
+}
+
+std::string Language::readUserSetting(const std::string& section, const std::string& key) {
+  // Silent: a tv.ini that cannot be read has been reported when the language was read from it.
+  constexpr std::size_t kPathCapacity = 4095;
+  const base::FileRead file = base::readWholeFile(settingsPath());
+  if (file.status != base::ReadStatus::Ok) return {};
+  return base::decodeCp1252(base::readIniValue(file.bytes, base::encodeCp1252(section),
+                                               base::encodeCp1252(key), kPathCapacity));
+}
+
+bool Language::storeUserSetting(const std::string& section, const std::string& key,
+                                const std::string& value) {
   const std::string path = settingsPath();
   std::error_code ignored;  // a folder that cannot be made shows as the write's own fault
   std::filesystem::create_directories(std::filesystem::path(path).parent_path(), ignored);
-  return write(path, kSettingsSection, kSettingsKey, name);
+  return write(path, section, key, value);
 }
 
 std::string Language::read(const char* operation, const std::string& path, std::size_t capacity,

@@ -43,7 +43,7 @@ class Language {
   };
 
   // programFolder: the folder of the executable, without a trailing separator.
-  // faults: where a fault of the INI reader or writer is reported (critical box, title "tv").
+  // faults: where a fault of the INI reader or writer is reported (critical box, title "Tavelor").
   Language(std::string programFolder, base::MessageBoxes& faults);
 
   const std::string& programFolder() const { return programFolder_; }
@@ -73,6 +73,11 @@ class Language {
   // as no choice.
   std::string readStoredLanguage();
   bool storeLanguage(const std::string& name);
+  // Any other setting of the user's, in the same tv.ini; a value may be a full path. A file that
+  // cannot be read gives the empty text without a message.
+  std::string readUserSetting(const std::string& section, const std::string& key);
+  bool storeUserSetting(const std::string& section, const std::string& key,
+                        const std::string& value);
   // The tv.ini that storeLanguage writes.
   std::string settingsPath() const;
 

@@ -1,6 +1,7 @@
 #include "i18n/translate.h"
 
 #include <string>
+#include <utility>
 
 namespace tavelor::i18n {
 
@@ -50,7 +51,22 @@ constexpr CaptionSource kAddedCaptions[] = {
     {"stabilityItem", "Tools", "1"},
 };
 
+// The shipped files by name, for a language file without its own locale key.
+constexpr std::pair<const char*, const char*> kShippedLocales[] = {{"English", "en"},
+                                                                   {"Fran\xC3\xA7"
+                                                                    "ais",
+                                                                    "fr"},
+                                                                   {"Deutsch", "de"}};
+
 }  // namespace
+
+std::string localeOf(Language& language) {
+  std::string locale = language.text("Language", "locale");
+  for (const auto& [name, shipped] : kShippedLocales) {
+    if (locale.empty() && language.currentLanguage == name) locale = shipped;
+  }
+  return locale;
+}
 
 void translate(Language& language, CaptionTarget& mainWindow) {
   for (const CaptionSource& c : kCaptions) {
@@ -67,6 +83,8 @@ void translate(Language& language, CaptionTarget& mainWindow) {
                           language.text("Label", "12") + " " + std::to_string(index + 1));
   }
   mainWindow.setToolTip("calculateButton", language.text("ToolTipText", "1"));
+  mainWindow.setCaption("saveFileItem", language.textOrEnglish("File", "save"));
+  mainWindow.useLocale(localeOf(language));
 }
 
 }  // namespace tavelor::i18n

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "i18n/caption_target.h"
 #include "i18n/language.h"
 
@@ -9,5 +11,7 @@ namespace tavelor::i18n {
 // headings, frames, buttons and the calculate button's tool tip, each text looked up at the
 // moment it is set. A missing file, section or key gives an empty text and is not reported.
 void translate(Language& language, CaptionTarget& mainWindow);
+// The current language's locale: its file's [Language] locale, else the shipped file's by name.
+std::string localeOf(Language& language);
 
 }  // namespace tavelor::i18n

@@ -10,9 +10,6 @@
 
 namespace tavelor::qt {
 
-const char* const kAboutInfoText =
-    "Wing geometry for model aircraft: mean chord, centring, wing loading and plan.";
-
 namespace {
 
 QLabel* makeLabel(QWidget* parent, const char* name, const QFont& font) {
@@ -65,7 +62,7 @@ AboutDialog::AboutDialog(const ui::AboutTexts& texts, QWidget* owner) : QDialog(
   grid->addWidget(label("versionLabel", boldFont(), toQ(texts.version)), 1, 1);
   grid->addWidget(label("descriptionLabel", font(), displayLines(texts.description)), 2, 0, 1, 3);
   grid->addWidget(separator(this), 3, 0, 1, 3);
-  grid->addWidget(label("infoLabel", font(), QString::fromUtf8(kAboutInfoText)), 4, 0, 1, 2);
+  grid->addWidget(label("infoLabel", font(), toQ(texts.info)), 4, 0, 1, 2);
   grid->addWidget(ok, 4, 2, Qt::AlignRight | Qt::AlignBottom);
   grid->setColumnStretch(1, 1);
   // As wide as some forty characters; the texts wrap to it and the height follows them.
@@ -82,7 +79,7 @@ QLabel* AboutDialog::label(const char* name, const QFont& font, const QString& t
 HelpDialog::HelpDialog(const ui::HelpTexts& texts, QWidget* owner) : QDialog(owner) {
   setObjectName(QStringLiteral("helpWindow"));
   setModal(true);
-  setWindowTitle(QString::fromUtf8(ui::kHelpCaption));
+  setWindowTitle(toQ(texts.caption));
 
   auto* picture = new QLabel(this);
   picture->setObjectName(QStringLiteral("helpPicture"));

@@ -26,7 +26,4 @@ class HelpDialog : public QDialog {
   HelpDialog(const ui::HelpTexts& texts, QWidget* owner);
 };
 
-// The fixed text of the About window's information label; no language file changes it.
-extern const char* const kAboutInfoText;
-
 }  // namespace tavelor::qt

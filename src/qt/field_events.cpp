@@ -14,11 +14,11 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   switch (event->type()) {
     case QEvent::ShortcutOverride: {
       // A field would take Ctrl+V and the like as its own shortcuts; claim them here so that the
-      // key press comes to the filter below, which discards them.
+      // key press comes to the filter below, which discards them. The menus' shortcuts pass.
       const auto* key = static_cast<QKeyEvent*>(event);
       const auto character = typedCharacter(*key);
       if (!isEnterKey(*key) && character && *character < 0x20 && *character != U'\b' &&
-          !ui::keyPasses(id.field, *character)) {
+          !ui::keyPasses(id.field, *character) && !isMenuShortcut(*key)) {
         event->accept();
         return true;
       }

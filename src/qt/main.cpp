@@ -147,11 +147,13 @@ int main(int argc, char* argv[]) {
   const QApplication app(argc, argv);
   qInstallMessageHandler(previous);
   for (const QString& note : std::exchange(startNotes, {})) qWarning("%s", qPrintable(note));
-  QCoreApplication::setApplicationName(QStringLiteral("tv"));
+  // Windows without a title of their own (menus, a box given none) show this name.
+  QCoreApplication::setApplicationName(QStringLiteral("Tavelor"));
 
   tavelor::qt::MainWindow window(
       QCoreApplication::applicationDirPath(), QLocale::system().decimalPoint(), [] {
-        return QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat).toStdString();
+        // The default locale is the chosen language's (MainWindow::useLocale).
+        return QLocale().toString(QDate::currentDate(), QLocale::ShortFormat).toStdString();
       });
   if (!window.startUp()) return 1;
   window.showReady();

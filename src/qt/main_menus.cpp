@@ -1,5 +1,9 @@
 // The main window's menu bar: each entry runs one command of the main form.
+#include <QKeyEvent>
+#include <QKeySequence>
 #include <QMenuBar>
+#include <QStatusBar>
+#include <algorithm>
 
 #include "qt/main_window.h"
 
@@ -13,22 +17,27 @@ void MainWindow::buildMenus() {
     captionSetters_[name] = [menu](const QString& text) { menu->setTitle(text); };
     return menu;
   };
-  auto addItem = [&](QMenu* menu, const char* name, void (ui::MainForm::*command)()) {
+  auto addItem = [&](QMenu* menu, const char* name, void (ui::MainForm::*command)(),
+                     QKeySequence keys = {}) {
     QAction* action = menu ? menu->addAction(QString()) : bar->addAction(QString());
     action->setObjectName(QString::fromLatin1(name));
+    action->setShortcut(keys);
     captionSetters_[name] = [action](const QString& caption) { action->setText(caption); };
     connect(action, &QAction::triggered, this, [this, command] { (form_.get()->*command)(); });
   };
 
   QMenu* file = addMenu("fileMenu");
-  addItem(file, "openItem", &ui::MainForm::openWingFile);
-  addItem(file, "saveItem", &ui::MainForm::saveWingAs);
+  fileMenu_ = file;
+  addItem(file, "openItem", &ui::MainForm::openWingFile, QKeySequence::Open);
+  addItem(file, "saveFileItem", &ui::MainForm::saveWingFile, QKeySequence::Save);
+  addItem(file, "saveItem", &ui::MainForm::saveWingAs,
+          QKeySequence(QStringLiteral("Ctrl+Shift+S")));
   file->addSeparator();
-  addItem(file, "printItem", &ui::MainForm::printSheet);
+  addItem(file, "printItem", &ui::MainForm::printSheet, QKeySequence::Print);
   addItem(file, "templateItem", &ui::MainForm::printTemplate);
   addItem(file, "exportItem", &ui::MainForm::exportOutline);
-  file->addSeparator();
-  addItem(file, "quitItem", &ui::MainForm::quit);
+  quitSeparator_ = file->addSeparator();
+  addItem(file, "quitItem", &ui::MainForm::quit, QKeySequence(QStringLiteral("Ctrl+Q")));
   // The language menu has no entries: choosing its title opens the chooser.
   addItem(nullptr, "languageItem", &ui::MainForm::chooseLanguage);
   QMenu* tools = addMenu("toolsMenu");
@@ -38,9 +47,18 @@ void MainWindow::buildMenus() {
   help->addSeparator();
   addItem(help, "aboutItem", &ui::MainForm::showAbout);
 
+  statusBar()->setObjectName(QStringLiteral("statusBar"));
   captionSetters_["mainWindow"] = [this](const QString& text) {
     QMainWindow::setWindowTitle(text);
   };
+}
+
+bool MainWindow::isMenuShortcut(const QKeyEvent& key) const {
+  const QKeySequence pressed(key.keyCombination());
+  const QList<QAction*> items = menuBar()->findChildren<QAction*>();
+  return std::any_of(items.begin(), items.end(), [&pressed](const QAction* item) {
+    return !item->shortcut().isEmpty() && item->shortcut() == pressed;
+  });
 }
 
 }  // namespace tavelor::qt

@@ -94,7 +94,7 @@ void MainWindow::setBusyPointer(bool busy) {
 }
 
 std::unique_ptr<plot::PageSurface> MainWindow::openPage(const std::string& sheetName) {
-  return openSystemPrinterPage(sheetName);
+  return openSystemPrinterPage(sheetName, pdfFolder_);
 }
 
 std::string MainWindow::shortDate() const { return shortDate_ ? shortDate_() : std::string(); }

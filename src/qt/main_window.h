@@ -5,11 +5,13 @@
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QPushButton>
+#include <QTranslator>
 #include <array>
 #include <functional>
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "ui/main_form.h"
 #include "ui/window.h"
@@ -58,6 +60,7 @@ class MainWindow : public QMainWindow, public ui::Window {
   // i18n::CaptionTarget
   void setCaption(const std::string& control, const std::string& text) override;
   void setToolTip(const std::string& control, const std::string& text) override;
+  void useLocale(const std::string& locale) override;  // window_files.cpp
 
   // ui::Dialogs
   std::string promptText(const std::string& prompt, const std::string& title,
@@ -68,11 +71,15 @@ class MainWindow : public QMainWindow, public ui::Window {
   void showAbout(const ui::AboutTexts& texts) override;
   void showHelp(const ui::HelpTexts& texts) override;
   void showStability(ui::StabilityForm& form) override;
+  // window_files.cpp
+  std::string documentsFolder() const override;
+  void showRecentFiles(const std::vector<std::string>& paths) override;
 
   // ui::Printing
   void setBusyPointer(bool busy) override;
   std::unique_ptr<plot::PageSurface> openPage(const std::string& sheetName) override;
   std::string shortDate() const override;
+  void usePdfFolder(const std::string& folder) override { pdfFolder_ = toQString(folder); }
 
   // ui::Outputs (window_outputs.cpp)
   std::unique_ptr<ui::TemplateJob> openTemplateJob() override;
@@ -80,6 +87,7 @@ class MainWindow : public QMainWindow, public ui::Window {
   // ui::Window
   void showPlan(plot::Drawing plan) override;
   void endProgram() override;
+  void showStatus(const std::string& text) override;  // window_files.cpp
 
  protected:
   // The input fields' key filter and focus tracking (field_events.cpp).
@@ -90,13 +98,22 @@ class MainWindow : public QMainWindow, public ui::Window {
  private:
   void buildControls();
   void buildMenus();
+  // The key is the shortcut of a menu item (Ctrl+S, Ctrl+O...).
+  bool isMenuShortcut(const QKeyEvent& key) const;
   QLabel* addLabel(QGridLayout* grid, const char* name, int row, int column, const QFont& font,
                    Qt::Alignment alignment);
   QLineEdit* addField(QGridLayout* grid, const QString& name, ui::FieldRef id, int row, int column);
   void alignColumns();
   std::optional<std::string> askFileName(const ui::FileDialogRequest& request, bool save);
 
+  static QString toQString(const std::string& text) { return QString::fromStdString(text); }
+
   QString decimalMark_;
+  QString pdfFolder_;  // where a PDF file goes without a print queue; empty: the documents folder
+  QMenu* fileMenu_ = nullptr;
+  QAction* quitSeparator_ = nullptr;  // the recent files go above it
+  std::vector<QAction*> recentItems_;
+  std::vector<std::unique_ptr<QTranslator>> translators_;
   std::function<std::string()> shortDate_;
 
   std::map<std::string, std::function<void(const QString&)>> captionSetters_;

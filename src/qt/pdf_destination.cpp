@@ -67,17 +67,20 @@ std::string PrintDestination::deviceName() const {
   return "PDF file in " + QDir::toNativeSeparators(pdfFolder).toStdString();
 }
 
-PrintDestination systemPrintDestination() {
+QString documentsFolder() {
+  const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  return folder.isEmpty() || !QFileInfo(folder).isDir() ? QDir::homePath() : folder;
+}
+
+PrintDestination systemPrintDestination(const QString& folder) {
   PrintDestination destination{QPrinterInfo::defaultPrinter(), {}};
   if (destination.queue.isNull()) {
     const QList<QPrinterInfo> queues = QPrinterInfo::availablePrinters();
     if (!queues.isEmpty()) destination.queue = queues.front();
   }
   if (destination.queue.isNull()) {
-    destination.pdfFolder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (destination.pdfFolder.isEmpty() || !QFileInfo(destination.pdfFolder).isDir()) {
-      destination.pdfFolder = QDir::homePath();
-    }
+    destination.pdfFolder =
+        !folder.isEmpty() && QFileInfo(folder).isDir() ? folder : documentsFolder();
   }
   return destination;
 }

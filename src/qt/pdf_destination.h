@@ -20,14 +20,16 @@ QString pdfBaseName(const std::string& sheetName);
 QString reservePdfPath(const QString& folder, const std::string& sheetName);
 
 // Where this system prints: the default print queue, else the first one there is; with no print
-// queue at all (queue null), a new PDF file in pdfFolder: the user's documents folder, or the
-// home folder when there is none.
+// queue at all (queue null), a new PDF file in pdfFolder: the given folder when it is one, else
+// the user's documents folder, or the home folder when there is none.
 struct PrintDestination {
   QPrinterInfo queue;
   QString pdfFolder;
   // The queue's name, or "PDF file in <folder>", for the printer question.
   std::string deviceName() const;
 };
-PrintDestination systemPrintDestination();
+PrintDestination systemPrintDestination(const QString& folder = {});
+// The user's documents folder, or the home folder when there is none.
+QString documentsFolder();
 
 }  // namespace tavelor::qt

@@ -180,8 +180,9 @@ std::string QtPrinterPage::deliveryNote() const {
   return QDir::toNativeSeparators(pdfPath_).toStdString();
 }
 
-std::unique_ptr<plot::PageSurface> openSystemPrinterPage(const std::string& sheetName) {
-  const PrintDestination destination = systemPrintDestination();
+std::unique_ptr<plot::PageSurface> openSystemPrinterPage(const std::string& sheetName,
+                                                         const QString& pdfFolder) {
+  const PrintDestination destination = systemPrintDestination(pdfFolder);
   if (!destination.queue.isNull()) return QtPrinterPage::onQueue(destination.queue, sheetName);
   return QtPrinterPage::toPdfFolder(destination.pdfFolder, sheetName);
 }

@@ -68,6 +68,7 @@ class QtPrinterPage final : public plot::PageSurface {
 
 // The page for one sheet at systemPrintDestination(); a PDF file is named after sheetName (see
 // QtPrinterPage::toPdfFolder).
-std::unique_ptr<plot::PageSurface> openSystemPrinterPage(const std::string& sheetName);
+std::unique_ptr<plot::PageSurface> openSystemPrinterPage(const std::string& sheetName,
+                                                         const QString& pdfFolder = {});
 
 }  // namespace tavelor::qt

@@ -49,7 +49,7 @@ class QtTemplateJob final : public ui::TemplateJob {
 }  // namespace
 
 std::unique_ptr<ui::TemplateJob> MainWindow::openTemplateJob() {
-  return std::make_unique<QtTemplateJob>(systemPrintDestination());
+  return std::make_unique<QtTemplateJob>(systemPrintDestination(pdfFolder_));
 }
 
 }  // namespace tavelor::qt

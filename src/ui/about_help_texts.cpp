@@ -57,11 +57,13 @@ AboutTexts buildAboutTexts(i18n::Language& language) {
   texts.description +=
       language.text("About", "6") + " : " + language.text("About", "translate") + kCrLf;
   texts.description += language.text("About", "email") + kCrLf + kCrLf;
+  texts.info = language.textOrEnglish("About", "info");
   return texts;
 }
 
 HelpTexts buildHelpTexts(i18n::Language& language) {
   HelpTexts texts;
+  texts.caption = language.textOrEnglish("Help", "title");
   texts.helpText = buildLines(language, kHelpLines);
   texts.closingText = buildLines(language, kClosingLines);
   texts.okCaption = language.text("Button", "4");

@@ -13,16 +13,16 @@ struct AboutTexts {
   std::string title;        // titleLabel
   std::string version;      // versionLabel
   std::string description;  // descriptionLabel, lines joined by CR LF
+  std::string info;         // infoLabel
 };
 
-// The texts of the Help window; its caption is the fixed "Informations :".
+// The texts of the Help window.
 struct HelpTexts {
+  std::string caption;      // the window's title bar
   std::string helpText;     // helpTextLabel
   std::string closingText;  // closingTextLabel
   std::string okCaption;    // okButton
 };
-
-inline constexpr const char* kHelpCaption = "Informations :";
 
 // "Version " + major.minor.patch of this build + " - " + the language's name.
 std::string versionLine(const std::string& currentLanguage);

@@ -32,9 +32,7 @@ void MainForm::exportOutline() {
   request.filterText = "DXF (*.dxf);;SVG (*.svg)";
   request.defaultExtension = "dxf";
   request.confirmOverwrite = true;
-  const auto slash = lastWingFile_.rfind(base::kSeparator[0]);
-  request.initialFolder =
-      slash == std::string::npos ? language_.programFolder() : lastWingFile_.substr(0, slash);
+  request.initialFolder = startFolder();
   const std::string wingName =
       lastWingFile_.empty() ? language_.text("Message", "14") : files::wingNameOf(lastWingFile_);
   request.proposedName = wingName;
@@ -45,7 +43,12 @@ void MainForm::exportOutline() {
   const std::string bytes = outlineFormatOf(*path) == OutlineFormat::Svg
                                 ? plot::outlineSvg(geometry_, wingName)
                                 : plot::outlineDxf(geometry_);
-  if (const auto error = files::writeFileBytes(*path, bytes)) reportFileError(*error);
+  if (const auto error = files::writeFileBytes(*path, bytes)) {
+    reportFileError(*error);
+    return;
+  }
+  lastFolder_ = path->substr(0, path->rfind(base::kSeparator[0]));
+  window_.showStatus(language_.textOrEnglish("Message", "saved") + " " + *path);
 }
 
 }  // namespace tavelor::ui

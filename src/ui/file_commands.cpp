@@ -1,17 +1,37 @@
-// The wing data file commands of the main form: Save as and Open.
+// The wing data file commands of the main form: Save, Save as, Open and the recent files.
+#include <algorithm>
+
+#include "base/cp1252.h"
 #include "ui/main_form.h"
 #include "ui/wing_inputs.h"
 
 namespace tavelor::ui {
+
+namespace {
+
+constexpr const char* kRecentSection = "Recent";
+constexpr std::size_t kRecentCount = 5;
+
+std::string folderOf(const std::string& path) {
+  const auto slash = path.rfind(base::kSeparator[0]);
+  return slash == std::string::npos ? std::string()
+                                    : path.substr(0, std::max<std::size_t>(slash, 1));
+}
+
+}  // namespace
 
 FileDialogRequest MainForm::wingFileRequest(const char* titleKey) {
   FileDialogRequest request;
   auto& language = language_;
   request.title = language.text("Message", titleKey);
   request.filterText = language.text("Message", "5") + " (*.txt)";
-  request.initialFolder = language.programFolder();
+  request.initialFolder = startFolder();
   request.defaultExtension = "txt";
   return request;
+}
+
+std::string MainForm::startFolder() const {
+  return lastFolder_.empty() ? window_.documentsFolder() : lastFolder_;
 }
 
 std::string fileErrorText(i18n::Language& language, const files::FileError& error) {
@@ -31,11 +51,55 @@ void MainForm::showFileName(const std::string& path) {
   window_.setWindowTitle(language_.text("Label", "0") + " - " + language_.text("Message", "5") +
                          " : " + name);
   lastWingFile_ = path;
+  rememberFile(path);
+}
+
+void MainForm::rememberFile(const std::string& path) {
+  lastFolder_ = folderOf(path);
+  // tv.ini holds Windows-1252 text: a path it cannot hold stays off the list.
+  if (!base::fitsCp1252(path)) return;
+  std::erase(recentFiles_, path);
+  recentFiles_.insert(recentFiles_.begin(), path);
+  if (recentFiles_.size() > kRecentCount) recentFiles_.resize(kRecentCount);
+  storeRecentFiles();
+}
+
+void MainForm::storeRecentFiles() {
+  for (std::size_t i = 0; i < kRecentCount; ++i) {
+    const std::string value = i < recentFiles_.size() ? recentFiles_[i] : std::string();
+    const std::string key = std::to_string(i + 1);
+    if (language_.readUserSetting(kRecentSection, key) != value &&
+        !language_.storeUserSetting(kRecentSection, key, value)) {
+      break;  // the fault has been shown once
+    }
+  }
+  window_.showRecentFiles(recentFiles_);
+}
+
+void MainForm::loadRecentFiles() {
+  recentFiles_.clear();
+  for (std::size_t i = 1; i <= kRecentCount; ++i) {
+    std::string path = language_.readUserSetting(kRecentSection, std::to_string(i));
+    if (!path.empty() && std::ranges::find(recentFiles_, path) == recentFiles_.end()) {
+      recentFiles_.push_back(std::move(path));
+    }
+  }
+  if (!recentFiles_.empty()) lastFolder_ = folderOf(recentFiles_.front());
+  window_.showRecentFiles(recentFiles_);
 }
 
 void MainForm::saveWingAs() {
   const i18n::Language::Pass pass(language_);
   saveWing();
+}
+
+void MainForm::saveWingFile() {
+  const i18n::Language::Pass pass(language_);
+  if (lastWingFile_.empty() || !results_) {
+    saveWing();
+  } else {
+    writeWing(lastWingFile_);
+  }
 }
 
 bool MainForm::saveWing() {
@@ -46,16 +110,20 @@ bool MainForm::saveWing() {
   }
   auto request = wingFileRequest("4");
   request.confirmOverwrite = true;
+  // The file the wing came from, offered again: Save as names a new file from there.
+  request.proposedName = lastWingFile_.substr(lastWingFile_.rfind(base::kSeparator[0]) + 1);
   const auto path = window_.askSaveFileName(request);
-  if (!path) return false;
-  if (const auto error = files::writeFileBytes(*path, files::wingDocumentBytes(document()))) {
+  return path && writeWing(*path);
+}
+
+bool MainForm::writeWing(const std::string& path) {
+  if (const auto error = files::writeFileBytes(path, files::wingDocumentBytes(document()))) {
     reportFileError(*error);
     return false;
   }
   keepInputs();
-  window_.showMessage(language_.text("Message", "6") + *path, base::kAppTitle, base::Icon::None,
-                      base::Buttons::Ok);
-  showFileName(*path);
+  window_.showStatus(language_.text("Message", "6") + path);
+  showFileName(path);
   return true;
 }
 
@@ -66,6 +134,17 @@ void MainForm::openWingFile() {
   request.mustExist = true;
   const auto path = window_.askOpenFileName(request);
   if (path) openWingFile(*path);
+}
+
+void MainForm::openRecentFile(const std::string& path) {
+  const i18n::Language::Pass pass(language_);
+  if (!files::readWingDocument(path).document) {
+    warn(language_.textOrEnglish("Message", "missingFile") + "\r\n" + path);
+    std::erase(recentFiles_, path);
+    storeRecentFiles();
+    return;
+  }
+  if (offerToSaveChanges()) openWingFile(path);
 }
 
 void MainForm::openWingFile(const std::string& path) {

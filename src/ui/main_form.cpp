@@ -56,6 +56,7 @@ bool MainForm::startUp() {
   i18n::translate(language_, window_);
   language_.firstStart = false;
   focusReady_ = false;
+  loadRecentFiles();
   clearInputs();
   return true;
 }
@@ -121,6 +122,7 @@ void MainForm::clearInputs() {
   }
   window_.showPlan({});
   window_.setWindowTitle(language_.text("Label", "0"));
+  lastWingFile_.clear();  // a new wing: Save asks where it goes
   keepInputs();
   window_.selectAll(Field::RootChord, 0);
   // Before the window is visible (start-up) it must not be given the focus.
@@ -157,9 +159,9 @@ bool MainForm::offerToSaveChanges() {
                           base::Icon::Question, base::Buttons::YesNoCancel);
   if (answer == base::Answer::No) return true;
   if (answer != base::Answer::Yes) return false;
-  // Save as needs figures; a wing that cannot be computed has been reported and stays.
+  // Saving needs figures; a wing that cannot be computed has been reported and stays.
   if (!results_ && !calculate()) return false;
-  return saveWing();
+  return lastWingFile_.empty() ? saveWing() : writeWing(lastWingFile_);
 }
 
 void MainForm::chooseLanguage() {

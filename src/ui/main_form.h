@@ -3,6 +3,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "files/wing_file.h"
 #include "i18n/language.h"
@@ -41,6 +42,10 @@ class MainForm {
   // Opens the file at path as File > Open does once the file is chosen.
   void openWingFile(const std::string& path);
   void saveWingAs();
+  // File > Save: to the file last opened or saved; Save as while there is none.
+  void saveWingFile();
+  // An entry of File's list of recent files; a file no longer there is refused and dropped.
+  void openRecentFile(const std::string& path);
   void printSheet();
   void printTemplate();
   void exportOutline();
@@ -80,6 +85,14 @@ class MainForm {
   void keepInputs();
   // Save as; true when the wing was written.
   bool saveWing();
+  // Writes the wing to path; true when it was written (a fault has been shown otherwise).
+  bool writeWing(const std::string& path);
+  // Where a file dialog or a PDF file starts: the folder last used, else the documents folder.
+  std::string startFolder() const;
+  // path becomes the newest recent file and its folder the one last used.
+  void rememberFile(const std::string& path);
+  void storeRecentFiles();
+  void loadRecentFiles();
   void reportFileError(const files::FileError& error);
   void showFileName(const std::string& path);
   FileDialogRequest wingFileRequest(const char* titleKey);
@@ -89,7 +102,9 @@ class MainForm {
   struct Printer {
     std::string deviceName, pdfFolder;
   };
-  bool preparePrint(const std::function<Printer()>& open);
+  bool preparePrint(const char* noPrinterKey, const std::function<Printer()>& open);
+  // The status line after printing: the queue's note (queueKey), or the PDF file written.
+  void showPrinted(const std::string& pdfPath, const char* queueKey);
   void showPrintFault();
 
   Window& window_;
@@ -100,7 +115,9 @@ class MainForm {
   bool focusReady_ = false;
   std::string sheetName_;
   files::TailTexts stabilityTexts_;
-  std::string lastWingFile_;  // the path last opened or saved, empty before the first
+  std::string lastWingFile_;              // the path last opened or saved, empty before the first
+  std::string lastFolder_;                // the folder of the file last opened or written
+  std::vector<std::string> recentFiles_;  // newest first
   // The inputs as last opened, saved or cleared.
   files::WingDocument kept_;
 };

@@ -9,24 +9,26 @@
 
 namespace tavelor::ui {
 
-bool MainForm::preparePrint(const std::function<Printer()>& open) {
+bool MainForm::preparePrint(const char* noPrinterKey, const std::function<Printer()>& open) {
   if (!results_) {
     window_.showMessage(language_.text("Message", "10"), language_.text("Label", "0"),
                         base::Icon::Critical, base::Buttons::Ok);
     return false;
   }
+  window_.usePdfFolder(startFolder());
   // One printer for the whole command: the one the user confirms is the one that prints.
   std::string device;
   try {
     const Printer printer = open();
+    // Without a print queue the question says so and names the folder the PDF file goes to.
     device = printer.pdfFolder.empty()
-                 ? printer.deviceName
-                 : language_.textOrEnglish("Print", "4") + " " + printer.pdfFolder;
+                 ? language_.text("Message", "11") + " " + printer.deviceName + " ?"
+                 : language_.textOrEnglish("Message", noPrinterKey) + " " + printer.pdfFolder + "?";
   } catch (const plot::PageError&) {
     showPrintFault();
     return false;
   }
-  const std::string question = language_.text("Message", "11") + " " + device + " ?";
+  const std::string& question = device;
   if (window_.showMessage(question, language_.text("Label", "0"), base::Icon::Question,
                           base::Buttons::OkCancel) == base::Answer::Cancel) {
     return false;
@@ -41,10 +43,15 @@ void MainForm::showPrintFault() {
                       base::Icon::Critical, base::Buttons::Ok);
 }
 
+void MainForm::showPrinted(const std::string& pdfPath, const char* queueKey) {
+  window_.showStatus(pdfPath.empty() ? language_.textOrEnglish("Message", queueKey)
+                                     : language_.textOrEnglish("Message", "saved") + " " + pdfPath);
+}
+
 void MainForm::printSheet() {
   const i18n::Language::Pass pass(language_);
   std::unique_ptr<plot::PageSurface> page;
-  const bool ready = preparePrint([&] {
+  const bool ready = preparePrint("noPrinter", [&] {
     page = window_.openPage(sheetName_);
     if (!page) throw plot::PageError("no page");
     return Printer{page->deviceName(), page->pdfFolder()};
@@ -75,15 +82,13 @@ void MainForm::printSheet() {
   } catch (const plot::PageError&) {
     note.clear();  // the sheet is already on its way; only the extra line is lost
   }
-  std::string message = language_.text("Message", "15");
-  if (!note.empty()) message += "\r\n" + note;
-  window_.showMessage(message, language_.text("Label", "0"), base::Icon::None, base::Buttons::Ok);
+  showPrinted(note, "15");
 }
 
 void MainForm::printTemplate() {
   const i18n::Language::Pass pass(language_);
   std::unique_ptr<TemplateJob> job;
-  const bool ready = preparePrint([&] {
+  const bool ready = preparePrint("noPrinterTemplate", [&] {
     job = window_.openTemplateJob();
     if (!job) throw plot::PageError("no printer");
     return Printer{job->deviceName(), job->pdfFolder()};
@@ -113,9 +118,7 @@ void MainForm::printTemplate() {
     showPrintFault();
     return;
   }
-  std::string message = language_.textOrEnglish("Message", "19");
-  if (!note->empty()) message += "\r\n" + *note;
-  window_.showMessage(message, language_.text("Label", "0"), base::Icon::None, base::Buttons::Ok);
+  showPrinted(*note, "19");
 }
 
 }  // namespace tavelor::ui

@@ -4,6 +4,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "base/message_box.h"
 #include "files/wing_file.h"
@@ -48,6 +49,11 @@ class Dialogs {
   virtual void showHelp(const HelpTexts& texts) = 0;
   // The stability window on a computed wing, showing the form until the user closes it.
   virtual void showStability(StabilityForm& form) = 0;
+  // The user's documents folder (the home folder when there is none): where file dialogs start
+  // before any file was opened or saved.
+  virtual std::string documentsFolder() const = 0;
+  // The files opened or saved last, newest first, as File lists them.
+  virtual void showRecentFiles(const std::vector<std::string>& paths) = 0;
 };
 
 // The printer as the print command reaches it.
@@ -60,6 +66,8 @@ class Printing {
   virtual std::unique_ptr<plot::PageSurface> openPage(const std::string& sheetName) = 0;
   // The current date in the locale's short form.
   virtual std::string shortDate() const = 0;
+  // Where a PDF file goes when the system has no print queue: the folder last used.
+  virtual void usePdfFolder(const std::string& folder) = 0;
 };
 
 // One full-size template on its way to the printer chosen when the job was opened.
@@ -96,6 +104,8 @@ class Window : public FormFields,
  public:
   // Shows the plan strip's picture (see plot::planDrawing) until the next one.
   virtual void showPlan(plot::Drawing plan) = 0;
+  // A line in the status bar saying what a command has done, until the next one.
+  virtual void showStatus(const std::string& text) = 0;
   // Ends the program at once: every window closes, nothing is asked or saved.
   virtual void endProgram() = 0;
 };

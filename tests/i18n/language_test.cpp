@@ -79,7 +79,7 @@ TEST(LanguageSettings, ReadOnlyProgramFolderKeepsTheChoiceInTheUsersConfig) {
   });
 }
 
-// Every fault of the INI operations shows one critical box titled "tv" and gives no value.
+// Every fault of the INI operations shows one critical box titled "Tavelor" and gives no value.
 TEST(LanguageFaults, ShowTheErrorNumberTextAndOperation) {
   const struct {
     int error;
@@ -102,7 +102,7 @@ TEST(LanguageFaults, ShowTheErrorNumberTextAndOperation) {
     EXPECT_TRUE(c.failed(folder.language));
     const std::vector<testing::ShownMessage> box{
         {std::to_string(c.error) + std::generic_category().message(c.error) + "\r\n" + c.operation,
-         "tv", base::Icon::Critical, base::Buttons::Ok}};
+         "Tavelor", base::Icon::Critical, base::Buttons::Ok}};
     EXPECT_EQ(folder.faults.messages, box);
   }
 }

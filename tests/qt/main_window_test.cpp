@@ -1,16 +1,19 @@
 // The main window for real, on the offscreen platform: its captions' access keys, Enter computing
-// and drawing. The keys a field takes, the chooser, About and Help are driven on a real X server
-// by the end-to-end run.
+// and drawing, Qt's own texts in the chosen language. The keys a field takes, the chooser, About
+// and Help are driven on a real X server by the end-to-end run.
 
 #include "qt/main_window.h"
 
 #include <QApplication>
+#include <QDialogButtonBox>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
 #include <filesystem>
 #include <memory>
 
+#include "i18n/translate.h"
 #include "plot/plan_view.h"
 #include "qt/plan_widget.h"
 #include "support/temp_folder.h"
@@ -92,6 +95,18 @@ class MainWindowTest : public QObject {
     QVERIFY(qAbs(rightEnd(2) - 6525.0 * plan->logicalDpiX() / 720) < 3);
     QVERIFY(qAbs(rightEnd(1) - 6525.0 * plan->logicalDpiX() / 1440) < 2);
     QVERIFY(qAbs(rightEnd(0.75) - 6525.0 * plan->logicalDpiX() / 1920) < 2);
+  }
+
+  // German chosen: Qt's own file dialog and its buttons speak German too, dates take its form.
+  void toolkitTextsFollowTheLanguage() {
+    i18n::Language& language = window_->form().language();
+    language.setLanguage("Deutsch");
+    i18n::translate(language, *window_);
+    QFileDialog dialog(window_.get());
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    const auto* buttons = dialog.findChild<QDialogButtonBox*>();
+    QCOMPARE(buttons->button(QDialogButtonBox::Cancel)->text(), QStringLiteral("Abbrechen"));
+    QCOMPARE(QLocale().language(), QLocale::German);
   }
 };
 

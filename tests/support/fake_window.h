@@ -54,6 +54,8 @@ class FakeWindow : public ui::Window {
   void showLanguageChooser(i18n::Language& language) override {
     if (!chooserPick.empty()) language.currentLanguage = chooserPick;
   }
+  std::string documentsFolder() const override { return documents; }
+  void showRecentFiles(const std::vector<std::string>& paths) override { recent = paths; }
   void showAbout(const ui::AboutTexts&) override {}
   void showHelp(const ui::HelpTexts&) override {}
   // Types tailTyped, then calculates and uses the CG when asked to.
@@ -70,10 +72,12 @@ class FakeWindow : public ui::Window {
     return std::move(page);
   }
   std::string shortDate() const override { return "06/12/2026"; }
+  void usePdfFolder(const std::string& folder) override { pdfFolder = folder; }
 
   std::unique_ptr<ui::TemplateJob> openTemplateJob() override { return std::move(templateJob); }
 
   void showPlan(plot::Drawing) override {}
+  void showStatus(const std::string& text) override { status = text; }
   void endProgram() override { ended = true; }
 
   // Types a wing's panels (root, tip, length, sweep each), its centring and its mass.
@@ -92,7 +96,9 @@ class FakeWindow : public ui::Window {
   RecordingMessages boxes;
   std::map<std::pair<ui::Field, int>, std::string> fields;
   std::map<ui::ResultLabel, std::string> results;
-  std::string title, mark = ".", prompt, chooserPick;
+  std::string title, mark = ".", prompt, chooserPick, documents = "/home/user/Documents", status,
+                     pdfFolder;
+  std::vector<std::string> recent;
   std::optional<std::string> chosenFile;
   ui::FileDialogRequest saveRequest;
   std::unique_ptr<ui::TemplateJob> templateJob;
@@ -122,6 +128,9 @@ struct FormFixture {
       texts["Stability"][key] = key;
     }
     for (int n = 1; n <= 20; ++n) texts["Message"][std::to_string(n)] = "M" + std::to_string(n);
+    for (const char* key : {"noPrinter", "noPrinterTemplate", "saved", "missingFile"}) {
+      texts["Message"][key] = key;
+    }
     return texts;
   }
   LanguageFolder language;

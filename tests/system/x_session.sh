@@ -128,12 +128,13 @@ x_menu() {
 }
 
 # x_print <sheet name> [<File menu key>]: File > Print (or that entry), Enter in the print
-# question, the sheet name, Enter in the closing message.
+# question, the sheet name; the status bar says what was done, no box opens.
 x_print() {
   x_menu f "${2:-p}"
   x_answer "" Return
   x_answer '^Print$' ctrl+a "type:$1" Return
-  x_answer "" Return
+  sleep 0.5
+  x_only_main || fail "printing left a window open"
 }
 
 # x_quit [<key>...]: File > Quit, answering the unsaved-changes question with the keys if given.
