@@ -78,6 +78,7 @@ class MainWindow : public QMainWindow, public ui::Window {
 
   // ui::Window
   void showPlan(plot::Drawing plan) override;
+  void showStale(const std::string& note) override;  // stale_view.cpp
   void endProgram() override;
 
  protected:

@@ -39,11 +39,8 @@ void MainForm::saveWingAs() {
 }
 
 bool MainForm::saveWing() {
-  if (!results_) {
-    window_.showMessage(language_.text("Message", "3"), language_.text("Message", "4"),
-                        base::Icon::Warning, base::Buttons::Ok);
-    return false;
-  }
+  // The file holds the inputs of the figures: calculated first when they are not current.
+  if (!figuresReady()) return false;
   auto request = wingFileRequest("4");
   request.confirmOverwrite = true;
   const auto path = window_.askSaveFileName(request);

@@ -96,6 +96,9 @@ class Window : public FormFields,
  public:
   // Shows the plan strip's picture (see plot::planDrawing) until the next one.
   virtual void showPlan(plot::Drawing plan) = 0;
+  // With a note, the result figures and the plan are shown stale (greyed, the note in the results
+  // frame); with none, as figures that stand.
+  virtual void showStale(const std::string& note) = 0;
   // Ends the program at once: every window closes, nothing is asked or saved.
   virtual void endProgram() = 0;
 };

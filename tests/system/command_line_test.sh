@@ -25,6 +25,7 @@ cp delta.txt "A & B.txt"
 # Panel 2 stored with a root chord other than panel 1's tip chord; a chord beyond any wing.
 sed '6s/^200/150/' delta.txt >stepped.txt
 sed "2s/^250/$(printf '9%.0s' $(seq 301))/" delta.txt >huge.txt
+sed '12s/^/80/' delta.txt >gap3.txt  # panel 3 with a length but no tip chord
 # A wing in tenths (its stored panel 2 root chord gives way to panel 1's tip chord, as the window
 # reads it): written unrounded, its figures would carry noise in their last digits.
 printf '%s\r\n' "$header" 250.3 120.45 400 0 200.15 90.1 300 0 "" "" "" "" "" "" "" "" "" "" "" "" \
@@ -94,6 +95,7 @@ CG:0.25 A & B' delta.shapes" -- --export "A & B.svg" "$work/wings/A & B.txt"
 # Read as the window reads it: panel 2's root chord is panel 1's tip chord.
 check 0 "" "json \"round(r['area_dm2'], 2) == 27\"" -- --report stepped.txt
 check 1 "^tavelor: huge.txt: Please check the panels" "[ ! -e huge.dxf ]" -- --export huge.dxf huge.txt
+check 1 "^tavelor: gap3.txt: Panel 3: the tip chord is missing\.$" "true" -- --report gap3.txt
 check 1 "^tavelor: cannot read nowhere.txt: No such file or directory$" "true" -- --report nowhere.txt
 check 1 "^tavelor: short.txt: Error # 62 in Tavelor Input past end of file$" "true" -- --report short.txt
 check 1 "^tavelor: heavy.txt: The mass cannot be used" "true" -- --report heavy.txt
