@@ -108,16 +108,15 @@ xdotool type --delay 20 2700
 x_poll 5 plan_grey || fail "the edited wing's plan is not greyed (see $work/stale.png)"
 x_print "Example wing"
 x_poll 5 plan_drawn || fail "Print did not calculate the edited wing (see $work/calculated.png)"
-# A length in panel 3 without its tip chord: the message names both and the focus goes to the
-# tip chord, where a chord and Enter draw the plan again.
+# A length in panel 3 without its tip chord: after the message (its text: the command line test)
+# the focus is in that tip chord, where a chord and Enter draw the plan again.
 x_focus "$main"
 tabs 9
 xdotool type --delay 20 80
 xdotool key Return
-x_answer "" ctrl+c Return
-timeout 2 xclip -o -selection clipboard | grep -qF "Panel 3: the tip chord is missing." ||
-  fail "the message does not name panel 3's tip chord"
+x_answer "" Return
 x_poll 5 plan_grey || fail "the refused wing's plan is not greyed (see $work/stale.png)"
+x_focus "$main"
 xdotool type --delay 20 60
 xdotool key Return
 x_poll 5 plan_drawn || fail "Enter did not draw the plan again (see $work/calculated.png)"
