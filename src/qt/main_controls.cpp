@@ -232,6 +232,12 @@ void MainWindow::buildControls() {
     connect(field(Field::TipChord, i), &QLineEdit::textChanged, this,
             [this] { form_->copyTipChords(); });
   }
+  // Any change may leave the figures stale.
+  for (const auto& [id, edit] : fields_) {
+    connect(edit, &QLineEdit::textChanged, this, [this] {
+      if (form_) form_->inputChanged();
+    });
+  }
 
   struct ButtonRow {
     const char* name;

@@ -86,6 +86,7 @@ class MainWindow : public QMainWindow, public ui::Window {
 
   // ui::Window
   void showPlan(plot::Drawing plan) override;
+  void showStale(const std::string& note) override;  // stale_view.cpp
   void endProgram() override;
   void showStatus(const std::string& text) override;  // window_files.cpp
 

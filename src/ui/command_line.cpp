@@ -86,8 +86,7 @@ BatchWing readWing(const std::string& path, const BatchSettings& settings) {
   }
   ComputedTexts computed = computeTexts(openedTexts(*file.document), settings.decimalMark);
   if (!computed.results) {
-    return {std::nullopt, kProgram + shown(path) + ": " +
-                              oneLine(language.textOrEnglish("Message", computed.refusalKey))};
+    return {std::nullopt, kProgram + shown(path) + ": " + oneLine(refusalText(language, computed))};
   }
   return {std::move(computed.results), {}, file.document->tail, file.document->name};
 }

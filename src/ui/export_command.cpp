@@ -21,12 +21,7 @@ std::string plainCaption(const std::string& caption) {
 
 void MainForm::exportOutline() {
   const i18n::Language::Pass pass(language_);
-  const std::string title = language_.text("Label", "0");
-  if (!results_) {
-    window_.showMessage(language_.textOrEnglish("Message", "20"), title, base::Icon::Warning,
-                        base::Buttons::Ok);
-    return;
-  }
+  if (!figuresReady()) return;
   FileDialogRequest request;
   request.title = plainCaption(language_.textOrEnglish("File", "6"));
   request.filterText = "DXF (*.dxf);;SVG (*.svg)";

@@ -95,19 +95,18 @@ void MainForm::saveWingAs() {
 
 void MainForm::saveWingFile() {
   const i18n::Language::Pass pass(language_);
-  if (lastWingFile_.empty() || !results_) {
-    saveWing();
-  } else {
-    writeWing(lastWingFile_);
-  }
+  saveToCurrentFile();
+}
+
+bool MainForm::saveToCurrentFile() {
+  // The file holds the inputs of the figures: calculated first when they are not current.
+  if (!figuresReady()) return false;
+  return lastWingFile_.empty() ? saveWing() : writeWing(lastWingFile_);
 }
 
 bool MainForm::saveWing() {
-  if (!results_) {
-    window_.showMessage(language_.text("Message", "3"), language_.text("Message", "4"),
-                        base::Icon::Warning, base::Buttons::Ok);
-    return false;
-  }
+  // The file holds the inputs of the figures: calculated first when they are not current.
+  if (!figuresReady()) return false;
   auto request = wingFileRequest("4");
   request.confirmOverwrite = true;
   // The file the wing came from, offered again: Save as names a new file from there.

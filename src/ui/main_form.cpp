@@ -81,16 +81,45 @@ void MainForm::warn(const std::string& text) {
   window_.showMessage(text, language_.text("Label", "0"), base::Icon::Warning, base::Buttons::Ok);
 }
 
+std::string refusalText(i18n::Language& language, const ComputedTexts& computed) {
+  const std::string key = computed.refusalKey;
+  if (!key.starts_with("panel")) return language.textOrEnglish("Message", key);
+  std::string text = language.text("Message", key);
+  if (text.empty()) return language.textOrEnglish("Message", "1");
+  if (const auto at = text.find("%1"); at != std::string::npos) {
+    text.replace(at, 2, std::to_string(computed.faultAt->index + 1));
+  }
+  return text;
+}
+
+void MainForm::inputChanged() { showStaleness(); }
+
+void MainForm::showStaleness() {
+  const bool stale = figuresShown_ && !figuresCurrent();
+  if (stale == staleShown_) return;
+  staleShown_ = stale;
+  const i18n::Language::Pass pass(language_);
+  window_.showStale(stale ? language_.textOrEnglish("Message", "stale") : std::string());
+}
+
 bool MainForm::calculate() {
   const i18n::Language::Pass pass(language_);
   const std::string mark = window_.decimalMark();
-  ComputedTexts computed = computeTexts(fieldTexts(), mark);
+  const files::WingTexts texts = fieldTexts();
+  ComputedTexts computed = computeTexts(texts, mark);
   if (!computed.results) {
     results_.reset();
-    warn(language_.textOrEnglish("Message", computed.refusalKey));
+    showStaleness();
+    warn(refusalText(language_, computed));
+    if (computed.faultAt && focusReady_) {
+      window_.selectAll(computed.faultAt->field, computed.faultAt->index);
+      window_.setFocus(computed.faultAt->field, computed.faultAt->index);
+    }
     return false;
   }
   results_ = std::move(computed.results);
+  calculatedTexts_ = texts;
+  figuresShown_ = true;
   geometry_ = wing::wingGeometry(*results_);
 
   const wing::WingResults& r = *results_;
@@ -107,12 +136,14 @@ bool MainForm::calculate() {
   window_.selectAll(Field::RootChord, 0);
   if (focusReady_) window_.setFocus(Field::RootChord, 0);
   window_.showPlan(plot::planDrawing(r, geometry_));
+  showStaleness();
   return true;
 }
 
 void MainForm::clearInputs() {
   const i18n::Language::Pass pass(language_);
   results_.reset();
+  figuresShown_ = false;
   stabilityTexts_ = {};
   showFieldTexts(files::WingDocument::newTexts());
   for (const auto label :
@@ -121,6 +152,7 @@ void MainForm::clearInputs() {
     window_.setResultText(label, "");
   }
   window_.showPlan({});
+  showStaleness();
   window_.setWindowTitle(language_.text("Label", "0"));
   lastWingFile_.clear();  // a new wing: Save asks where it goes
   keepInputs();
@@ -159,14 +191,16 @@ bool MainForm::offerToSaveChanges() {
                           base::Icon::Question, base::Buttons::YesNoCancel);
   if (answer == base::Answer::No) return true;
   if (answer != base::Answer::Yes) return false;
-  // Saving needs figures; a wing that cannot be computed has been reported and stays.
-  if (!results_ && !calculate()) return false;
-  return lastWingFile_.empty() ? saveWing() : writeWing(lastWingFile_);
+  // A wing that cannot be computed has been reported and stays.
+  return saveToCurrentFile();
 }
 
 void MainForm::chooseLanguage() {
   const i18n::Language::Pass pass(language_);
   window_.showLanguageChooser(language_);
+  // The new language's captions replaced the stale note: show it again in that language.
+  staleShown_ = false;
+  showStaleness();
 }
 
 void MainForm::showHelp() {

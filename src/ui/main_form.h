@@ -8,6 +8,7 @@
 #include "files/wing_file.h"
 #include "i18n/language.h"
 #include "ui/window.h"
+#include "ui/wing_inputs.h"
 #include "wing/geometry.h"
 
 namespace tavelor::ui {
@@ -17,6 +18,9 @@ inline constexpr const char* kPleaseSelectLanguage = "Please select a language";
 std::string noLanguageFileText(const std::string& programFolder);
 // The file-error message: the error's number and description as the window shows them.
 std::string fileErrorText(i18n::Language& language, const files::FileError& error);
+// What a refused calculation tells the user. A panel's message names the panel; a language file
+// without the panel messages gives its message 1 instead.
+std::string refusalText(i18n::Language& language, const ComputedTexts& computed);
 
 // The main form: owns the language and the last results for the program's whole life, runs the
 // start-up sequence and every command of the main window. It holds no toolkit code; the window
@@ -34,8 +38,11 @@ class MainForm {
   bool startUp();
 
   // Reads the fields, computes the wing, shows the figures and draws the plan. False after a
-  // message about the input: the last figures and plan stay on screen but no longer count.
+  // message about the input, the focus then in the field to correct: the last figures and plan
+  // stay on screen, shown stale.
   bool calculate();
+  // A field's text changed: figures that no longer match the inputs are shown stale.
+  void inputChanged();
   // Empties the panels, the mass and the results; the centring back to "30".
   void clearInputs();
   void openWingFile();
@@ -56,7 +63,7 @@ class MainForm {
   void chooseLanguage();
   void showHelp();
   void showAbout();
-  // The stability window on the last figures; refused while no calculation stands.
+  // The stability window on the figures, calculated first when they are not current.
   void showStability();
   // The stability window's CG for the margin becomes the wing's centring, and is calculated.
   void useCentring(const std::string& percentText);
@@ -74,6 +81,12 @@ class MainForm {
 
  private:
   bool settleLanguage();
+  // The figures stand for the inputs as they are now: calculated since the last change.
+  bool figuresCurrent() const { return results_ && calculatedTexts_ == fieldTexts(); }
+  // What a command using the figures does first: calculate when they are not current. True when
+  // the figures stand.
+  bool figuresReady() { return figuresCurrent() || calculate(); }
+  void showStaleness();
   files::WingTexts fieldTexts() const;
   void showFieldTexts(const files::WingTexts& texts);
   // The wing as the window holds it, without a name.
@@ -85,6 +98,7 @@ class MainForm {
   void keepInputs();
   // Save as; true when the wing was written.
   bool saveWing();
+  bool saveToCurrentFile();  // Save: the current file, or Save as without one
   // Writes the wing to path; true when it was written (a fault has been shown otherwise).
   bool writeWing(const std::string& path);
   // Where a file dialog or a PDF file starts: the folder last used, else the documents folder.
@@ -96,7 +110,8 @@ class MainForm {
   void reportFileError(const files::FileError& error);
   void showFileName(const std::string& path);
   FileDialogRequest wingFileRequest(const char* titleKey);
-  // What a print command does before printing: message 10 without figures; the printer opened
+  // What a print command does before printing: the calculation when the figures are not
+  // current (its refusal ends the command); the printer opened
   // by `open` (message 16 when it throws plot::PageError); the printer question naming the queue
   // or the PDF file's folder; the name prompt. True when printing goes ahead.
   struct Printer {
@@ -111,6 +126,9 @@ class MainForm {
   i18n::Language language_;
   std::optional<wing::WingResults> results_;
   wing::WingGeometry geometry_;
+  files::WingTexts calculatedTexts_;  // the inputs of results_
+  bool figuresShown_ = false;         // the result labels hold figures
+  bool staleShown_ = false;
   // The first field has been focused by the user: from then on commands give it the focus back.
   bool focusReady_ = false;
   std::string sheetName_;

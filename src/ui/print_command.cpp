@@ -10,11 +10,7 @@
 namespace tavelor::ui {
 
 bool MainForm::preparePrint(const char* noPrinterKey, const std::function<Printer()>& open) {
-  if (!results_) {
-    window_.showMessage(language_.text("Message", "10"), language_.text("Label", "0"),
-                        base::Icon::Critical, base::Buttons::Ok);
-    return false;
-  }
+  if (!figuresReady()) return false;
   window_.usePdfFolder(startFolder());
   // One printer for the whole command: the one the user confirms is the one that prints.
   std::string device;

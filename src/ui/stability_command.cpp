@@ -5,12 +5,7 @@ namespace tavelor::ui {
 
 void MainForm::showStability() {
   const i18n::Language::Pass pass(language_);
-  if (!results_) {
-    window_.showMessage(language_.textOrEnglish("Stability", "refused"),
-                        language_.textOrEnglish("Stability", "title"), base::Icon::Warning,
-                        base::Buttons::Ok);
-    return;
-  }
+  if (!figuresReady()) return;
   // The form keeps a copy of the wing: "Use this CG" calculates anew while the window is open.
   StabilityForm form(
       *results_, stabilityTexts_, window_.decimalMark(),

@@ -106,6 +106,9 @@ class Window : public FormFields,
   virtual void showPlan(plot::Drawing plan) = 0;
   // A line in the status bar saying what a command has done, until the next one.
   virtual void showStatus(const std::string& text) = 0;
+  // With a note, the result figures and the plan are shown stale (greyed, the note in the results
+  // frame); with none, as figures that stand.
+  virtual void showStale(const std::string& note) = 0;
   // Ends the program at once: every window closes, nothing is asked or saved.
   virtual void endProgram() = 0;
 };

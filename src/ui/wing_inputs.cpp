@@ -27,13 +27,29 @@ bool keyPasses(Field field, char32_t character) {
 
 InputReading readInputs(const files::WingTexts& texts, std::string_view decimalMark) {
   // An empty field reads 0; a text that is no number is refused with the rest of its kind.
-  bool unreadable = false;
+  std::optional<FieldRef> unreadable;
   const auto read = [&](Field field, int panel) {
     const auto number = base::readNumberOr(texts[slotOf(field, panel)], decimalMark, 0);
-    unreadable = unreadable || !number;
+    if (!number && !unreadable) unreadable = FieldRef{field, panel};
     return number.value_or(0);
   };
   InputReading reading;
+  const auto refuse = [&](const char* key, Field field, int panel) {
+    reading.fault = InputFault::Panels;
+    reading.panelKey = key;
+    reading.faultAt = {field, panel};
+    return reading;
+  };
+  // The first missing field of a panel in use: a tip chord typed as 0 is named as such.
+  const auto missing = [&](const wing::Panel& panel, int i) {
+    if (i == 0 && panel.rootChord == 0) return refuse("panelRoot", Field::RootChord, 0);
+    if (panel.tipChord == 0) {
+      const bool typed =
+          texts[slotOf(Field::TipChord, i)].find_first_not_of(' ') != std::string::npos;
+      return refuse(typed ? "panelTipZero" : "panelTip", Field::TipChord, i);
+    }
+    return refuse("panelLength", Field::PanelLength, i);
+  };
   int lengthCount = -1;  // panels with a length, minus one
   int tipCount = -1;     // panels with a tip chord, minus one
   for (int i = 0; i < kPanels; ++i) {
@@ -41,13 +57,12 @@ InputReading readInputs(const files::WingTexts& texts, std::string_view decimalM
                             read(Field::PanelLength, i), read(Field::Sweep, i)};
     if (panel.length != 0) ++lengthCount;
     if (panel.tipChord != 0) ++tipCount;
-    // Panel 1 without a length, a length without a tip chord or the other way round, or a
-    // panel in use after an empty one.
-    if (unreadable || lengthCount == -1 || lengthCount != tipCount ||
-        (panel.length != 0 && lengthCount != i)) {
-      reading.fault = InputFault::Panels;
-      return reading;
-    }
+    if (unreadable) return refuse("panelNumber", unreadable->field, unreadable->index);
+    // Panel 1 without a length, a length without a tip chord or the other way round.
+    if (lengthCount == -1 || lengthCount != tipCount) return missing(panel, i);
+    // A panel in use after an empty one: the first empty one lacks its tip chord.
+    if (panel.length != 0 && lengthCount != i)
+      return refuse("panelTip", Field::TipChord, lengthCount);
     if (panel.length != 0) reading.inputs.panels.push_back(panel);
   }
 
@@ -55,15 +70,17 @@ InputReading readInputs(const files::WingTexts& texts, std::string_view decimalM
   const double centring = read(Field::Centring, 0);
   if (!(centring > 0 && centring < 100)) {
     reading.fault = InputFault::Centring;
+    reading.faultAt = {Field::Centring, 0};
     return reading;
   }
-  if (reading.inputs.panels[0].rootChord == 0) {
-    reading.fault = InputFault::Panels;
-    return reading;
-  }
+  if (reading.inputs.panels[0].rootChord == 0) return refuse("panelRoot", Field::RootChord, 0);
   reading.inputs.centringPercent = centring;
+  unreadable.reset();
   reading.inputs.mass = read(Field::Mass, 0);
-  if (unreadable) reading.fault = InputFault::Mass;
+  if (unreadable) {
+    reading.fault = InputFault::Mass;
+    reading.faultAt = {Field::Mass, 0};
+  }
   return reading;
 }
 
@@ -77,12 +94,17 @@ files::WingTexts openedTexts(const files::WingDocument& document) {
 
 ComputedTexts computeTexts(const files::WingTexts& texts, std::string_view decimalMark) {
   const InputReading reading = readInputs(texts, decimalMark);
-  if (reading.fault == InputFault::Centring) return {std::nullopt, "2"};
-  if (reading.fault == InputFault::Panels) return {std::nullopt, "1"};
-  if (reading.fault == InputFault::Mass) return {std::nullopt, "17"};
+  if (reading.fault != InputFault::None) {
+    const char* key = reading.fault == InputFault::Centring ? "2"
+                      : reading.fault == InputFault::Mass   ? "17"
+                                                            : reading.panelKey;
+    return {std::nullopt, key, reading.faultAt};
+  }
   wing::WingOutcome computed = wing::computeWing(reading.inputs);
-  if (computed.results) return {std::move(computed.results), nullptr};
-  return {std::nullopt, computed.fault == wing::WingFault::Mass ? "17" : "1"};
+  if (computed.results) return {std::move(computed.results), nullptr, std::nullopt};
+  if (computed.fault == wing::WingFault::Mass)
+    return {std::nullopt, "17", FieldRef{Field::Mass, 0}};
+  return {std::nullopt, "1", std::nullopt};
 }
 
 }  // namespace tavelor::ui

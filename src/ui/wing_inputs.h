@@ -45,6 +45,9 @@ enum class InputFault { None, Panels, Centring, Mass };
 struct InputReading {
   wing::WingInputs inputs;
   InputFault fault = InputFault::None;
+  // The field the user is sent to, and for the panels the [Message] key naming what is wrong.
+  FieldRef faultAt{Field::RootChord, 0};
+  const char* panelKey = nullptr;
 };
 
 // Reads the texts as the window holds them (base::readNumber; an empty text is 0): the panels in
@@ -53,10 +56,12 @@ struct InputReading {
 InputReading readInputs(const files::WingTexts& texts, std::string_view decimalMark);
 
 // The texts read and the wing computed, as Calculate does it: the results, or the [Message] key
-// of what the user is told (2 the centring, 17 the mass, 1 the panels).
+// of what the user is told (2 the centring, 17 the mass, a panel key naming the panel's field, 1
+// the panels when the calculation refuses them) and the field to correct, if one is known.
 struct ComputedTexts {
   std::optional<wing::WingResults> results;
   const char* refusalKey = nullptr;
+  std::optional<FieldRef> faultAt;
 };
 ComputedTexts computeTexts(const files::WingTexts& texts, std::string_view decimalMark);
 

@@ -29,9 +29,10 @@ class FakeWindow : public ui::Window {
   void setFieldText(ui::Field field, int index, const std::string& text) override {
     const bool changed = std::exchange(fields[{field, index}], text) != text;
     if (changed && field == ui::Field::TipChord && form) form->copyTipChords();
+    if (changed && form) form->inputChanged();
   }
   void selectAll(ui::Field, int) override {}
-  void setFocus(ui::Field, int) override {}
+  void setFocus(ui::Field field, int index) override { focus = {field, index}; }
   void setResultText(ui::ResultLabel label, const std::string& text) override {
     results[label] = text;
   }
@@ -78,6 +79,7 @@ class FakeWindow : public ui::Window {
 
   void showPlan(plot::Drawing) override {}
   void showStatus(const std::string& text) override { status = text; }
+  void showStale(const std::string& note) override { staleNote = note; }
   void endProgram() override { ended = true; }
 
   // Types a wing's panels (root, tip, length, sweep each), its centring and its mass.
@@ -97,8 +99,9 @@ class FakeWindow : public ui::Window {
   std::map<std::pair<ui::Field, int>, std::string> fields;
   std::map<ui::ResultLabel, std::string> results;
   std::string title, mark = ".", prompt, chooserPick, documents = "/home/user/Documents", status,
-                     pdfFolder;
+                     pdfFolder, staleNote;
   std::vector<std::string> recent;
+  std::pair<ui::Field, int> focus;
   std::optional<std::string> chosenFile;
   ui::FileDialogRequest saveRequest;
   std::unique_ptr<ui::TemplateJob> templateJob;
@@ -123,6 +126,11 @@ struct FormFixture {
     IniSections texts{{"Label", {{"0", "Tavelor"}}},
                       {"Print", {{"4", "PDF in"}}},
                       {"Stability", {{"refused", "Wing first"}}}};
+    // Panel messages but the root chord's, which gives message 1 as in an older file.
+    for (const char* key : {"panelTip", "panelTipZero", "panelLength", "panelNumber"}) {
+      texts["Message"][key] = std::string(key) + " %1";
+    }
+    texts["Message"]["stale"] = "Stale";
     for (const char* key :
          {"warnPanel1", "warnPanel2", "warnArm", "warnEfficiency", "warnHeight", "warnMargin"}) {
       texts["Stability"][key] = key;

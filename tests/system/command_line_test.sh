@@ -24,6 +24,7 @@ sed '$s/1500//' delta.txt >nomass.txt
 cp delta.txt "A & B.txt"
 # A chord beyond any wing.
 sed "2s/^250/$(printf '9%.0s' $(seq 301))/" delta.txt >huge.txt
+sed '12s/^/80/' delta.txt >gap3.txt  # panel 3 with a length but no tip chord
 # A wing in tenths (its stored panel 2 root chord gives way to panel 1's tip chord, as the window
 # reads it): written unrounded, its figures would carry noise in their last digits.
 printf '%s\r\n' "$header" 250.3 120.45 400 0 200.15 90.1 300 0 "" "" "" "" "" "" "" "" "" "" "" "" \
@@ -87,6 +88,7 @@ step.shapes" -- --export step.dxf step.txt
 check 0 "" "outline 'A & B.svg' '710mm 260mm -5 -5 710 260 OUTLINE:0.025 JOINTS:0.025 MAC:0.25 \
 CG:0.25 A & B' delta.shapes" -- --export "A & B.svg" "$work/wings/A & B.txt"
 check 1 "^tavelor: huge.txt: Please check the panels" "[ ! -e huge.dxf ]" -- --export huge.dxf huge.txt
+check 1 "^tavelor: gap3.txt: Panel 3: the tip chord is missing\.$" "true" -- --report gap3.txt
 check 1 "^tavelor: short.txt: Error # 62 in Tavelor Input past end of file$" "true" -- --report short.txt
 check 1 "^tavelor: heavy.txt: The mass cannot be used" "true" -- --report heavy.txt
 check 1 "^tavelor: zero.txt: The CG position must be" "[ ! -e zero.dxf ]" -- --export zero.dxf zero.txt

@@ -2,9 +2,10 @@
 # The real program on a real X server, driven only through its keyboard: the first start picks
 # English in the language chooser, types, calculates (red and blue plan marks), enlarges the
 # window (the plan grows) and saves the example wing; the second opens it, takes the stability
-# window's CG, saves it with Ctrl+S, prints to PDF with no queue and asks before quitting unsaved;
-# the third is given the file, prints the template, opens About and Help and tries the chooser.
-# The PDFs are read back with poppler.
+# window's CG, saves it with Ctrl+S, edits the mass (stale figures), prints to PDF with no queue,
+# is refused a panel 3 without its tip chord and asks before quitting unsaved; the third is given
+# the file, prints the template, opens About and Help and tries the chooser. The PDFs are read
+# back with poppler.
 # Usage: end_to_end_test.sh <tavelor executable> <language folder> <work folder> <python3>
 set -euo pipefail
 exe="$1" languages="$2" work="$3" python="$4"
@@ -22,6 +23,13 @@ pixels() {
   convert "$work/$1.png" -fill black +opaque "$2" -fill white -opaque "$2" \
     -format '%[fx:int(mean*w*h)]' info:
 }
+plan_grey() {
+  screenshot stale
+  [ $(($(pixels stale '#FF0000') - $(pixels typed '#FF0000'))) -lt 10 ] &&
+    [ $(($(pixels stale '#0000FF') - $(pixels typed '#0000FF'))) -lt 10 ]
+}
+# shellcheck disable=SC2046 # one Tab a word
+tabs() { xdotool key --delay 20 $(printf "Tab %.0s" $(seq "$1")); }
 plan_drawn() {
   screenshot calculated
   [ $(($(pixels calculated '#FF0000') - $(pixels typed '#FF0000'))) -gt 50 ] &&
@@ -104,7 +112,24 @@ x_focus "$main"
 xdotool key ctrl+s
 x_poll 5 grep -q 33.62 "$wing" || fail "Ctrl+S did not write the opened file"
 x_only_main || fail "Ctrl+S opened a window"
+# The mass edited after Calculate greys the figures and the plan; Print calculates first.
+x_focus "$main"
+tabs 17
+xdotool type --delay 20 2700
+x_poll 5 plan_grey || fail "the edited wing's plan is not greyed (see $work/stale.png)"
 x_print "Example wing"
+x_poll 5 plan_drawn || fail "Print did not calculate the edited wing (see $work/calculated.png)"
+# A length in panel 3 without its tip chord: after the message (its text: the command line test)
+# the focus is in that tip chord, where a chord and Enter draw the plan again.
+x_focus "$main"
+tabs 9
+xdotool type --delay 20 80
+xdotool key Return
+x_answer "" Return
+x_focus "$main"
+xdotool type --delay 20 60
+xdotool key Return
+x_poll 5 plan_drawn || fail "Enter did not draw the plan again (see $work/calculated.png)"
 # Changed since opened: Escape in the question keeps the program, so Quit asks again; No ends it.
 x_focus "$main"
 xdotool type --delay 20 9
@@ -153,7 +178,7 @@ pdf_reads template "$template" \
 # The sheet: the name typed, the wing's figures, the CG the stability window gave.
 text=$(pdftotext -layout "$work/Example wing.pdf" - | tr -s ' ')
 for expected in "Wing: Example wing" "Span : 1 400.00 mm" "Mean chord : 202.47 mm" \
-  "CG from root LE : 75.48 mm" "CG at 33.62" "Wing loading : 55.56 g/dm²" "Scale 1/5"; do
+  "CG from root LE : 75.48 mm" "CG at 33.62" "Wing loading : 100.00 g/dm²" "Scale 1/5"; do
   grep -qF -- "$expected" <<<"$text" || { echo "$text" >&2; fail "the PDF lacks '$expected'"; }
 done
 echo "end to end: chosen, calculated, drawn, saved, reopened and printed"

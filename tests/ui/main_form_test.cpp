@@ -73,41 +73,46 @@ TEST_F(Form, WorkedWingsGiveEveryFigure) {
   EXPECT_EQ(shown(), Texts{});
 }
 
-// A refused calculation shows the first fault only, leaves every label as it was and no
-// result standing.
+// A refused calculation shows the first fault only, naming a panel's field and putting the focus
+// there, leaves every label as it was and no result standing.
 TEST_F(Form, InputChecksShowTheFirstFaultOnly) {
   const std::vector<std::string> p1{"200", "150", "300", "20"}, p2{"", "100", "200", "40"};
   const std::string beyond(400, '9');
+  using enum Field;
   const struct {
     Panels panels;
     std::string centring;
     const char* message;  // nullptr: results
     std::string mass = "1000";
+    FieldRef focus = {RootChord, 0};
   } cases[] = {
-      {{}, "30", "M1"},
-      {{p1, {"", "100", "", "0"}}, "30", "M1"},  // a tip chord without a length
+      {{}, "30", "M1"},  // no root chord: message 1
+      {{p1, {"", "100", "", "0"}}, "30", "panelLength 2", "1000", {PanelLength, 1}},
+      {{p1, p2, {"", "", "80", "0"}}, "30", "panelTip 3", "1000", {TipChord, 2}},
+      {{{"200", "0", "300", "0"}}, "30", "panelTipZero 1", "1000", {TipChord, 0}},
       {{{"", "150", "300", "0"}}, "30", "M1"},
-      {{{"", "150", "300", "0"}}, "120", "M2"},  // the centring is checked first
-      {{p1}, "", "M2"},
-      {{p1}, "100", "M2"},
+      {{{"", "150", "300", "0"}}, "120", "M2", "1000", {Centring, 0}},  // the centring first
+      {{p1}, "", "M2", "1000", {Centring, 0}},
+      {{p1}, "100", "M2", "1000", {Centring, 0}},
       {{p1}, "99,9", nullptr},
-      {{{" 200 ", "150", "300", "20 "}}, " 3O", "M2"},  // a text that is no number
-      {{{" 200 ", "150", "300", "2O"}}, " 30 ", "M1"},  // blanks around a number are no fault
-      {{{" 200 ", "150", "300", "-"}}, "30", "M1"},
+      {{{" 200 ", "150", "300", "20 "}}, " 3O", "M2", "1000", {Centring, 0}},  // no number
+      {{{" 200 ", "150", "300", "2O"}}, " 30 ", "panelNumber 1", "1000", {Sweep, 0}},
+      {{p1, {"", "-", "", ""}}, "30", "panelNumber 2", "1000", {TipChord, 1}},
       {{{" 200 ", "150", "300", "-20 "}}, "30", nullptr},
-      {{p1}, "30", "M17", "1500 g"},
-      {{p1, p2}, "0,0", "M2"},                             // nothing above 0: any zero, no number
-      {{p1, {"", "", "", "999"}}, "30", nullptr},          // an unused panel's sweep is ignored
-      {{p1, {"", "", "", ""}, p2}, "120", "M1"},           // a gap
-      {{{"200", "200", beyond, "0"}}, "30", "M1"},         // refused by the calculation
+      {{p1}, "30", "M17", "1500 g", {Mass, 0}},
+      {{p1, p2}, "0,0", "M2", "1000", {Centring, 0}},  // nothing above 0: any zero, no number
+      {{p1, {"", "", "", "999"}}, "30", nullptr},      // an unused panel's sweep is ignored
+      {{p1, {"", "", "", ""}, p2}, "120", "panelTip 2", "1000", {TipChord, 1}},  // a gap
+      {{{"200", "200", beyond, "0"}}, "30", "panelNumber 1", "1000", {PanelLength, 0}},
       {{{"200", "200", "300", "-100000,1"}}, "30", "M1"},  // beyond 100 m
       {{{"-150", "200", "300", "0"}}, "30", "M1"},         // read from a file, never typed
       {{{"100000", "100000", "100000", "-100000"}}, "30", nullptr},  // 100 m
-      {{p1}, "30", "M17", beyond},
-      {{p1}, "30", "M17", "-1500"},
+      {{p1}, "30", "M17", beyond, {Mass, 0}},
+      {{p1}, "30", "M17", "-1500", {Mass, 0}},
       // A mass that fits, over so small an area that the loading overflows.
-      {{{"0.001", "0.001", "0.001", "0"}}, "30", "M17", std::string(300, '9')},
+      {{{"0.001", "0.001", "0.001", "0"}}, "30", "M17", std::string(300, '9'), {Mass, 0}},
   };
+  form.fieldFocused(RootChord, 0);
   for (const auto& c : cases) {
     form.clearInputs();
     window.typeWing(c.panels, c.centring, c.mass);
@@ -119,21 +124,34 @@ TEST_F(Form, InputChecksShowTheFirstFaultOnly) {
     EXPECT_EQ(window.boxes.messages.at(0).icon, base::Icon::Warning);
     EXPECT_EQ(shown(), Texts{c.message});
     EXPECT_EQ(window.results[ResultLabel::Span], "old");
+    EXPECT_EQ(window.focus, std::pair(c.focus.field, c.focus.index));
   }
 }
 
-TEST_F(Form, CommandsWithoutFiguresAreRefused) {
-  const std::pair<void (MainForm::*)(), const char*> cases[] = {
-      {&MainForm::saveWingAs, "M3"},
-      {&MainForm::printSheet, "M10"},
-      {&MainForm::printTemplate, "M10"},
-      {&MainForm::exportOutline, "M20"},
-      {&MainForm::showStability, "Wing first"}};
-  window.typeWing(kTwoPanels, "30", "1500");  // typed, not calculated
-  for (const auto& [command, message] : cases) {
+// After an edit the figures are stale until the next calculation; a command using them calculates
+// first and goes on with the new figures, or shows the refusal alone.
+TEST_F(Form, CommandsOnStaleFiguresCalculateFirst) {
+  const std::pair<void (MainForm::*)(), Texts> cases[] = {
+      {&MainForm::saveWingAs, {}},  // each goes on to its dialog or printer, here none
+      {&MainForm::printSheet, {"M16"}},
+      {&MainForm::printTemplate, {"M16"}},
+      {&MainForm::exportOutline, {}},
+      {&MainForm::showStability, {}}};
+  for (const auto& [command, goingOn] : cases) {
+    calculateTwoPanels();
+    window.setFieldText(Field::Mass, 0, "2700");
+    EXPECT_EQ(window.staleNote, "Stale");
     (form.*command)();
-    EXPECT_EQ(shown(), Texts{message});
+    EXPECT_EQ(shown(), goingOn);
+    EXPECT_EQ(window.staleNote, "");
+    EXPECT_DOUBLE_EQ(form.results()->wingLoading, 100);
+    window.setFieldText(Field::PanelLength, 1, "");
+    (form.*command)();
+    EXPECT_EQ(shown(), Texts{"panelLength 2"});
+    EXPECT_EQ(window.staleNote, "Stale");
   }
+  form.clearInputs();
+  EXPECT_EQ(window.staleNote, "");
 }
 
 // A save writes the whole wing or leaves the old file whole and says why; the outline export
