@@ -1,10 +1,12 @@
 #include "qt/main_window.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QMenuBar>
 #include <QTimer>
 
 #include "qt/glyphs.h"
+#include "qt/pdf_destination.h"
 #include "qt/plan_widget.h"
 #include "qt/printer_page.h"
 #include "qt/text.h"
@@ -95,6 +97,10 @@ void MainWindow::setBusyPointer(bool busy) {
 
 std::unique_ptr<plot::PageSurface> MainWindow::openPage(const std::string& sheetName) {
   return openSystemPrinterPage(sheetName, pdfFolder_);
+}
+
+std::string MainWindow::pdfPathFor(const std::string& folder, const std::string& sheetName) const {
+  return fromQ(QDir::toNativeSeparators(freePdfPath(toQ(folder), sheetName)));
 }
 
 std::string MainWindow::shortDate() const { return shortDate_ ? shortDate_() : std::string(); }

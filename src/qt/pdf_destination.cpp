@@ -43,13 +43,30 @@ QString pdfBaseName(const std::string& sheetName) {
   return QString::fromStdString(base);
 }
 
+namespace {
+
+QString numberedPdfPath(const QDir& dir, const QString& base, int n) {
+  return dir.filePath(n == 1 ? base + QStringLiteral(".pdf")
+                             : QStringLiteral("%1 (%2).pdf").arg(base).arg(n));
+}
+
+}  // namespace
+
+QString freePdfPath(const QString& folder, const std::string& sheetName) {
+  const QString base = pdfBaseName(sheetName);
+  const QDir dir(folder);
+  for (int n = 1; n <= kMaxNumberedNames; ++n) {
+    const QString path = numberedPdfPath(dir, base, n);
+    if (!QFileInfo::exists(path)) return path;
+  }
+  return numberedPdfPath(dir, base, 1);
+}
+
 QString reservePdfPath(const QString& folder, const std::string& sheetName) {
   const QString base = pdfBaseName(sheetName);
   const QDir dir(folder);
   for (int n = 1; n <= kMaxNumberedNames; ++n) {
-    const QString name =
-        n == 1 ? base + QStringLiteral(".pdf") : QStringLiteral("%1 (%2).pdf").arg(base).arg(n);
-    const QString path = dir.filePath(name);
+    const QString path = numberedPdfPath(dir, base, n);
     QFile file(path);
     // NewOnly fails on an existing name, so a file that appears meanwhile is never replaced.
     if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) return path;

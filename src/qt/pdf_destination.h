@@ -18,6 +18,8 @@ QString pdfBaseName(const std::string& sheetName);
 // by creating it empty (so no other writer can take it in between) and returns its path. Never
 // touches an existing file. Throws plot::PageError when the folder cannot take a new file.
 QString reservePdfPath(const QString& folder, const std::string& sheetName);
+// The name reservePdfPath would take now, without creating it (for the printer question).
+QString freePdfPath(const QString& folder, const std::string& sheetName);
 
 // Where this system prints: the default print queue, else the first one there is; with no print
 // queue at all (queue null), a new PDF file in pdfFolder: the given folder when it is one, else

@@ -117,7 +117,10 @@ class MainForm {
   struct Printer {
     std::string deviceName, pdfFolder;
   };
-  bool preparePrint(const char* noPrinterKey, const std::function<Printer()>& open);
+  // The sheet's name (it names the PDF file, with fileSuffix), then the printer question naming
+  // the queue, or the PDF file when there is none.
+  bool preparePrint(const char* noPrinterKey, const std::string& fileSuffix,
+                    const std::function<Printer()>& open);
   // The status line after printing: the queue's note (queueKey), or the PDF file written.
   void showPrinted(const std::string& pdfPath, const char* queueKey);
   void showPrintFault();

@@ -9,29 +9,28 @@
 
 namespace tavelor::ui {
 
-bool MainForm::preparePrint(const char* noPrinterKey, const std::function<Printer()>& open) {
+bool MainForm::preparePrint(const char* noPrinterKey, const std::string& fileSuffix,
+                            const std::function<Printer()>& open) {
   if (!figuresReady()) return false;
   window_.usePdfFolder(startFolder());
+  // The name first: without a print queue it names the PDF file the question shows.
+  sheetName_ = window_.promptText("\r\n\r\n" + language_.text("Message", "12"),
+                                  language_.text("Message", "13"), language_.text("Message", "14"));
+  if (sheetName_.empty()) return false;
   // One printer for the whole command: the one the user confirms is the one that prints.
-  std::string device;
+  std::string question;
   try {
     const Printer printer = open();
-    // Without a print queue the question says so and names the folder the PDF file goes to.
-    device = printer.pdfFolder.empty()
-                 ? language_.text("Message", "11") + " " + printer.deviceName + " ?"
-                 : language_.textOrEnglish("Message", noPrinterKey) + " " + printer.pdfFolder + "?";
+    question = printer.pdfFolder.empty()
+                   ? language_.text("Message", "11") + " " + printer.deviceName + " ?"
+                   : language_.textOrEnglish("Message", noPrinterKey) + " " +
+                         window_.pdfPathFor(printer.pdfFolder, sheetName_ + fileSuffix) + "?";
   } catch (const plot::PageError&) {
     showPrintFault();
     return false;
   }
-  const std::string& question = device;
-  if (window_.showMessage(question, language_.text("Label", "0"), base::Icon::Question,
-                          base::Buttons::OkCancel) == base::Answer::Cancel) {
-    return false;
-  }
-  sheetName_ = window_.promptText("\r\n\r\n" + language_.text("Message", "12"),
-                                  language_.text("Message", "13"), language_.text("Message", "14"));
-  return !sheetName_.empty();
+  return window_.showMessage(question, language_.text("Label", "0"), base::Icon::Question,
+                             base::Buttons::OkCancel) != base::Answer::Cancel;
 }
 
 void MainForm::showPrintFault() {
@@ -47,7 +46,7 @@ void MainForm::showPrinted(const std::string& pdfPath, const char* queueKey) {
 void MainForm::printSheet() {
   const i18n::Language::Pass pass(language_);
   std::unique_ptr<plot::PageSurface> page;
-  const bool ready = preparePrint("noPrinter", [&] {
+  const bool ready = preparePrint("noPrinter", "", [&] {
     page = window_.openPage(sheetName_);
     if (!page) throw plot::PageError("no page");
     return Printer{page->deviceName(), page->pdfFolder()};
@@ -84,7 +83,7 @@ void MainForm::printSheet() {
 void MainForm::printTemplate() {
   const i18n::Language::Pass pass(language_);
   std::unique_ptr<TemplateJob> job;
-  const bool ready = preparePrint("noPrinterTemplate", [&] {
+  const bool ready = preparePrint("noPrinterTemplate", " - template", [&] {
     job = window_.openTemplateJob();
     if (!job) throw plot::PageError("no printer");
     return Printer{job->deviceName(), job->pdfFolder()};

@@ -127,12 +127,12 @@ x_menu() {
   xdotool key "$2"
 }
 
-# x_print <sheet name> [<File menu key>]: File > Print (or that entry), Enter in the print
-# question, the sheet name; the status bar says what was done, no box opens.
+# x_print <sheet name> [<File menu key>]: File > Print (or that entry), the sheet name, Enter in
+# the print question; the status bar says what was done, no box opens.
 x_print() {
   x_menu f "${2:-p}"
-  x_answer "" Return
   x_answer '^Print$' ctrl+a "type:$1" Return
+  x_answer "" Return
   sleep 0.5
   x_only_main || fail "printing left a window open"
 }

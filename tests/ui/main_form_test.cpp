@@ -131,18 +131,14 @@ TEST_F(Form, InputChecksShowTheFirstFaultOnly) {
 // After an edit the figures are stale until the next calculation; a command using them calculates
 // first and goes on with the new figures, or shows the refusal alone.
 TEST_F(Form, CommandsOnStaleFiguresCalculateFirst) {
-  const std::pair<void (MainForm::*)(), Texts> cases[] = {
-      {&MainForm::saveWingAs, {}},  // each goes on to its dialog or printer, here none
-      {&MainForm::printSheet, {"M16"}},
-      {&MainForm::printTemplate, {"M16"}},
-      {&MainForm::exportOutline, {}},
-      {&MainForm::showStability, {}}};
-  for (const auto& [command, goingOn] : cases) {
+  // Each goes on to its dialog or name prompt, answered with nothing here.
+  for (const auto command : {&MainForm::saveWingAs, &MainForm::printSheet, &MainForm::printTemplate,
+                             &MainForm::exportOutline, &MainForm::showStability}) {
     calculateTwoPanels();
     window.setFieldText(Field::Mass, 0, "2700");
     EXPECT_EQ(window.staleNote, "Stale");
     (form.*command)();
-    EXPECT_EQ(shown(), goingOn);
+    EXPECT_EQ(shown(), Texts{});
     EXPECT_EQ(window.staleNote, "");
     EXPECT_DOUBLE_EQ(form.results()->wingLoading, 100);
     window.setFieldText(Field::PanelLength, 1, "");
@@ -319,19 +315,19 @@ TEST_F(Form, PrintFaultsShowOneMessageAndPrintNothing) {
   calculateTwoPanels();
   testing::PageCounts counts;
   window.boxes.answer = Cancel;
+  window.prompt = "Delta";  // the name first: it names the PDF file the question shows
   window.page = std::make_unique<testing::FailingPage>(counts);
   form.printSheet();
-  EXPECT_EQ(shown(), Texts{"noPrinter /docs?"});
+  EXPECT_EQ(shown(), Texts{"noPrinter /docs/Delta.pdf?"});
   EXPECT_EQ(window.pdfFolder, window.documents);  // until a file was opened or saved
   EXPECT_EQ(counts.steps, 0u);
-  window.prompt = "Delta";
   for (unsigned failAt = 0;; ++failAt) {
     counts.steps = 0;
     window.page = std::make_unique<testing::FailingPage>(counts, failAt);
     form.printSheet();
     EXPECT_EQ(window.busyDepth, 0);
     const Texts texts = shown();  // the printer question, then a fault or nothing
-    EXPECT_EQ(texts[0], "noPrinter /docs?");
+    EXPECT_EQ(texts[0], "noPrinter /docs/Delta.pdf?");
     if (texts.size() == 1) {
       EXPECT_EQ(window.status, "saved /tmp/My wing.pdf");
       EXPECT_EQ(counts.aborts, failAt);
@@ -341,14 +337,15 @@ TEST_F(Form, PrintFaultsShowOneMessageAndPrintNothing) {
   }
   EXPECT_GT(counts.steps, 5u);
   EXPECT_EQ(form.sheetName(), "Delta");
-  // The template without a printer, without a name (Cancel in the prompt), and failing.
+  // The template without a printer, without a name (Cancel in the prompt: no question), and
+  // failing.
   form.printTemplate();
   for (const char* name : {"", "W"}) {
     window.prompt = name;
     window.templateJob = std::make_unique<FailingTemplateJob>();
     form.printTemplate();
   }
-  EXPECT_EQ(shown(), (Texts{"M16", "M11 Queue ?", "M11 Queue ?", "M16"}));
+  EXPECT_EQ(shown(), (Texts{"M16", "M11 Queue ?", "M16"}));
   EXPECT_EQ(window.busyDepth, 0);
 }
 
