@@ -1,18 +1,16 @@
 #include "qt/span_load_view.h"
 
 #include <QPainter>
-#include <QPainterPath>
-#include <algorithm>
-#include <cmath>
-#include <numbers>
+#include <QPolygonF>
 #include <utility>
+
+#include "plot/span_load_figure.h"
 
 namespace tavelor::qt {
 
 namespace {
 
 constexpr double kMargin = 8;
-constexpr int kEllipseSteps = 60;
 
 }  // namespace
 
@@ -53,46 +51,30 @@ void SpanLoadView::paintEvent(QPaintEvent* event) {
       x += painter.fontMetrics().horizontalAdvance(caption + gap);
     }
     const QRectF area = QRectF(inside).adjusted(kMargin, kMargin + 2 * line, -kMargin, -kMargin);
-    if (points_.empty() || !(halfSpan_ > 0) || area.height() < 10) return;
-
-    // The elliptic load whose mean over the half span is 1, as the wing's load is by its
-    // definition: the same area under both.
-    const auto ellipse = [](double eta) { return 4 / std::numbers::pi * std::sqrt(1 - eta * eta); };
-    double top = ellipse(0);
-    for (const wing::SpanLoadPoint& p : points_) top = std::max({top, p.load, p.localLift});
-    const auto at = [&](double station, double value) {
-      return QPointF(area.left() + station / halfSpan_ * area.width(),
-                     area.bottom() - value / (1.1 * top) * area.height());
+    if (area.height() < 10) return;
+    const auto figure = plot::spanLoadFigure(
+        points_, halfSpan_, {area.left(), area.top(), area.right(), area.bottom()});
+    if (!figure) return;
+    const auto polygon = [](const std::vector<wing::Point>& points) {
+      QPolygonF polygon;
+      for (const wing::Point& p : points) polygon << QPointF(p.x, p.y);
+      return polygon;
     };
     painter.setPen(QPen(Qt::gray, 1));
-    painter.drawLine(at(0, 0), at(halfSpan_, 0));
-
-    QPolygonF elliptic;
-    for (int i = 0; i <= kEllipseSteps; ++i) {
-      const double eta = static_cast<double>(i) / kEllipseSteps;
-      elliptic << at(eta * halfSpan_, ellipse(eta));
-    }
+    painter.drawLine(QPointF(figure->axisFrom.x, figure->axisFrom.y),
+                     QPointF(figure->axisTo.x, figure->axisTo.y));
     painter.setPen(QPen(Qt::gray, 1.5, Qt::DashLine));
-    painter.drawPolyline(elliptic);
-
-    QPolygonF load, local;
-    for (const wing::SpanLoadPoint& p : points_) {
-      load << at(p.station, p.load);
-      local << at(p.station, p.localLift);
-    }
+    painter.drawPolyline(polygon(figure->elliptic));
     painter.setPen(QPen(kLoadColour, 2));
-    painter.drawPolyline(load);
+    painter.drawPolyline(polygon(figure->load));
     painter.setPen(QPen(kLocalLiftColour, 2));
-    painter.drawPolyline(local);
+    painter.drawPolyline(polygon(figure->localLift));
 
-    const auto highest =
-        std::max_element(points_.begin(), points_.end(),
-                         [](const auto& a, const auto& b) { return a.localLift < b.localLift; });
-    const QPointF peak = at(highest->station, highest->localLift);
+    const QPointF peak(figure->peak.x, figure->peak.y);
     painter.setBrush(kLocalLiftColour);
     painter.drawEllipse(peak, 4, 4);
     // The remark on the side with room for it.
-    const bool left = peak.x() > area.center().x();
+    const bool left = figure->remarkOnLeft;
     const QRectF remark(left ? area.left() : peak.x() + 8, peak.y() - line - 4,
                         (left ? peak.x() - 8 - area.left() : area.right() - peak.x() - 8), line);
     painter.drawText(remark, (left ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter,
