@@ -21,7 +21,11 @@ const Pen& penOf(Role role) {
       {kGrey,       0.2,   false,  false, "FRAME",        8},
       {kBlack,      0.15,  false,  false, "REGISTRATION", 7},
       {kBlack,      0.25,  false,  false, "SCALE",        7},
-      {kBlack,      0.25,  false,  false, "TABLE",        7}};
+      {kBlack,      0.25,  false,  false, "TABLE",        7},
+      {kMidGrey,    1,     false,  false, "LOADAXIS",     8},
+      {kMidGrey,    1.5,   false,  false, "ELLIPTIC",     8},
+      {kLoadRed,    2,     false,  false, "LOAD",         1},
+      {kOrange,     2,     false,  false, "LOCALLIFT",    30}};
   // clang-format on
   return kPens[static_cast<int>(role)];
 }

@@ -9,6 +9,36 @@ namespace tavelor::plot {
 namespace {
 
 constexpr int kEllipseSteps = 60;
+// Pixels, as the dashes of a 1.5-pixel line always looked on the screen.
+constexpr double kDash = 7.5, kGap = 1.5;
+constexpr double kDotRadius = 4;
+constexpr int kDotSides = 32;
+
+// The polyline cut into dashes along its length, the pattern running on over its corners.
+void addDashed(Drawing& drawing, Role role, const std::vector<wing::Point>& points) {
+  std::vector<wing::Point> dash{points.front()};
+  bool on = true;
+  double left = kDash;  // of the current dash or gap
+  for (std::size_t i = 1; i < points.size(); ++i) {
+    const wing::Point a = points[i - 1], b = points[i];
+    const double length = std::hypot(b.x - a.x, b.y - a.y);
+    double at = 0;
+    while (length - at > left) {
+      at += left;
+      const wing::Point cut{a.x + (b.x - a.x) * at / length, a.y + (b.y - a.y) * at / length};
+      if (on) {
+        dash.push_back(cut);
+        drawing.lines.push_back({role, std::move(dash)});
+      }
+      dash = {cut};
+      on = !on;
+      left = on ? kDash : kGap;
+    }
+    left -= length - at;
+    if (on) dash.push_back(b);
+  }
+  if (on && dash.size() > 1) drawing.lines.push_back({role, std::move(dash)});
+}
 
 }  // namespace
 
@@ -25,20 +55,31 @@ std::optional<SpanLoadFigure> spanLoadFigure(const std::vector<wing::SpanLoadPoi
                        area.bottom - value / (1.1 * top) * (area.bottom - area.top)};
   };
   SpanLoadFigure figure;
-  figure.axisFrom = at(0, 0);
-  figure.axisTo = at(halfSpan, 0);
+  Drawing& drawing = figure.drawing;
+  drawing.line(Role::LoadAxis, at(0, 0), at(halfSpan, 0));
+  std::vector<wing::Point> elliptic;
   for (int i = 0; i <= kEllipseSteps; ++i) {
     const double eta = static_cast<double>(i) / kEllipseSteps;
-    figure.elliptic.push_back(at(eta * halfSpan, ellipse(eta)));
+    elliptic.push_back(at(eta * halfSpan, ellipse(eta)));
   }
+  addDashed(drawing, Role::EllipticLoad, elliptic);
+  Polyline load{Role::SpanLoad, {}}, local{Role::LocalLift, {}};
   for (const wing::SpanLoadPoint& p : points) {
-    figure.load.push_back(at(p.station, p.load));
-    figure.localLift.push_back(at(p.station, p.localLift));
+    load.points.push_back(at(p.station, p.load));
+    local.points.push_back(at(p.station, p.localLift));
   }
+  drawing.lines.insert(drawing.lines.end(), {load, local});
   const auto highest =
       std::max_element(points.begin(), points.end(),
                        [](const auto& a, const auto& b) { return a.localLift < b.localLift; });
   figure.peak = at(highest->station, highest->localLift);
+  Polyline dot{Role::LocalLift, {}, true, true};
+  for (int i = 0; i < kDotSides; ++i) {
+    const double angle = 2 * std::numbers::pi * i / kDotSides;
+    dot.points.push_back({figure.peak.x + kDotRadius * std::cos(angle),
+                          figure.peak.y + kDotRadius * std::sin(angle)});
+  }
+  drawing.lines.push_back(std::move(dot));
   figure.remarkOnLeft = figure.peak.x > (area.left + area.right) / 2;
   return figure;
 }

@@ -1,12 +1,12 @@
 #pragma once
 
-// The stability window's span-load picture as curves in a box: the spanwise lift of the
-// half-wing, root on the left and tip on the right. The screen paints them with its own pens.
+// The stability window's span-load picture: the spanwise lift of the half-wing, root on the left
+// and tip on the right, in a box of the screen's pixels. The screen adds the texts.
 
 #include <optional>
 #include <vector>
 
-#include "wing/geometry.h"
+#include "plot/drawing.h"
 #include "wing/stability.h"
 
 namespace tavelor::plot {
@@ -17,12 +17,11 @@ struct Box {
 };
 
 struct SpanLoadFigure {
-  wing::Point axisFrom, axisTo;        // zero load along the span
-  std::vector<wing::Point> elliptic;   // the elliptic load of the same area
-  std::vector<wing::Point> load;       // the wing's load c·cl / (c_mean·CL)
-  std::vector<wing::Point> localLift;  // the local cl / CL
-  wing::Point peak;                    // the highest local lift, where the wing stalls first
-  bool remarkOnLeft = false;           // the remark on the peak's side with more room
+  // The zero load, the elliptic load of the same area dashed, the wing's load c·cl / (c_mean·CL)
+  // and the local cl / CL with a dot on its highest point, where the wing stalls first.
+  Drawing drawing;
+  wing::Point peak;
+  bool remarkOnLeft = false;  // the remark on the peak's side with more room
 };
 
 // Nothing to draw without points or a half span.

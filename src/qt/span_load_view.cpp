@@ -1,10 +1,10 @@
 #include "qt/span_load_view.h"
 
 #include <QPainter>
-#include <QPolygonF>
 #include <utility>
 
 #include "plot/span_load_figure.h"
+#include "qt/drawing_painter.h"
 
 namespace tavelor::qt {
 
@@ -44,7 +44,8 @@ void SpanLoadView::paintEvent(QPaintEvent* event) {
     const QString gap = QStringLiteral("   ");
     double x = text.left();
     for (const auto& [caption, colour] :
-         {std::pair(texts_.load, kLoadColour), std::pair(texts_.elliptic, QColor(Qt::gray)),
+         {std::pair(texts_.load, kLoadColour),
+          std::pair(texts_.elliptic, toQColor(plot::penOf(plot::Role::EllipticLoad).colour)),
           std::pair(texts_.localLift, kLocalLiftColour)}) {
       painter.setPen(colour);
       painter.drawText(QPointF(x, text.top() + line + painter.fontMetrics().ascent()), caption);
@@ -55,24 +56,9 @@ void SpanLoadView::paintEvent(QPaintEvent* event) {
     const auto figure = plot::spanLoadFigure(
         points_, halfSpan_, {area.left(), area.top(), area.right(), area.bottom()});
     if (!figure) return;
-    const auto polygon = [](const std::vector<wing::Point>& points) {
-      QPolygonF polygon;
-      for (const wing::Point& p : points) polygon << QPointF(p.x, p.y);
-      return polygon;
-    };
-    painter.setPen(QPen(Qt::gray, 1));
-    painter.drawLine(QPointF(figure->axisFrom.x, figure->axisFrom.y),
-                     QPointF(figure->axisTo.x, figure->axisTo.y));
-    painter.setPen(QPen(Qt::gray, 1.5, Qt::DashLine));
-    painter.drawPolyline(polygon(figure->elliptic));
-    painter.setPen(QPen(kLoadColour, 2));
-    painter.drawPolyline(polygon(figure->load));
-    painter.setPen(QPen(kLocalLiftColour, 2));
-    painter.drawPolyline(polygon(figure->localLift));
-
+    paintDrawing(painter, figure->drawing, {QTransform(), false, 0, {}});
     const QPointF peak(figure->peak.x, figure->peak.y);
-    painter.setBrush(kLocalLiftColour);
-    painter.drawEllipse(peak, 4, 4);
+    painter.setPen(kLocalLiftColour);
     // The remark on the side with room for it.
     const bool left = figure->remarkOnLeft;
     const QRectF remark(left ? area.left() : peak.x() + 8, peak.y() - line - 4,
