@@ -31,6 +31,8 @@ inline constexpr Rgb kDarkGrey{70, 70, 70};
 inline constexpr Rgb kMidGrey{160, 160, 164};
 inline constexpr Rgb kLoadRed{200, 0, 0};
 inline constexpr Rgb kOrange{230, 120, 0};
+inline constexpr Rgb kMidGreen{0, 150, 0};
+inline constexpr Rgb kMidBlue{0, 0, 220};
 
 enum class Role {
   Outline,       // the wing's contour, cut in cut files
@@ -52,6 +54,10 @@ enum class Role {
   EllipticLoad,
   SpanLoad,
   LocalLift,
+  // The stability plan's marks on the centre line, in the screen's pixels: the neutral point and
+  // the CG for the wanted margin, each a short line with a dot.
+  NeutralPointMark,
+  CentringPointMark,
 };
 
 // How a role is drawn. On paper at true scale a line is widthMm wide and solid (a picture that
@@ -102,6 +108,8 @@ struct Drawing {
   std::vector<Text> texts;
 
   void line(Role role, wing::Point from, wing::Point to) { lines.push_back({role, {from, to}}); }
+  // A filled round dot.
+  void dot(Role role, wing::Point centre, double radius);
 };
 
 // The smallest box holding every line's points (texts left out); min above max when there are

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <utility>
 
 namespace tavelor::plot {
 
@@ -12,7 +13,6 @@ constexpr int kEllipseSteps = 60;
 // Pixels, as the dashes of a 1.5-pixel line always looked on the screen.
 constexpr double kDash = 7.5, kGap = 1.5;
 constexpr double kDotRadius = 4;
-constexpr int kDotSides = 32;
 
 // The polyline cut into dashes along its length, the pattern running on over its corners.
 void addDashed(Drawing& drawing, Role role, const std::vector<wing::Point>& points) {
@@ -73,15 +73,20 @@ std::optional<SpanLoadFigure> spanLoadFigure(const std::vector<wing::SpanLoadPoi
       std::max_element(points.begin(), points.end(),
                        [](const auto& a, const auto& b) { return a.localLift < b.localLift; });
   figure.peak = at(highest->station, highest->localLift);
-  Polyline dot{Role::LocalLift, {}, true, true};
-  for (int i = 0; i < kDotSides; ++i) {
-    const double angle = 2 * std::numbers::pi * i / kDotSides;
-    dot.points.push_back({figure.peak.x + kDotRadius * std::cos(angle),
-                          figure.peak.y + kDotRadius * std::sin(angle)});
-  }
-  drawing.lines.push_back(std::move(dot));
+  drawing.dot(Role::LocalLift, figure.peak, kDotRadius);
   figure.remarkOnLeft = figure.peak.x > (area.left + area.right) / 2;
   return figure;
+}
+
+Drawing stabilityMarks(double centreLine, double neutralPoint, double centring, double left,
+                       double right) {
+  Drawing marks;
+  for (const auto& [role, y] : {std::pair(Role::NeutralPointMark, neutralPoint),
+                                std::pair(Role::CentringPointMark, centring)}) {
+    marks.line(role, {centreLine - left, y}, {centreLine + right, y});
+    marks.dot(role, {centreLine, y}, kDotRadius);
+  }
+  return marks;
 }
 
 }  // namespace tavelor::plot

@@ -24,6 +24,11 @@ struct SpanLoadFigure {
   bool remarkOnLeft = false;  // the remark on the peak's side with more room
 };
 
+// The stability plan's marks at the neutral point and the CG, each centred on the centre line at
+// its pixel height: a line from left of the centre line to right of it, and a dot on it.
+Drawing stabilityMarks(double centreLine, double neutralPoint, double centring, double left,
+                       double right);
+
 // Nothing to draw without points or a half span.
 std::optional<SpanLoadFigure> spanLoadFigure(const std::vector<wing::SpanLoadPoint>& points,
                                              double halfSpan, const Box& area);
