@@ -3,7 +3,7 @@
 #include <QPainter>
 #include <utility>
 
-#include "plot/span_load_figure.h"
+#include "plot/stability_pictures.h"
 #include "qt/drawing_painter.h"
 
 namespace tavelor::qt {

@@ -6,7 +6,7 @@
 #include <optional>
 
 #include "plot/plan_view.h"
-#include "plot/span_load_figure.h"
+#include "plot/stability_pictures.h"
 #include "qt/drawing_painter.h"
 #include "wing/geometry.h"
 #include "wing/stability.h"

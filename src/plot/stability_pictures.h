@@ -1,7 +1,8 @@
 #pragma once
 
-// The stability window's span-load picture: the spanwise lift of the half-wing, root on the left
-// and tip on the right, in a box of the screen's pixels. The screen adds the texts.
+// The stability window's pictures beside the plan, in the screen's pixels: the spanwise lift of
+// the half-wing (root on the left, tip on the right; the screen adds the texts) and the plan's
+// marks at the neutral point and the CG.
 
 #include <optional>
 #include <vector>

@@ -1,4 +1,4 @@
-#include "plot/span_load_figure.h"
+#include "plot/stability_pictures.h"
 
 #include <algorithm>
 #include <cmath>
