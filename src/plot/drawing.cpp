@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <numbers>
+#include <utility>
 
 namespace tavelor::plot {
 
@@ -21,9 +23,26 @@ const Pen& penOf(Role role) {
       {kGrey,       0.2,   false,  false, "FRAME",        8},
       {kBlack,      0.15,  false,  false, "REGISTRATION", 7},
       {kBlack,      0.25,  false,  false, "SCALE",        7},
-      {kBlack,      0.25,  false,  false, "TABLE",        7}};
+      {kBlack,      0.25,  false,  false, "TABLE",        7},
+      {kMidGrey,    1,     false,  false, "LOADAXIS",     8},
+      {kMidGrey,    1.5,   false,  false, "ELLIPTIC",     8},
+      {kLoadRed,    2,     false,  false, "LOAD",         1},
+      {kOrange,     2,     false,  false, "LOCALLIFT",    30},
+      {kMidGreen,   2,     false,  false, "NP",           3},
+      {kMidBlue,    2,     false,  false, "CGMARGIN",     5}};
   // clang-format on
   return kPens[static_cast<int>(role)];
+}
+
+void Drawing::dot(Role role, wing::Point centre, double radius) {
+  constexpr int kSides = 32;
+  Polyline round{role, {}, true, true};
+  for (int i = 0; i < kSides; ++i) {
+    const double angle = 2 * std::numbers::pi * i / kSides;
+    round.points.push_back(
+        {centre.x + radius * std::cos(angle), centre.y + radius * std::sin(angle)});
+  }
+  lines.push_back(std::move(round));
 }
 
 Bounds boundsOf(const Drawing& drawing) {

@@ -28,6 +28,11 @@ inline constexpr Rgb kBlue{0, 0, 255};
 inline constexpr Rgb kGreen{0, 255, 0};
 inline constexpr Rgb kGrey{150, 150, 150};
 inline constexpr Rgb kDarkGrey{70, 70, 70};
+inline constexpr Rgb kMidGrey{160, 160, 164};
+inline constexpr Rgb kLoadRed{200, 0, 0};
+inline constexpr Rgb kOrange{230, 120, 0};
+inline constexpr Rgb kMidGreen{0, 150, 0};
+inline constexpr Rgb kMidBlue{0, 0, 220};
 
 enum class Role {
   Outline,       // the wing's contour, cut in cut files
@@ -42,6 +47,17 @@ enum class Role {
   Registration,  // the crosses that pages are laid together on
   ScaleBar,      // the bar that proves the scale
   TableRule,     // a rule of a printed table
+  // The stability window's span-load picture, drawn in the screen's pixels (its pens' widths
+  // too): the zero load, the elliptic load (cut into dashes by the picture), the wing's load,
+  // and the local lift with the dot where it peaks.
+  LoadAxis,
+  EllipticLoad,
+  SpanLoad,
+  LocalLift,
+  // The stability plan's marks on the centre line, in the screen's pixels: the neutral point and
+  // the CG for the wanted margin, each a short line with a dot.
+  NeutralPointMark,
+  CentringPointMark,
 };
 
 // How a role is drawn. On paper at true scale a line is widthMm wide and solid (a picture that
@@ -68,6 +84,7 @@ struct Polyline {
   Role role = Role::Outline;
   std::vector<wing::Point> points;
   bool closed = false;  // back from the last point to the first
+  bool filled = false;  // closed and filled in its role's colour, on the screen (a dot)
 };
 
 enum class TextAlign { Left, Centre, Right };
@@ -91,6 +108,8 @@ struct Drawing {
   std::vector<Text> texts;
 
   void line(Role role, wing::Point from, wing::Point to) { lines.push_back({role, {from, to}}); }
+  // A filled round dot.
+  void dot(Role role, wing::Point centre, double radius);
 };
 
 // The smallest box holding every line's points (texts left out); min above max when there are

@@ -61,7 +61,8 @@ void paintDrawing(QPainter& painter, const plot::Drawing& drawing, const Drawing
     for (const wing::Point& p : line.points) points << mapping.fromMm.map(QPointF(p.x, p.y));
     painter.setPen(penFor(line.role, mapping));
     if (line.closed) {
-      painter.setBrush(Qt::NoBrush);
+      painter.setBrush(line.filled ? QBrush(toQColor(plot::penOf(line.role).colour))
+                                   : QBrush(Qt::NoBrush));
       painter.drawPolygon(points);
     } else if (points.size() == 2) {
       painter.drawLine(points[0], points[1]);

@@ -22,25 +22,9 @@ std::optional<char32_t> typedCharacter(const QKeyEvent& event) {
     default:
       break;
   }
-  if (event.modifiers() & Qt::ControlModifier) {
-    if (key >= Qt::Key_A && key <= Qt::Key_Z) return static_cast<char32_t>(key - Qt::Key_A + 1);
-    switch (key) {
-      case Qt::Key_At:
-        return U'\0';
-      case Qt::Key_BracketLeft:
-        return U'\x1b';
-      case Qt::Key_Backslash:
-        return U'\x1c';
-      case Qt::Key_BracketRight:
-        return U'\x1d';
-      case Qt::Key_AsciiCircum:
-        return U'\x1e';
-      case Qt::Key_Underscore:
-        return U'\x1f';
-      default:
-        break;
-    }
-  }
+  // Ctrl with @, A to Z, [, \, ], ^ or _ types the control character 64 below it.
+  if ((event.modifiers() & Qt::ControlModifier) && key >= Qt::Key_At && key <= Qt::Key_Underscore)
+    return static_cast<char32_t>(key - Qt::Key_At);
   const QString text = event.text();
   if (text.isEmpty()) return std::nullopt;
   const auto codePoints = text.toUcs4();

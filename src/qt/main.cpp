@@ -4,13 +4,9 @@
 #include <QFile>
 #include <QLocale>
 #include <QTimer>
-#include <algorithm>
-#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <filesystem>
-#include <iterator>
 #include <utility>
 
 #include "qt/main_window.h"
@@ -18,42 +14,15 @@
 
 namespace {
 
-using tavelor::ui::BatchResult;
-
 constexpr const char* kVersion = QT_STRINGIFY(TAVELOR_VERSION_MAJOR) "." QT_STRINGIFY(
     TAVELOR_VERSION_MINOR) "." QT_STRINGIFY(TAVELOR_VERSION_PATCH);
 
-// The toolkit's own options, which it takes off the command line when the window starts: with
-// a value, and without.
-constexpr const char* kToolkitOptionsWithValue[] = {"-platform",        "-platformpluginpath",
-                                                    "-platformtheme",   "-plugin",
-                                                    "-qwindowgeometry", "-qwindowtitle",
-                                                    "-qwindowicon",     "-display",
-                                                    "-geometry",        "-style",
-                                                    "-stylesheet",      "-session"};
-constexpr const char* kToolkitFlags[] = {"-reverse", "-widgetcount", "-nograb", "-dograb", "-sync"};
-
-// The command line as the parser reads it, without the toolkit's options. Each byte becomes one
-// character, so that a file name reaches open() with its own bytes, whatever they are.
+// The command line as the parser reads it. Each byte becomes one character, so that a file name
+// reaches open() with its own bytes, whatever they are.
 QStringList ourArguments(int argc, char* argv[]) {
   QStringList arguments;
-  for (int i = 0; i < argc; ++i) {
-    QByteArray option(argv[i]);
-    if (option == "--") {
-      for (; i < argc; ++i) arguments << QString::fromLatin1(argv[i]);
-      break;
-    }
-    if (option.startsWith("--")) option.remove(0, 1);
-    if (i > 0 && std::find(std::begin(kToolkitFlags), std::end(kToolkitFlags), option) !=
-                     std::end(kToolkitFlags)) {
-      continue;
-    }
-    if (i > 0 && std::find(std::begin(kToolkitOptionsWithValue), std::end(kToolkitOptionsWithValue),
-                           option) != std::end(kToolkitOptionsWithValue)) {
-      ++i;
-      continue;
-    }
-    arguments << QString::fromLatin1(argv[i]);
+  for (const std::string& argument : tavelor::ui::withoutToolkitOptions(argc, argv)) {
+    arguments << QString::fromLatin1(argument.data(), static_cast<qsizetype>(argument.size()));
   }
   return arguments;
 }
@@ -78,20 +47,9 @@ void noteOrNoDisplay(QtMsgType type, const QMessageLogContext&, const QString& m
   std::_Exit(1);
 }
 
-int finish(const BatchResult& result) {
-  const bool written =
-      std::fwrite(result.output.data(), 1, result.output.size(), stdout) == result.output.size() &&
-      std::fflush(stdout) == 0;
-  const int error = errno;
-  if (!written) {
-    std::fprintf(stderr, "tavelor: cannot write the standard output: %s\n", std::strerror(error));
-    return 1;
-  }
-  if (!result.error.empty()) std::fprintf(stderr, "%s\n", result.error.c_str());
-  return result.exitCode;
+int failWith(const QString& error) {
+  return tavelor::ui::finishBatch({1, {}, "tavelor: " + bytesOf(error)});
 }
-
-int failWith(const QString& error) { return finish({1, {}, "tavelor: " + bytesOf(error)}); }
 
 }  // namespace
 
@@ -139,8 +97,10 @@ int main(int argc, char* argv[]) {
         QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString(),
         QLocale::system().decimalPoint().toStdString()};
     const std::string wingFile = bytesOf(wingFiles.front());
-    if (parser.isSet(reportOption)) return finish(tavelor::ui::reportWing(wingFile, settings));
-    return finish(tavelor::ui::exportWing(bytesOf(parser.value(exportOption)), wingFile, settings));
+    if (parser.isSet(reportOption))
+      return tavelor::ui::finishBatch(tavelor::ui::reportWing(wingFile, settings));
+    return tavelor::ui::finishBatch(
+        tavelor::ui::exportWing(bytesOf(parser.value(exportOption)), wingFile, settings));
   }
 
   const QtMessageHandler previous = qInstallMessageHandler(noteOrNoDisplay);

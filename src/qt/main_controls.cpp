@@ -12,64 +12,16 @@
 #include "qt/picture_button.h"
 #include "qt/plan_widget.h"
 #include "qt/text.h"
+#include "ui/control_table.h"
 
 namespace tavelor::qt {
 
+using ui::Box;
 using ui::Field;
-using ui::ResultLabel;
+using ui::Look;
 
 namespace {
 
-enum class Box { Inputs, Mass, Results };
-enum class Look { Caption, Value, Plain };
-
-// One label: its box, name (for translation), cell in the box's grid, its look, a fixed text
-// where no language gives one, and the result it shows, if any. The inputs' grid has the panel
-// headings in row 0 and the panels in columns 1 to 5; the mass and results grids have a caption
-// and its value in columns 0 and 1, a unit in column 2, then a caption and value in 3 and 4.
-struct LabelRow {
-  Box box;
-  const char* name;
-  int row, column;
-  Look look;
-  const char* fixedText = nullptr;
-  std::optional<ResultLabel> result = std::nullopt;
-};
-
-const LabelRow kLabels[] = {
-    {Box::Inputs, "rootChordCaption", 1, 0, Look::Caption},
-    {Box::Inputs, "tipChordCaption", 2, 0, Look::Caption},
-    {Box::Inputs, "lengthCaption", 3, 0, Look::Caption},
-    {Box::Inputs, "sweepCaption", 4, 0, Look::Caption},
-    {Box::Inputs, "centringCaption", 5, 0, Look::Caption},
-    {Box::Inputs, "percentSign", 5, 2, Look::Value, "%"},
-    {Box::Mass, "massCaption", 0, 0, Look::Caption},
-    {Box::Mass, "gramSign", 0, 2, Look::Plain, "g"},
-    {Box::Mass, "wingLoadingCaption", 0, 3, Look::Caption},
-    {Box::Mass, "wingLoadingValue", 0, 4, Look::Value, nullptr, ResultLabel::WingLoading},
-    {Box::Results, "spanCaption", 0, 0, Look::Caption},
-    {Box::Results, "areaCaption", 1, 0, Look::Caption},
-    {Box::Results, "aspectRatioCaption", 2, 0, Look::Caption},
-    {Box::Results, "macStationCaption", 0, 3, Look::Caption},
-    {Box::Results, "macLengthCaption", 1, 3, Look::Caption},
-    {Box::Results, "centringPointCaption", 2, 3, Look::Caption},
-    {Box::Results, "spanValue", 0, 1, Look::Value, nullptr, ResultLabel::Span},
-    {Box::Results, "areaValue", 1, 1, Look::Value, nullptr, ResultLabel::Area},
-    {Box::Results, "aspectRatioValue", 2, 1, Look::Value, nullptr, ResultLabel::AspectRatio},
-    {Box::Results, "macStationValue", 0, 4, Look::Value, nullptr, ResultLabel::MacStation},
-    {Box::Results, "macLengthValue", 1, 4, Look::Value, nullptr, ResultLabel::MacLength},
-    {Box::Results, "centringPointValue", 2, 4, Look::Value, nullptr, ResultLabel::Centring},
-};
-
-// The panel grid's rows, top to bottom (row 0 holds the headings).
-struct GridRow {
-  Field field;
-  const char* name;
-};
-constexpr GridRow kGridRows[] = {{Field::RootChord, "rootChord"},
-                                 {Field::TipChord, "tipChord"},
-                                 {Field::PanelLength, "panelLength"},
-                                 {Field::Sweep, "sweep"}};
 constexpr int kButtonColumn = 7;  // column 6 takes the width the window gains
 
 QFont boldFont() {
@@ -88,16 +40,6 @@ QGroupBox* addFrame(QWidget* parent, const char* name) {
                      "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left;"
                      " left: 6px; padding: 0 2px; }"));
   return frame;
-}
-
-// A label with no field to move to shows its caption without the access key's mark.
-QString withoutAccessKey(const QString& caption) {
-  QString shown;
-  for (qsizetype i = 0; i < caption.size(); ++i) {
-    if (caption[i] == u'&' && ++i == caption.size()) break;
-    shown += caption[i];
-  }
-  return shown;
 }
 
 void setTextColour(QLabel* label, const QColor& colour) {
@@ -132,7 +74,7 @@ QLabel* MainWindow::addLabel(QGridLayout* grid, const char* name, int row, int c
   label->setAlignment(alignment);
   grid->addWidget(label, row, column);
   captionSetters_[name] = [this, label](const QString& caption) {
-    label->setText(label->buddy() ? caption : withoutAccessKey(caption));
+    label->setText(label->buddy() ? caption : toQ(ui::withoutAccessKey(fromQ(caption))));
     alignColumns();
   };
   return label;
@@ -179,12 +121,12 @@ void MainWindow::buildControls() {
   for (int i = 0; i < ui::kPanels; ++i) {
     const std::string name = "panelHeading" + std::to_string(i);
     addLabel(grids_[0], name.c_str(), 0, i + 1, font(), Qt::AlignLeft | Qt::AlignVCenter);
-    for (int row = 1; const GridRow& gridRow : kGridRows) {
+    for (int row = 1; const ui::GridRow& gridRow : ui::kGridRows) {
       addField(grids_[0], QStringLiteral("%1%2").arg(QLatin1String(gridRow.name)).arg(i + 1),
                {gridRow.field, i}, row++, i + 1);
     }
   }
-  for (const LabelRow& row : kLabels) {
+  for (const ui::LabelRow& row : ui::kLabels) {
     const QFont font = row.look == Look::Caption ? boldFont() : QApplication::font();
     const Qt::Alignment alignment = row.look == Look::Caption ? Qt::AlignRight | Qt::AlignVCenter
                                                               : Qt::AlignLeft | Qt::AlignVCenter;
@@ -197,20 +139,9 @@ void MainWindow::buildControls() {
   for (QGridLayout* grid : {grids_[1], grids_[2]}) grid->setColumnStretch(2, 1);
   grids_[0]->setColumnStretch(kButtonColumn - 1, 1);
   // A caption's access key moves the focus to its field.
-  const std::pair<const char*, QLineEdit*> buddies[] = {
-      {"rootChordCaption", field(Field::RootChord, 0)},
-      {"tipChordCaption", field(Field::TipChord, 0)},
-      {"lengthCaption", field(Field::PanelLength, 0)},
-      {"sweepCaption", field(Field::Sweep, 0)},
-      {"centringCaption", field(Field::Centring, 0)},
-      {"massCaption", field(Field::Mass, 0)},
-      {"panelHeading0", field(Field::RootChord, 0)}};
-  for (const auto& [name, buddy] : buddies) {
-    client->findChild<QLabel*>(QString::fromLatin1(name))->setBuddy(buddy);
-  }
-  for (int i = 1; i < ui::kPanels; ++i) {
-    inputs->findChild<QLabel*>(QStringLiteral("panelHeading%1").arg(i))
-        ->setBuddy(field(Field::TipChord, i));
+  for (const ui::Buddy& buddy : ui::buddies()) {
+    client->findChild<QLabel*>(toQ(buddy.label))
+        ->setBuddy(field(buddy.field.field, buddy.field.index));
   }
   // Red goes with the mean chord's station, blue with the centring point, as in the plan.
   setTextColour(resultsFrame->findChild<QLabel*>(QStringLiteral("macStationCaption")),
@@ -239,19 +170,14 @@ void MainWindow::buildControls() {
     });
   }
 
-  struct ButtonRow {
-    const char* name;
-    QPixmap glyph;
-    void (ui::MainForm::*command)();
-  };
-  const ButtonRow buttonRows[] = {{"calculateButton", sumGlyph(), nullptr},
-                                  {"clearButton", crossGlyph(), &ui::MainForm::clearInputs},
-                                  {"printButton", printerGlyph(), &ui::MainForm::printSheet}};
+  const std::map<ui::Glyph, QPixmap> glyphs{{ui::Glyph::Sum, sumGlyph()},
+                                            {ui::Glyph::Cross, crossGlyph()},
+                                            {ui::Glyph::Printer, printerGlyph()}};
   // The buttons in a column of their own beside the panels, spread over the fields' rows.
   auto* buttonColumn = new QVBoxLayout;
   grids_[0]->addLayout(buttonColumn, 1, kButtonColumn, 5, 1);
-  for (const ButtonRow& row : buttonRows) {
-    auto* button = new PictureButton(row.glyph, inputs);
+  for (const ui::ButtonRow& row : ui::kButtonRows) {
+    auto* button = new PictureButton(glyphs.at(row.glyph), inputs);
     button->setObjectName(QString::fromLatin1(row.name));
     if (!buttonColumn->isEmpty()) buttonColumn->addStretch(1);
     buttonColumn->addWidget(button);
@@ -279,17 +205,14 @@ void MainWindow::buildControls() {
   }
   column->addWidget(plan_, 1);
 
-  // Keyboard order: panel 1, the centring, panels 2 to 5 (their root chord is derived), the mass,
-  // then the buttons.
-  std::vector<QWidget*> order{field(Field::RootChord, 0), field(Field::TipChord, 0),
-                              field(Field::PanelLength, 0), field(Field::Sweep, 0),
-                              field(Field::Centring, 0)};
-  for (int i = 1; i < ui::kPanels; ++i) {
-    order.insert(order.end(),
-                 {field(Field::TipChord, i), field(Field::PanelLength, i), field(Field::Sweep, i)});
+  std::vector<QWidget*> order;
+  for (const auto& next : ui::tabOrder()) {
+    if (const auto* id = std::get_if<ui::FieldRef>(&next)) {
+      order.push_back(field(id->field, id->index));
+    } else {
+      order.push_back(buttons_[std::get<const char*>(next)]);
+    }
   }
-  order.insert(order.end(), {field(Field::Mass, 0), buttons_["calculateButton"],
-                             buttons_["clearButton"], buttons_["printButton"]});
   for (std::size_t i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
 }
 

@@ -4,46 +4,15 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
-#include <algorithm>
-#include <string_view>
 
 #include "plot/page_surface.h"
+#include "plot/pdf_name.h"
 
 namespace tavelor::qt {
 
 namespace {
 
-constexpr std::size_t kMaxBaseNameBytes = 200;
 constexpr int kMaxNumberedNames = 9999;
-
-bool isForbiddenInFileName(unsigned char c) {
-  if (c < 0x20 || c == 0x7f) return true;
-  return std::string_view("/\\:*?\"<>|").find(static_cast<char>(c)) != std::string_view::npos;
-}
-
-}  // namespace
-
-QString pdfBaseName(const std::string& sheetName) {
-  std::string base;
-  base.reserve(sheetName.size());
-  for (const char c : sheetName) {
-    base.push_back(isForbiddenInFileName(static_cast<unsigned char>(c)) ? '_' : c);
-  }
-  if (base.size() > kMaxBaseNameBytes) {
-    std::size_t cut = kMaxBaseNameBytes;
-    // Never split a UTF-8 sequence: back up over continuation bytes.
-    while (cut > 0 && (static_cast<unsigned char>(base[cut]) & 0xC0) == 0x80) --cut;
-    base.resize(cut);
-  }
-  // Leading dots hide a file on Unix; trailing dots and blanks are dropped by Windows.
-  const auto first = base.find_first_not_of(" .");
-  if (first == std::string::npos) return QStringLiteral("sheet");
-  const auto last = base.find_last_not_of(" .");
-  base = base.substr(first, last - first + 1);
-  return QString::fromStdString(base);
-}
-
-namespace {
 
 QString numberedPdfPath(const QDir& dir, const QString& base, int n) {
   return dir.filePath(n == 1 ? base + QStringLiteral(".pdf")
@@ -53,7 +22,7 @@ QString numberedPdfPath(const QDir& dir, const QString& base, int n) {
 }  // namespace
 
 QString freePdfPath(const QString& folder, const std::string& sheetName) {
-  const QString base = pdfBaseName(sheetName);
+  const QString base = QString::fromStdString(plot::pdfBaseName(sheetName));
   const QDir dir(folder);
   for (int n = 1; n <= kMaxNumberedNames; ++n) {
     const QString path = numberedPdfPath(dir, base, n);
@@ -63,7 +32,7 @@ QString freePdfPath(const QString& folder, const std::string& sheetName) {
 }
 
 QString reservePdfPath(const QString& folder, const std::string& sheetName) {
-  const QString base = pdfBaseName(sheetName);
+  const QString base = QString::fromStdString(plot::pdfBaseName(sheetName));
   const QDir dir(folder);
   for (int n = 1; n <= kMaxNumberedNames; ++n) {
     const QString path = numberedPdfPath(dir, base, n);

@@ -9,11 +9,6 @@
 
 namespace tavelor::qt {
 
-// The sheet name as the base of a file name: path separators, wildcards, quotes and control
-// characters become "_", leading and trailing blanks and dots go, at most 200 bytes of UTF-8.
-// "sheet" when nothing is left.
-QString pdfBaseName(const std::string& sheetName);
-
 // Takes the first free name among "<base>.pdf", "<base> (2).pdf", "<base> (3).pdf" ... in folder
 // by creating it empty (so no other writer can take it in between) and returns its path. Never
 // touches an existing file. Throws plot::PageError when the folder cannot take a new file.

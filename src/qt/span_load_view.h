@@ -4,6 +4,7 @@
 #include <QString>
 #include <vector>
 
+#include "qt/drawing_painter.h"
 #include "wing/stability.h"
 
 namespace tavelor::qt {
@@ -22,8 +23,8 @@ struct SpanLoadTexts {
 // with its highest point marked, where a tapered wing stalls first.
 class SpanLoadView : public QFrame {
  public:
-  static inline const QColor kLoadColour{200, 0, 0};
-  static inline const QColor kLocalLiftColour{230, 120, 0};
+  static inline const QColor kLoadColour = toQColor(plot::penOf(plot::Role::SpanLoad).colour);
+  static inline const QColor kLocalLiftColour = toQColor(plot::penOf(plot::Role::LocalLift).colour);
 
   SpanLoadView(SpanLoadTexts texts, QWidget* parent);
   void showLoad(const std::vector<wing::SpanLoadPoint>& points, double halfSpan);

@@ -14,16 +14,16 @@
 #include "qt/field_keys.h"
 #include "qt/span_load_view.h"
 #include "qt/stability_plan.h"
+#include "qt/text.h"
+#include "ui/stability_table.h"
 
 namespace tavelor::qt {
 
 namespace {
 
-constexpr int kPanelFields = 4;  // root chord, tip chord, length, sweep
+constexpr int kPanelFields = static_cast<int>(std::size(ui::kStabiliserRowKeys));
 using enum ui::StabilityFigure;
 using ui::StabilityField;
-
-QString toQ(const std::string& text) { return QString::fromStdString(text); }
 
 }  // namespace
 
@@ -39,12 +39,9 @@ StabilityDialog::StabilityDialog(ui::StabilityForm& form, QWidget* owner)
     label->setWordWrap(wrap);
     return label;
   };
-  static const char* const kFieldNames[files::kTailFieldCount] = {
-      "rootChord1", "tipChord1", "length1", "sweep1",         "rootChord2",   "tipChord2",
-      "length2",    "sweep2",    "tailArm", "tailEfficiency", "staticMargin", "height"};
   for (std::size_t i = 0; i < fields_.size(); ++i) {
     auto* edit = new QLineEdit(this);
-    edit->setObjectName(QString::fromLatin1(kFieldNames[i]));
+    edit->setObjectName(QString::fromLatin1(ui::kStabilityFieldNames[i]));
     edit->setAlignment(Qt::AlignRight);
     edit->setMaximumWidth(80);
     edit->setText(toQ(form_.texts()[i]));
@@ -65,21 +62,15 @@ StabilityDialog::StabilityDialog(ui::StabilityForm& form, QWidget* owner)
   auto* panels = new QGridLayout(stabiliser);
   panels->addWidget(caption("panel1"), 0, 1, Qt::AlignCenter);
   panels->addWidget(caption("panel2"), 0, 2, Qt::AlignCenter);
-  const char* const rowKeys[kPanelFields] = {"rootChord", "tipChord", "length", "sweep"};
   for (int row = 0; row < kPanelFields; ++row) {
-    panels->addWidget(caption(rowKeys[row]), row + 1, 0);
+    panels->addWidget(caption(ui::kStabiliserRowKeys[row]), row + 1, 0);
     panels->addWidget(fields_[row], row + 1, 1);
     panels->addWidget(fields_[kPanelFields + row], row + 1, 2);
   }
 
   auto* position = new QGroupBox(text("position"), this);
   auto* positionGrid = new QGridLayout(position);
-  const std::pair<const char*, StabilityField> positionRows[] = {
-      {"tailArm", StabilityField::TailArm},
-      {"height", StabilityField::Height},
-      {"efficiency", StabilityField::TailEfficiency},
-      {"margin", StabilityField::StaticMargin}};
-  for (int row = 0; const auto& [key, which] : positionRows) {
+  for (int row = 0; const auto& [key, which] : ui::kPositionRows) {
     positionGrid->addWidget(caption(key, which == StabilityField::Height), row, 0);
     positionGrid->addWidget(field(which), row++, 1);
   }
@@ -88,24 +79,15 @@ StabilityDialog::StabilityDialog(ui::StabilityForm& form, QWidget* owner)
 
   auto* resultsBox = new QGroupBox(text("results"), this);
   auto* grid = new QGridLayout(resultsBox);
-  static const char* const kValueNames[] = {"areaValue",  "aspectRatioValue", "volumeValue",
-                                            "armAcValue", "liftSlopeValue",   "npPercentValue",
-                                            "npMmValue",  "wingCentreValue",  "cgPercentValue",
-                                            "cgMmValue",  "marginValue"};
   for (std::size_t i = 0; i < values_.size(); ++i) {
     QLabel*& value = values_[i];
     value = new QLabel(this);
-    value->setObjectName(QString::fromLatin1(kValueNames[i]));
+    value->setObjectName(QString::fromLatin1(ui::kStabilityValueNames[i]));
     value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     value->setMinimumWidth(60);
   }
-  const std::pair<const char*, ui::StabilityFigure> singles[] = {{"area", Area},
-                                                                 {"aspectRatio", AspectRatio},
-                                                                 {"volume", Volume},
-                                                                 {"armAc", ArmAc},
-                                                                 {"liftSlope", LiftSlope}};
   int row = 0;
-  for (const auto& [key, result] : singles) {
+  for (const auto& [key, result] : ui::kSingleFigures) {
     grid->addWidget(caption(key, true), row, 0);
     grid->addWidget(values_[static_cast<int>(result)], row++, 2);
   }

@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "plot/plan_view.h"
+#include "plot/stability_pictures.h"
 #include "qt/drawing_painter.h"
 #include "wing/geometry.h"
 #include "wing/stability.h"
@@ -13,8 +14,9 @@
 
 namespace tavelor::qt {
 
-inline const QColor kNeutralPointColour(0, 150, 0);
-inline const QColor kCentringColour(0, 0, 220);
+inline const QColor kNeutralPointColour =
+    toQColor(plot::penOf(plot::Role::NeutralPointMark).colour);
+inline const QColor kCentringColour = toQColor(plot::penOf(plot::Role::CentringPointMark).colour);
 
 // The half-wing and the half-stabiliser in plan, to one scale: root on the left, the leading
 // edges up, the stabiliser at the tail arm; the NP and the CG for the margin on the centre line.
@@ -63,16 +65,11 @@ class StabilityPlan : public QFrame {
     paintDrawing(painter, picture_, {fromMm, true, 1.2, {}});
 
     if (!results_) return;
-    const auto mark = [&](double y, const QColor& colour) {
-      const QPointF p = fromMm.map(QPointF(0, y));
-      painter.setPen(QPen(colour, 2));
-      painter.drawLine(p - QPointF(kMargin - 2, 0), p + QPointF(3 * kMargin, 0));
-      painter.setBrush(colour);
-      painter.drawEllipse(p, 4, 4);
-      painter.setBrush(Qt::NoBrush);
-    };
-    mark(results_->neutralPoint, kNeutralPointColour);
-    mark(results_->centring, kCentringColour);
+    // The marks reach from the frame's margin to three margins right of the centre line.
+    const QPointF np = fromMm.map(QPointF(0, results_->neutralPoint));
+    const QPointF cg = fromMm.map(QPointF(0, results_->centring));
+    paintDrawing(painter, plot::stabilityMarks(np.x(), np.y(), cg.y(), kMargin - 2, 3 * kMargin),
+                 {QTransform(), false, 0, {}});
   }
 
   plot::Drawing picture_;

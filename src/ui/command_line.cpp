@@ -2,7 +2,12 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 #include <filesystem>
+#include <iterator>
+#include <string_view>
 #include <system_error>
 #include <utility>
 
@@ -139,6 +144,56 @@ BatchResult exportWing(const std::string& outputPath, const std::string& wingPat
                    oneLine(error->description));
   }
   return {};
+}
+
+namespace {
+
+// The toolkit's own options: with a value, and without.
+constexpr std::string_view kToolkitOptionsWithValue[] = {"-platform",        "-platformpluginpath",
+                                                         "-platformtheme",   "-plugin",
+                                                         "-qwindowgeometry", "-qwindowtitle",
+                                                         "-qwindowicon",     "-display",
+                                                         "-geometry",        "-style",
+                                                         "-stylesheet",      "-session"};
+constexpr std::string_view kToolkitFlags[] = {"-reverse", "-widgetcount", "-nograb", "-dograb",
+                                              "-sync"};
+
+bool isOneOf(std::string_view option, const auto& list) {
+  return std::find(std::begin(list), std::end(list), option) != std::end(list);
+}
+
+}  // namespace
+
+std::vector<std::string> withoutToolkitOptions(int argc, const char* const argv[]) {
+  std::vector<std::string> arguments;
+  for (int i = 0; i < argc; ++i) {
+    std::string_view option(argv[i]);
+    if (option == "--") {
+      arguments.insert(arguments.end(), argv + i, argv + argc);
+      break;
+    }
+    if (option.starts_with("--")) option.remove_prefix(1);
+    if (i > 0 && isOneOf(option, kToolkitFlags)) continue;
+    if (i > 0 && isOneOf(option, kToolkitOptionsWithValue)) {
+      ++i;
+      continue;
+    }
+    arguments.emplace_back(argv[i]);
+  }
+  return arguments;
+}
+
+int finishBatch(const BatchResult& result) {
+  const bool written =
+      std::fwrite(result.output.data(), 1, result.output.size(), stdout) == result.output.size() &&
+      std::fflush(stdout) == 0;
+  const int error = errno;
+  if (!written) {
+    std::fprintf(stderr, "tavelor: cannot write the standard output: %s\n", std::strerror(error));
+    return 1;
+  }
+  if (!result.error.empty()) std::fprintf(stderr, "%s\n", result.error.c_str());
+  return result.exitCode;
 }
 
 }  // namespace tavelor::ui

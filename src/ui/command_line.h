@@ -6,6 +6,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "wing/geometry.h"
 
@@ -37,5 +38,14 @@ BatchResult reportWing(const std::string& wingPath, const BatchSettings& setting
 // SVG by its extension.
 BatchResult exportWing(const std::string& outputPath, const std::string& wingPath,
                        const BatchSettings& settings);
+
+// The command line as the parser reads it, without the window toolkit's own options, which it
+// takes off the command line when the window starts ("-platform xcb", "--reverse"); after "--"
+// everything is kept.
+std::vector<std::string> withoutToolkitOptions(int argc, const char* const argv[]);
+
+// Writes the result's output to the standard output and its error line to the standard error;
+// the program's exit code (1 where the output cannot be written).
+int finishBatch(const BatchResult& result);
 
 }  // namespace tavelor::ui
