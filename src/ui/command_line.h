@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 
+#include "base/units.h"
 #include "wing/geometry.h"
 
 namespace tavelor::ui {
@@ -20,6 +21,7 @@ std::optional<OutlineFormat> outlineFormatOf(const std::string& path);
 struct BatchSettings {
   std::string programFolder;  // without a trailing separator
   std::string decimalMark;
+  base::Units units = base::Units::Metric;  // of an exported outline; a report is always metric
 };
 
 // What a mode without a window prints: exit code 0 with its output, or 1 with one line for the

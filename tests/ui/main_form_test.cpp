@@ -48,22 +48,32 @@ TEST_F(Form, WorkedWingsGiveEveryFigure) {
     Panels panels;
     const char *centring, *mass, *mark;
     Texts labels;
+    base::Units units = base::Units::Metric;
   } cases[] = {
       {{{"250", "150", "600", "100"}},
        "25",
        "",
        ",",
        {"1 200,00 mm  ", " 24,00 dm\u00b2  ", " 6,00", " 275,00 mm  ", " 204,17 mm  ",
-        " 96,88 mm  ", " 0,00 g/dm\u00b2"}},
+        " 96,88 mm  ", " 0,00 g/dm\u00b2", " 0,00 g/dm\u00b3"}},
       {kTwoPanels,
        "30",
        "1500",
        ".",
        {"1 400.00 mm  ", " 27.00 dm\u00b2  ", " 7.26", " 306.17 mm  ", " 202.47 mm  ",
-        " 68.15 mm  ", " 55.56 g/dm\u00b2"}},
+        " 68.15 mm  ", " 55.56 g/dm\u00b2", " 10.69 g/dm\u00b3"}},
+      // the same wing 1.016 times as long (an inch where it had 25 mm): 432 in², 16 oz on 3 ft²
+      {{{"10", "8", "16", "0"}, {"", "4", "12", "2"}},
+       "30",
+       "16",
+       ".",
+       {" 56.00 in  ", " 432.00 in\u00b2  ", " 7.26", " 12.25 in  ", " 8.10 in  ", " 2.73 in  ",
+        " 5.33 oz/ft\u00b2", " 3.08 oz/ft\u00b3"},
+       base::Units::Imperial},
   };
   for (const auto& c : cases) {
     window.mark = c.mark;
+    form.setUnits(c.units);
     window.typeWing(c.panels, c.centring, c.mass);
     ASSERT_TRUE(form.calculate());
     Texts labels;  // in the labels' order, Span first
@@ -156,6 +166,27 @@ TEST_F(Form, CommandsOnStaleFiguresCalculateFirst) {
 
 // A save writes the whole wing or leaves the old file whole and says why; the outline export
 // then offers the saved wing's folder and name; the stability window's texts go with the wing.
+// In inches the file stays in millimetres: what was not edited is saved byte for byte, a field
+// typed in inches as its exact millimetres, shown again as typed.
+TEST_F(Form, ImperialFieldsKeepTheFileInMillimetres) {
+  language.folder.write("delta.txt", kTwoPanelFile);
+  form.setUnits(base::Units::Imperial);
+  EXPECT_EQ(language.folder.read("tv.ini"), "[Langue]\r\n1=English\r\nUnits=Imperial\r\n");
+  form.openWingFile(language.folder.file("delta.txt"));
+  EXPECT_EQ(window.fieldText(Field::RootChord, 0), "9.8425");
+  form.saveWingFile();
+  EXPECT_EQ(language.folder.read("delta.txt"), kTwoPanelFile);
+  window.setFieldText(Field::Sweep, 1, "2.0001");
+  form.saveWingFile();
+  std::string edited = kTwoPanelFile;
+  edited.replace(edited.find("\n50\r"), 4, "\n50.80254\r");
+  EXPECT_EQ(language.folder.read("delta.txt"), edited);
+  form.openWingFile(language.folder.file("delta.txt"));
+  EXPECT_EQ(window.fieldText(Field::Sweep, 1), "2.0001");
+  form.setUnits(base::Units::Metric);
+  EXPECT_EQ(window.fieldText(Field::Sweep, 1), "50.80254");
+}
+
 TEST_F(Form, SaveWritesTheWholeWingOrNothing) {
   calculateTwoPanels();
   language.folder.write("delta.txt", "old bytes");
