@@ -18,6 +18,7 @@ TEST(Units, ConvertsFieldsAndFigures) {
       {Quantity::Length, "-0.0001", "-0.00254", "-0,0001"},
       {Quantity::Length, "12.3456", "313.57824", "12,3456"},
       {Quantity::Length, "0.00001", "0.000254", "0"},
+      {Quantity::Length, "1234567890.1234", "31358024409.13436", "1234567890,1234"},
       {Quantity::Length, "0.12346", "3.135884", "0,1235"},
       {Quantity::Mass, "16", "453.59237", "16"},
       {Quantity::Mass, "1.0001", "28.352358", "1,0001"},
