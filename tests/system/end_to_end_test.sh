@@ -174,10 +174,10 @@ printf '[Langue]\r\n1=Fran\xe7ais\r\n' | cmp -s - "$work/program/tv.ini" || fail
 x_quit
 # On paper, read back by poppler: the sheet one A4 page with the outline at 1/5 (140 x 50 mm);
 # the template the overview, then the A4 tiles holding the wing (a 250 mm root chord over a 700 mm
-# half span, the LE swept 50 mm), each with its 100 mm bar: laid together, the wing at 1:1.
+# half span, the LE swept 50 mm), each with its 100 mm and 4 in bars: laid together, the wing at 1:1.
 pdf_reads sheet "$work/Example wing.pdf" "1 210 297 outline 50.0 140.0"
 pdf_reads template "$template" \
-  "5 210 297 R1C1 R1C2 R1C3 R1C4 bars$(printf ' 100.0%.0s' 1 2 3 4) outline 700.0 250.0 root 250.0"
+  "5 210 297 R1C1 R1C2 R1C3 R1C4 bars$(printf ' 100.0 101.6%.0s' 1 2 3 4) outline 700.0 250.0 root 250.0"
 # The sheet: the name typed, the wing's figures in inches and ounces (1400 mm, 202.47 mm,
 # 75.48 mm, 2700 g, 100 g/dm²), the CG the stability window gave.
 text=$(pdftotext -layout "$work/Example wing.pdf" - | tr -s ' ')
