@@ -54,7 +54,7 @@ class Language {
   std::string readSetting(const std::string& section, const std::string& key,
                           const std::string& fileName);
   // A text of the current language file. The file missing or unreadable is a fault. The marks
-  // {mm} and {g} in it become the symbols of the chosen units' length and mass.
+  // {mm}, {g} and {dm²} in it become the symbols of the chosen units' length, mass and area.
   std::string text(const std::string& section, const std::string& key);
   // The same for texts newer than some language files: where the chosen file has none, the
   // English file's text.
