@@ -281,6 +281,23 @@ TEST_F(Form, StabilityWindowComputesAndHandsTheCgBack) {
   EXPECT_EQ(window.stabilityFigures[2], "");  // no tail volume
   EXPECT_EQ(figures(), (Texts{"4,64", "24,13", "56,26", "24,13", "14,13", "36,02", "10,00"}));
   EXPECT_EQ(form.stabilityTexts()[9], "0,9");
+  // Typed in inches, the lengths are kept as their millimetres exactly, and the figures' lengths
+  // are those of the same millimetres typed in Metric, in inches (92.74 mm = 3.65 in).
+  const files::TailTexts inches{"5", "3,5", "8,5", "0,5", "", "", "", "", "24", "0,9", "10", "-1"};
+  const files::TailTexts mm{"127", "88.9", "215.9", "12.7", "",   "",
+                            "",    "",     "609.6", "0,9",  "10", "-25.4"};
+  const std::tuple<base::Units, files::TailTexts, Texts> runs[] = {
+      {base::Units::Imperial, inches, {"4,96", "42,14", "3,65", "24,12", "32,14", "2,85", "10,00"}},
+      {base::Units::Metric, mm, {"4,96", "42,14", "92,74", "24,12", "32,14", "72,49", "10,00"}}};
+  for (const auto& [units, typed, shown] : runs) {
+    form.setUnits(base::Units::Metric);
+    calculateTwoPanels();
+    form.setUnits(units);
+    window.tailTyped = typed;
+    form.showStability();
+    EXPECT_EQ(form.stabilityTexts(), mm);
+    EXPECT_EQ(figures(), shown);
+  }
 }
 
 // What a damaged or foreign file gives: the lines read before the fault stay, then the error;
