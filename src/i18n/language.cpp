@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <cstdlib>
 #include <filesystem>
+#include <string_view>
 #include <system_error>
 #include <utility>
 
@@ -69,8 +70,8 @@ std::string Language::readSetting(const std::string& section, const std::string&
 std::string Language::text(const std::string& section, const std::string& key) {
   // Before a language is set there is no file to read; the bare program folder is no file.
   if (languageFile.empty()) return {};
-  return read(kTextReadName, programFolder_ + languageFile, kLanguageCapacity, section, key,
-              IfMissing::Fault);
+  return withUnits(read(kTextReadName, programFolder_ + languageFile, kLanguageCapacity, section,
+                        key, IfMissing::Fault));
 }
 
 std::string Language::textOrEnglish(const std::string& section, const std::string& key) {
@@ -78,7 +79,19 @@ std::string Language::textOrEnglish(const std::string& section, const std::strin
   if (!found.empty() || languageFile.empty() || currentLanguage == kFallbackLanguage) return found;
   const std::string english =
       programFolder_ + base::kSeparator + kFallbackLanguage + kLanguageExtension;
-  return read(kTextReadName, english, kLanguageCapacity, section, key, IfMissing::Empty);
+  return withUnits(read(kTextReadName, english, kLanguageCapacity, section, key, IfMissing::Empty));
+}
+
+std::string Language::withUnits(std::string text) const {
+  for (const auto& [mark, quantity] : {std::pair{std::string_view("{mm}"), base::Quantity::Length},
+                                       {"{g}", base::Quantity::Mass}}) {
+    for (auto at = text.find(mark); at != std::string::npos; at = text.find(mark, at)) {
+      const std::string_view symbol = base::unitSymbol(quantity, units);
+      text.replace(at, mark.size(), symbol);
+      at += symbol.size();
+    }
+  }
+  return text;
 }
 
 bool Language::writeSetting(const std::string& section, const std::string& key,

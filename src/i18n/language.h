@@ -5,6 +5,7 @@
 #include <string>
 
 #include "base/message_box.h"
+#include "base/units.h"
 
 namespace tavelor::i18n {
 
@@ -52,7 +53,8 @@ class Language {
   // Values are returned as UTF-8, cut to 99 (settings) / 199 (language texts) file characters.
   std::string readSetting(const std::string& section, const std::string& key,
                           const std::string& fileName);
-  // A text of the current language file. The file missing or unreadable is a fault.
+  // A text of the current language file. The file missing or unreadable is a fault. The marks
+  // {mm}, {g} and {dm²} in it become the symbols of the chosen units' length, mass and area.
   std::string text(const std::string& section, const std::string& key);
   // The same for texts newer than some language files: where the chosen file has none, the
   // English file's text.
@@ -64,6 +66,7 @@ class Language {
   std::string currentLanguage;
   std::string languageFile;  // kSeparator + currentLanguage + ".lng"
   bool firstStart = false;
+  base::Units units = base::Units::Metric;
 
   // Sets currentLanguage and, right after it, languageFile.
   void setLanguage(const std::string& name);
@@ -84,6 +87,7 @@ class Language {
  private:
   enum class IfMissing { Empty, Fault };
   bool namesLanguageFile(const std::string& name) const;
+  std::string withUnits(std::string text) const;
   std::string read(const char* operation, const std::string& path, std::size_t capacity,
                    const std::string& section, const std::string& key, IfMissing ifMissing);
   bool write(const std::string& path, const std::string& section, const std::string& key,

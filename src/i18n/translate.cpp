@@ -45,10 +45,10 @@ constexpr CaptionSource kCaptions[] = {
 
 // Captions of entries added later: language files written before them fall back to English.
 constexpr CaptionSource kAddedCaptions[] = {
-    {"templateItem", "File", "5"},
-    {"exportItem", "File", "6"},
-    {"toolsMenu", "Tools", "0"},
-    {"stabilityItem", "Tools", "1"},
+    {"templateItem", "File", "5"},         {"exportItem", "File", "6"},
+    {"toolsMenu", "Tools", "0"},           {"stabilityItem", "Tools", "1"},
+    {"unitsMenu", "Tools", "units"},       {"metricItem", "Tools", "metric"},
+    {"imperialItem", "Tools", "imperial"},
 };
 
 // The shipped files by name, for a language file without its own locale key.
@@ -77,6 +77,8 @@ void translate(Language& language, CaptionTarget& mainWindow) {
   }
   mainWindow.setCaption("massCaption", language.text("Label", "15") + " : ");
   mainWindow.setCaption("wingLoadingCaption", language.text("Label", "16") + " : ");
+  mainWindow.setCaption("cubeLoadingCaption",
+                        language.textOrEnglish("Label", "cubeLoading") + " : ");
   for (int index = 0; index < 5; ++index) {
     // Looked up for each heading, as every text is read at the moment it is shown.
     mainWindow.setCaption("panelHeading" + std::to_string(index),

@@ -91,11 +91,11 @@ Extents extentsOf(const Drawing& d) {
   return {b.min.x, forward(b.max.y), b.max.x, forward(b.min.y)};
 }
 
-// The view a reader opens on: the drawing and 5 mm around it, wide enough for the span in a
+// The view a reader opens on: the drawing and `margin` around it, wide enough for the span in a
 // window of 4:3 or wider.
-void writeViewport(TextWriter& w, const Extents& e) {
-  const double width = e.maxX - e.minX + 10;
-  const double height = std::max(e.maxY - e.minY + 10, width * 3 / 4);
+void writeViewport(TextWriter& w, const Extents& e, double margin) {
+  const double width = e.maxX - e.minX + 2 * margin;
+  const double height = std::max(e.maxY - e.minY + 2 * margin, width * 3 / 4);
   w.dxfString(0, "TABLE");
   w.dxfString(2, "VPORT");
   w.dxfHex(5, 8);
@@ -132,9 +132,10 @@ void writeViewport(TextWriter& w, const Extents& e) {
 }
 
 // The tables and blocks an AutoCAD 2000 reader expects before the entities.
-void writeTables(DL_Dxf& dxf, TextWriter& w, const Extents& extents, std::span<const Role> layers) {
+void writeTables(DL_Dxf& dxf, TextWriter& w, const Extents& extents, std::span<const Role> layers,
+                 double margin) {
   w.sectionTables();
-  writeViewport(w, extents);
+  writeViewport(w, extents, margin);
   w.tableLinetypes(3);
   dxf.writeLinetype(w, DL_LinetypeData("BYBLOCK", "", 0, 0, 0));
   dxf.writeLinetype(w, DL_LinetypeData("BYLAYER", "", 0, 0, 0));
@@ -182,9 +183,21 @@ void writePolyline(DL_Dxf& dxf, TextWriter& w, const Polyline& line) {
   dxf.writePolylineEnd(w);
 }
 
+// The drawing's lines in inches, each point rounded as the outline's millimetres are.
+Drawing inInches(const Drawing& drawing) {
+  Drawing inches{drawing.lines, {}};
+  for (Polyline& line : inches.lines) {
+    for (wing::Point& p : line.points) p = {outlineRounded(p.x / 25.4), outlineRounded(p.y / 25.4)};
+  }
+  return inches;
+}
+
 }  // namespace
 
-std::string drawingDxf(const Drawing& drawing, std::span<const Role> layers) {
+std::string drawingDxf(const Drawing& metricDrawing, std::span<const Role> layers,
+                       base::Units units) {
+  const bool inches = units == base::Units::Imperial;
+  const Drawing& drawing = inches ? inInches(metricDrawing) : metricDrawing;
   std::string text;
   TextWriter w(text);
   DL_Dxf dxf;
@@ -192,9 +205,9 @@ std::string drawingDxf(const Drawing& drawing, std::span<const Role> layers) {
   const Extents extents = extentsOf(drawing);
   dxf.writeHeader(w);
   w.dxfString(9, "$INSUNITS");
-  w.dxfInt(70, 4);  // millimetres
+  w.dxfInt(70, inches ? 1 : 4);
   w.dxfString(9, "$MEASUREMENT");
-  w.dxfInt(70, 1);  // metric
+  w.dxfInt(70, inches ? 0 : 1);
   for (const auto& [name, x, y] : {std::tuple{"$EXTMIN", extents.minX, extents.minY},
                                    std::tuple{"$EXTMAX", extents.maxX, extents.maxY}}) {
     w.dxfString(9, name);
@@ -203,7 +216,7 @@ std::string drawingDxf(const Drawing& drawing, std::span<const Role> layers) {
     w.dxfReal(30, 0);
   }
   w.sectionEnd();
-  writeTables(dxf, w, extents, layers);
+  writeTables(dxf, w, extents, layers, inches ? 0.2 : 5);
 
   w.sectionEntities();
   for (const Polyline& line : drawing.lines) {

@@ -87,10 +87,16 @@ std::string xmlText(const std::string& text) {
   return xml;
 }
 
+// A page size of whole millimetres, with its unit.
+std::string pageSize(double mm, base::Units units) {
+  return units == base::Units::Metric ? exactNumber(mm) + "mm" : exactNumber(mm / 25.4) + "in";
+}
+
 }  // namespace
 
 std::string drawingSvg(const Drawing& drawing, std::span<const Role> layers,
-                       const std::string& title, const std::string& description) {
+                       const std::string& title, const std::string& description,
+                       base::Units units) {
   // The box on whole millimetres, so the page's width and height are whole millimetres too.
   const Bounds b = boundsOf(drawing);
   const double left = std::floor(b.min.x - kMargin);
@@ -102,7 +108,7 @@ std::string drawingSvg(const Drawing& drawing, std::span<const Role> layers,
   svg +=
       "<svg xmlns=\"http://www.w3.org/2000/svg\" "
       "xmlns:inkscape=\"http://www.inkscape.org/namespaces/inkscape\" version=\"1.1\" width=\"" +
-      exactNumber(width) + "mm\" height=\"" + exactNumber(height) + "mm\" viewBox=\"" +
+      pageSize(width, units) + "\" height=\"" + pageSize(height, units) + "\" viewBox=\"" +
       exactNumber(left) + " " + exactNumber(top) + " " + exactNumber(width) + " " +
       exactNumber(height) + "\">\n";
   svg += "<title>" + xmlText(title) + "</title>\n";

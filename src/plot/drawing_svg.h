@@ -3,19 +3,21 @@
 #include <span>
 #include <string>
 
+#include "base/units.h"
 #include "plot/drawing.h"
 
 namespace tavelor::plot {
 
-// The drawing as an SVG document, 1:1: width and height in millimetres and a viewBox in
-// millimetres (one user unit is one millimetre) holding the drawing with at least 5 mm to spare,
-// on whole millimetres; x as drawn, y down. Each role in `layers` is an Inkscape layer of its
-// own, in that order and whether or not the drawing uses it, to show or hide before cutting: a
+// The drawing as an SVG document, 1:1: width and height in millimetres (inches for Imperial) and a
+// viewBox in millimetres (one user unit is one millimetre) holding the drawing with at least 5 mm
+// to spare, on whole millimetres; x as drawn, y down. Each role in `layers` is an Inkscape layer of
+// its own, in that order and whether or not the drawing uses it, to show or hide before cutting: a
 // cut role in hairlines of 0.025 mm, which laser software cuts, any other in its pen's width,
 // each in its pen's colour. A line of any other role is left out, and so are texts. Coordinates
 // are exact, in the shortest text that reads back the same. title and description (UTF-8) say
 // what the document is. Returns its bytes.
 std::string drawingSvg(const Drawing& drawing, std::span<const Role> layers,
-                       const std::string& title, const std::string& description);
+                       const std::string& title, const std::string& description,
+                       base::Units units = base::Units::Metric);
 
 }  // namespace tavelor::plot

@@ -5,11 +5,6 @@
 
 namespace tavelor::plot {
 
-// The units after the figures, in the window and on the sheet.
-inline constexpr const char* kLengthUnit = " mm  ";
-inline constexpr const char* kAreaUnit = " dm\u00b2  ";
-inline constexpr const char* kLoadingUnit = " g/dm\u00b2";
-
 // A number in its general decimal form: as many digits as it needs, at most 15 significant,
 // no trailing zeros, no blanks, decimalMark as the separator; an exponent ("1E+15", "1E-05")
 // only for magnitudes from 1e15 up or below 1e-4. Negative zero reads "0".

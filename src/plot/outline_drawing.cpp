@@ -60,13 +60,14 @@ Drawing outlineDrawing(const wing::WingGeometry& geometry) {
   return d;
 }
 
-std::string outlineDxf(const wing::WingGeometry& geometry) {
-  return drawingDxf(outlineDrawing(geometry), kOutlineLayers);
+std::string outlineDxf(const wing::WingGeometry& geometry, base::Units units) {
+  return drawingDxf(outlineDrawing(geometry), kOutlineLayers, units);
 }
 
-std::string outlineSvg(const wing::WingGeometry& geometry, const std::string& title) {
+std::string outlineSvg(const wing::WingGeometry& geometry, const std::string& title,
+                       base::Units units) {
   return drawingSvg(outlineDrawing(geometry), kOutlineLayers, title,
-                    "Half-wing outline, 1:1 in millimetres");
+                    "Half-wing outline, 1:1 in millimetres", units);
 }
 
 }  // namespace tavelor::plot

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "base/units.h"
 #include "plot/drawing.h"
 #include "wing/geometry.h"
 
@@ -31,9 +32,10 @@ inline constexpr Role kOutlineLayers[] = {Role::Outline, Role::Joint, Role::Mean
 
 // The outline as DXF for laser and CNC cutting (layers OUTLINE white, JOINTS green, MAC red, CG
 // blue), origin at the root leading edge, the leading edge up; and as SVG (the leading edge on
-// top, as on screen), titled `title`. Each returns the file's bytes, for the caller to write in
-// one atomic replace.
-std::string outlineDxf(const wing::WingGeometry& geometry);
-std::string outlineSvg(const wing::WingGeometry& geometry, const std::string& title);
+// top, as on screen), titled `title`; in inches for Imperial. Each returns the file's bytes, for
+// the caller to write in one atomic replace.
+std::string outlineDxf(const wing::WingGeometry& geometry, base::Units units);
+std::string outlineSvg(const wing::WingGeometry& geometry, const std::string& title,
+                       base::Units units);
 
 }  // namespace tavelor::plot

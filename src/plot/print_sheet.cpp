@@ -1,8 +1,11 @@
 #include "plot/print_sheet.h"
 
+#include <cmath>
+#include <optional>
 #include <string>
 
 #include "base/decimal_text.h"
+#include "base/units.h"
 #include "plot/number_text.h"
 #include "plot/sheet_layout.h"
 
@@ -29,15 +32,16 @@ struct ResultCell {
   int captionKey;
   Rgb ink;
   double wing::WingResults::*value;
-  const char* unit;
+  std::optional<base::Quantity> quantity;  // none: a ratio
 };
+using enum base::Quantity;
 constexpr ResultCell kResultCells[] = {
-    {33, 142, 165, 6, kBlack, &wing::WingResults::span, kLengthUnit},
-    {33, 212, 235, 9, kRed, &wing::WingResults::macStation, kLengthUnit},
-    {41, 148, 165, 7, kBlack, &wing::WingResults::areaDm2, kAreaUnit},
-    {41, 206, 235, 10, kBlack, &wing::WingResults::macLength, kLengthUnit},
-    {49, 136, 165, 8, kBlack, &wing::WingResults::aspectRatio, ""},
-    {49, 199, 235, 11, kBlue, &wing::WingResults::centring, kLengthUnit}};
+    {33, 142, 165, 6, kBlack, &wing::WingResults::span, Length},
+    {33, 212, 235, 9, kRed, &wing::WingResults::macStation, Length},
+    {41, 148, 165, 7, kBlack, &wing::WingResults::areaDm2, Area},
+    {41, 206, 235, 10, kBlack, &wing::WingResults::macLength, Length},
+    {49, 136, 165, 8, kBlack, &wing::WingResults::aspectRatio, std::nullopt},
+    {49, 199, 235, 11, kBlue, &wing::WingResults::centring, Length}};
 
 // Builds the sheet as a flow of texts: each placed where the previous one left the pen (or at a
 // position of its own), as the page measures them. Every PageError goes to the caller.
@@ -73,6 +77,17 @@ class SheetBuilder {
   }
   void sayNumber(double value) { say(printedNumber(value, sheet_.decimalMark)); }
   std::string result(double value) { return base::formatResult(value, sheet_.decimalMark); }
+  // A figure in the chosen units; an input in inches or ounces to 4 decimals, as the fields show.
+  double shown(base::Quantity quantity, double value) const {
+    const double converted = base::shownValue(quantity, value, language_.units);
+    if (language_.units == base::Units::Metric || (quantity != Length && quantity != Mass)) {
+      return converted;
+    }
+    return std::round(converted * 1e4) / 1e4;
+  }
+  std::string unit(base::Quantity quantity) const {
+    return std::string(" ") + base::unitSymbol(quantity, language_.units);
+  }
 
   void titleLine() {
     row(16);
@@ -111,7 +126,7 @@ class SheetBuilder {
       for (std::size_t i = 0; i < panels.size(); ++i) {
         at(50.0 + 17.0 * i);
         const double value = panels[i].*r.value;
-        if (!r.blankWhenZero || value != 0) sayNumber(value);
+        if (!r.blankWhenZero || value != 0) sayNumber(shown(Length, value));
       }
     }
     for (const ResultCell& cell : kResultCells) {
@@ -120,8 +135,9 @@ class SheetBuilder {
       pen_.colour = cell.ink;
       say(label(cell.captionKey));
       at(cell.valueLeft);
-      say(result(results_.*cell.value));
-      say(cell.unit);
+      const double value = results_.*cell.value;
+      say(result(cell.quantity ? shown(*cell.quantity, value) : value));
+      if (cell.quantity) say(unit(*cell.quantity) + "  ");
       pen_.colour = kBlack;
     }
     row(49);
@@ -132,8 +148,9 @@ class SheetBuilder {
 
     row(55);
     at(35);
-    say(label(15) + " : " + generalNumber(results_.mass, sheet_.decimalMark) + " g" + "     " +
-        label(16) + " : " + result(results_.wingLoading) + kLoadingUnit);
+    say(label(15) + " : " + generalNumber(shown(Mass, results_.mass), sheet_.decimalMark) +
+        unit(Mass) + "     " + label(16) + " : " + result(shown(Loading, results_.wingLoading)) +
+        unit(Loading));
   }
 
   void drawing() {

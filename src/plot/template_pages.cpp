@@ -6,6 +6,7 @@
 #include <iterator>
 #include <string>
 
+#include "base/units.h"
 #include "plot/template_layout.h"
 
 namespace tavelor::plot {
@@ -135,6 +136,13 @@ Drawing tilePage(const MmRect& printable, const TemplateDrawing& drawing,
     page.line(Role::ScaleBar, {x, barY - 1.5}, {x, barY + 1.5});
   }
   page.texts.push_back({{barRight + 3, barY + 1.2}, "100 mm", kLabelPoints});
+  // Beside it, on the same baseline, for a ruler in inches: 4 in, its ends ticked downwards.
+  const double inchY = barY + 1;
+  const double inchRight = barLeft + 4 * base::kMmPerInch;
+  page.line(Role::ScaleBar, {barLeft, inchY}, {inchRight, inchY});
+  for (const double x : {barLeft, inchRight})
+    page.line(Role::ScaleBar, {x, inchY}, {x, inchY + 1.5});
+  page.texts.push_back({{barRight + 15, barY + 1.2}, "4 in", kLabelPoints});
   return page;
 }
 

@@ -68,8 +68,13 @@ int main(int argc, char* argv[]) {
       QStringLiteral("OUTPUT"));
   const QCommandLineOption reportOption(
       QStringLiteral("report"), QStringLiteral("Print the figures of WINGFILE as JSON and exit."));
+  const QCommandLineOption unitsOption(
+      QStringLiteral("units"),
+      QStringLiteral("The units of the --export file: mm (default) or in."),
+      QStringLiteral("UNITS"), QStringLiteral("mm"));
   parser.addOption(exportOption);
   parser.addOption(reportOption);
+  parser.addOption(unitsOption);
   parser.addPositionalArgument(QStringLiteral("WINGFILE"),
                                QStringLiteral("The wing file to open, export or report."),
                                QStringLiteral("[WINGFILE]"));
@@ -90,12 +95,18 @@ int main(int argc, char* argv[]) {
       return failWith(QStringLiteral("give either --export OUTPUT or --report"));
     }
     if (wingFiles.isEmpty()) return failWith(QStringLiteral("no wing file given"));
+    const QString units = parser.value(unitsOption);
+    if (units != QStringLiteral("mm") && units != QStringLiteral("in")) {
+      return failWith(QStringLiteral("--units is mm or in"));
+    }
     qInstallMessageHandler(onlyFatalMessages);
     const QCoreApplication app(argc, argv);
     // The program folder holds the language files and tv.ini.
     const tavelor::ui::BatchSettings settings{
         QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString(),
-        QLocale::system().decimalPoint().toStdString()};
+        QLocale::system().decimalPoint().toStdString(),
+        units == QStringLiteral("in") ? tavelor::base::Units::Imperial
+                                      : tavelor::base::Units::Metric};
     const std::string wingFile = bytesOf(wingFiles.front());
     if (parser.isSet(reportOption))
       return tavelor::ui::finishBatch(tavelor::ui::reportWing(wingFile, settings));

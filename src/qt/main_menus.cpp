@@ -1,9 +1,12 @@
 // The main window's menu bar: each entry runs one command of the main form.
+#include <QActionGroup>
 #include <QKeyEvent>
 #include <QKeySequence>
+#include <QLabel>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <algorithm>
+#include <utility>
 
 #include "qt/main_window.h"
 
@@ -42,6 +45,19 @@ void MainWindow::buildMenus() {
   addItem(nullptr, "languageItem", &ui::MainForm::chooseLanguage);
   QMenu* tools = addMenu("toolsMenu");
   addItem(tools, "stabilityItem", &ui::MainForm::showStability);
+  QMenu* units = tools->addMenu(QString());
+  units->setObjectName(QStringLiteral("unitsMenu"));
+  captionSetters_["unitsMenu"] = [units](const QString& text) { units->setTitle(text); };
+  auto* unitChoices = new QActionGroup(this);
+  for (const auto& [name, choice] : {std::pair{"metricItem", base::Units::Metric},
+                                     std::pair{"imperialItem", base::Units::Imperial}}) {
+    QAction* action = units->addAction(QString());
+    action->setObjectName(QString::fromLatin1(name));
+    action->setCheckable(true);
+    unitChoices->addAction(action);
+    captionSetters_[name] = [action](const QString& caption) { action->setText(caption); };
+    connect(action, &QAction::triggered, this, [this, choice] { form_->setUnits(choice); });
+  }
   QMenu* help = addMenu("helpMenu");
   addItem(help, "helpItem", &ui::MainForm::showHelp);
   help->addSeparator();
@@ -51,6 +67,17 @@ void MainWindow::buildMenus() {
   captionSetters_["mainWindow"] = [this](const QString& text) {
     QMainWindow::setWindowTitle(text);
   };
+}
+
+void MainWindow::showUnits(base::Units units) {
+  const bool metric = units == base::Units::Metric;
+  for (const char* name : {"metricItem", "imperialItem"}) {
+    auto* action = findChild<QAction*>(QString::fromLatin1(name));
+    if (action) action->setChecked(metric == (name[0] == 'm'));
+  }
+  if (auto* sign = findChild<QLabel*>(QStringLiteral("gramSign"))) {
+    sign->setText(QString::fromUtf8(base::unitSymbol(base::Quantity::Mass, units)));
+  }
 }
 
 bool MainWindow::isMenuShortcut(const QKeyEvent& key) const {

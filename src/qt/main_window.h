@@ -88,6 +88,7 @@ class MainWindow : public QMainWindow, public ui::Window {
   // ui::Window
   void showPlan(plot::Drawing plan) override;
   void showStale(const std::string& note) override;  // stale_view.cpp
+  void showUnits(base::Units units) override;        // main_menus.cpp
   void endProgram() override;
   void showStatus(const std::string& text) override;  // window_files.cpp
 

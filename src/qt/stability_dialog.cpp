@@ -44,15 +44,15 @@ StabilityDialog::StabilityDialog(ui::StabilityForm& form, QWidget* owner)
     edit->setObjectName(QString::fromLatin1(ui::kStabilityFieldNames[i]));
     edit->setAlignment(Qt::AlignRight);
     edit->setMaximumWidth(80);
-    edit->setText(toQ(form_.texts()[i]));
+    edit->setText(toQ(form_.shownTexts()[i]));
     edit->installEventFilter(this);
     connect(edit, &QLineEdit::textEdited, this, [this, i](const QString& typed) {
       form_.edit(i, typed.toStdString());
       use_->setEnabled(form_.mayUseCentring());
       // Panel 2 starts where panel 1 ends.
       const auto root2 = static_cast<std::size_t>(ui::StabilityField::RootChord2);
-      if (fields_[root2]->text() != toQ(form_.texts()[root2])) {
-        fields_[root2]->setText(toQ(form_.texts()[root2]));
+      if (fields_[root2]->text() != toQ(form_.shownTexts()[root2])) {
+        fields_[root2]->setText(toQ(form_.shownTexts()[root2]));
       }
     });
     fields_[i] = edit;

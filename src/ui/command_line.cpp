@@ -137,8 +137,9 @@ BatchResult exportWing(const std::string& outputPath, const std::string& wingPat
   BatchWing wing = readWing(wingPath, settings);
   if (!wing.results) return failure(std::move(wing.error));
   const wing::WingGeometry geometry = wing::wingGeometry(*wing.results);
-  const std::string bytes = *format == OutlineFormat::Svg ? plot::outlineSvg(geometry, wing.name)
-                                                          : plot::outlineDxf(geometry);
+  const std::string bytes = *format == OutlineFormat::Svg
+                                ? plot::outlineSvg(geometry, wing.name, settings.units)
+                                : plot::outlineDxf(geometry, settings.units);
   if (const auto error = files::writeFileBytes(outputPath, bytes)) {
     return failure(kProgram + std::string("cannot write ") + shown(outputPath) + ": " +
                    oneLine(error->description));

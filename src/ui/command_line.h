@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "base/units.h"
 #include "wing/geometry.h"
 
 namespace tavelor::ui {
@@ -21,6 +22,7 @@ std::optional<OutlineFormat> outlineFormatOf(const std::string& path);
 struct BatchSettings {
   std::string programFolder;  // without a trailing separator
   std::string decimalMark;
+  base::Units units = base::Units::Metric;  // of an exported outline; a report is always metric
 };
 
 // What a mode without a window prints: exit code 0 with its output, or 1 with one line for the

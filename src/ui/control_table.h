@@ -42,6 +42,8 @@ inline constexpr LabelRow kLabels[] = {
     {Box::Mass, "gramSign", 0, 2, Look::Plain, "g"},
     {Box::Mass, "wingLoadingCaption", 0, 3, Look::Caption},
     {Box::Mass, "wingLoadingValue", 0, 4, Look::Value, nullptr, ResultLabel::WingLoading},
+    {Box::Mass, "cubeLoadingCaption", 1, 3, Look::Caption},
+    {Box::Mass, "cubeLoadingValue", 1, 4, Look::Value, nullptr, ResultLabel::CubeLoading},
     {Box::Results, "spanCaption", 0, 0, Look::Caption},
     {Box::Results, "areaCaption", 1, 0, Look::Caption},
     {Box::Results, "aspectRatioCaption", 2, 0, Look::Caption},

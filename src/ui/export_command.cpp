@@ -36,8 +36,8 @@ void MainForm::exportOutline() {
 
   // The dialog gives the name the chosen filter's extension; any other is written as DXF.
   const std::string bytes = outlineFormatOf(*path) == OutlineFormat::Svg
-                                ? plot::outlineSvg(geometry_, wingName)
-                                : plot::outlineDxf(geometry_);
+                                ? plot::outlineSvg(geometry_, wingName, units_)
+                                : plot::outlineDxf(geometry_, units_);
   if (const auto error = files::writeFileBytes(*path, bytes)) {
     reportFileError(*error);
     return;

@@ -9,7 +9,16 @@ namespace tavelor::ui {
 enum class Field { RootChord, TipChord, PanelLength, Sweep, Centring, Mass };
 
 // The labels that show the results.
-enum class ResultLabel { Span, Area, AspectRatio, MacStation, MacLength, Centring, WingLoading };
+enum class ResultLabel {
+  Span,
+  Area,
+  AspectRatio,
+  MacStation,
+  MacLength,
+  Centring,
+  WingLoading,
+  CubeLoading
+};
 
 // The main window's fields, result labels and title as the commands see them. Texts are UTF-8.
 //

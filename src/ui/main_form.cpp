@@ -1,5 +1,6 @@
 #include "ui/main_form.h"
 
+#include <optional>
 #include <utility>
 
 #include "base/decimal_text.h"
@@ -10,6 +11,13 @@
 #include "ui/wing_inputs.h"
 
 namespace tavelor::ui {
+
+namespace {
+
+// The units choice in tv.ini, beside the language.
+constexpr const char* kUnitsKey = "Units";
+
+}  // namespace
 
 std::string noLanguageFileText(const std::string& programFolder) {
   return "No language file (" + std::string(i18n::kLanguagePattern) + ") was found in the folder " +
@@ -53,6 +61,11 @@ bool MainForm::startUp() {
   if (!settleLanguage()) return false;
   const i18n::Language::Pass pass(language_);
   language_.setLanguage(language_.currentLanguage);
+  units_ = language_.readUserSetting(i18n::kSettingsSection, kUnitsKey) == "Imperial"
+               ? base::Units::Imperial
+               : base::Units::Metric;
+  language_.units = units_;
+  window_.showUnits(units_);
   i18n::translate(language_, window_);
   language_.firstStart = false;
   focusReady_ = false;
@@ -61,18 +74,64 @@ bool MainForm::startUp() {
   return true;
 }
 
+namespace {
+
+// What a field holds: a length, a mass, or the centring's percentage (no unit).
+std::optional<base::Quantity> quantityOf(Field field) {
+  if (field == Field::Centring) return std::nullopt;
+  return field == Field::Mass ? base::Quantity::Mass : base::Quantity::Length;
+}
+
+}  // namespace
+
 files::WingTexts MainForm::fieldTexts() const {
   files::WingTexts texts;
+  const std::string mark = window_.decimalMark();
   for (std::size_t slot = 0; slot < texts.size(); ++slot) {
-    texts[slot] = window_.fieldText(kFieldOrder[slot].field, kFieldOrder[slot].index);
+    const auto [field, index] = kFieldOrder[slot];
+    texts[slot] = window_.fieldText(field, index);
+    const auto quantity = quantityOf(field);
+    if (units_ == base::Units::Metric || !quantity) continue;
+    texts[slot] = texts[slot] == shownTexts_[slot]
+                      ? metricTexts_[slot]
+                      : base::metricFieldText(*quantity, texts[slot], mark);
   }
   return texts;
 }
 
 void MainForm::showFieldTexts(const files::WingTexts& texts) {
+  const std::string mark = window_.decimalMark();
+  metricTexts_ = texts;
   for (std::size_t slot = 0; slot < texts.size(); ++slot) {
-    window_.setFieldText(kFieldOrder[slot].field, kFieldOrder[slot].index, texts[slot]);
+    const auto [field, index] = kFieldOrder[slot];
+    const auto quantity = quantityOf(field);
+    shownTexts_[slot] = units_ == base::Units::Metric || !quantity
+                            ? texts[slot]
+                            : base::imperialFieldText(*quantity, texts[slot], mark);
   }
+  // Setting a tip chord copies it on to the next root chord: every text is set before any is
+  // read back.
+  for (std::size_t slot = 0; slot < texts.size(); ++slot) {
+    window_.setFieldText(kFieldOrder[slot].field, kFieldOrder[slot].index, shownTexts_[slot]);
+  }
+}
+
+void MainForm::setUnits(base::Units units) {
+  const i18n::Language::Pass pass(language_);
+  if (units == units_) return;
+  const files::WingTexts texts = fieldTexts();
+  const bool current = figuresCurrent();
+  units_ = units;
+  language_.units = units;
+  showFieldTexts(texts);
+  window_.showUnits(units_);
+  i18n::translate(language_, window_);
+  staleShown_ = false;  // the frame's caption is new: a note is added again
+  showStaleness();
+  if (figuresShown_ && results_) showFigures();
+  if (current) calculatedTexts_ = fieldTexts();
+  language_.storeUserSetting(i18n::kSettingsSection, kUnitsKey,
+                             units_ == base::Units::Imperial ? "Imperial" : "Metric");
 }
 
 files::WingDocument MainForm::document() const { return {fieldTexts(), stabilityTexts_, {}}; }
@@ -122,22 +181,31 @@ bool MainForm::calculate() {
   figuresShown_ = true;
   geometry_ = wing::wingGeometry(*results_);
 
-  const wing::WingResults& r = *results_;
-  const auto show = [&](ResultLabel label, double value, const char* unit) {
-    window_.setResultText(label, base::formatResult(value, mark) + unit);
-  };
-  show(ResultLabel::Span, r.span, plot::kLengthUnit);
-  show(ResultLabel::Area, r.areaDm2, plot::kAreaUnit);
-  show(ResultLabel::AspectRatio, r.aspectRatio, "");
-  show(ResultLabel::MacStation, r.macStation, plot::kLengthUnit);
-  show(ResultLabel::Centring, r.centring, plot::kLengthUnit);
-  show(ResultLabel::MacLength, r.macLength, plot::kLengthUnit);
-  show(ResultLabel::WingLoading, r.wingLoading, plot::kLoadingUnit);
+  showFigures();
   window_.selectAll(Field::RootChord, 0);
   if (focusReady_) window_.setFocus(Field::RootChord, 0);
-  window_.showPlan(plot::planDrawing(r, geometry_));
   showStaleness();
   return true;
+}
+
+void MainForm::showFigures() {
+  const wing::WingResults& r = *results_;
+  const std::string mark = window_.decimalMark();
+  const auto show = [&](ResultLabel label, double value, base::Quantity quantity, const char* gap) {
+    window_.setResultText(
+        label, base::formatResult(base::shownValue(quantity, value, units_), mark) + " " +
+                   base::unitSymbol(quantity, units_) + gap);
+  };
+  using enum base::Quantity;
+  show(ResultLabel::Span, r.span, Length, "  ");
+  show(ResultLabel::Area, r.areaDm2, Area, "  ");
+  window_.setResultText(ResultLabel::AspectRatio, base::formatResult(r.aspectRatio, mark));
+  show(ResultLabel::MacStation, r.macStation, Length, "  ");
+  show(ResultLabel::Centring, r.centring, Length, "  ");
+  show(ResultLabel::MacLength, r.macLength, Length, "  ");
+  show(ResultLabel::WingLoading, r.wingLoading, Loading, "");
+  show(ResultLabel::CubeLoading, r.cubeLoading, CubeLoading, "");
+  window_.showPlan(plot::planDrawing(r, geometry_));
 }
 
 void MainForm::clearInputs() {
@@ -146,9 +214,9 @@ void MainForm::clearInputs() {
   figuresShown_ = false;
   stabilityTexts_ = {};
   showFieldTexts(files::WingDocument::newTexts());
-  for (const auto label :
-       {ResultLabel::Span, ResultLabel::Area, ResultLabel::AspectRatio, ResultLabel::MacStation,
-        ResultLabel::MacLength, ResultLabel::Centring, ResultLabel::WingLoading}) {
+  for (const auto label : {ResultLabel::Span, ResultLabel::Area, ResultLabel::AspectRatio,
+                           ResultLabel::MacStation, ResultLabel::MacLength, ResultLabel::Centring,
+                           ResultLabel::WingLoading, ResultLabel::CubeLoading}) {
     window_.setResultText(label, "");
   }
   window_.showPlan({});

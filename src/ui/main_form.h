@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "base/units.h"
 #include "files/wing_file.h"
 #include "i18n/language.h"
 #include "ui/window.h"
@@ -61,6 +62,9 @@ class MainForm {
   // The window's close control: true when it may close (nothing unsaved, or the user's answer).
   bool mayCloseWindow();
   void chooseLanguage();
+  // Tools > Units: the fields, figures and plan switch at once; the choice is kept in tv.ini.
+  void setUnits(base::Units units);
+  base::Units units() const { return units_; }
   void showHelp();
   void showAbout();
   // The stability window on the figures, calculated first when they are not current.
@@ -87,6 +91,8 @@ class MainForm {
   // the figures stand.
   bool figuresReady() { return figuresCurrent() || calculate(); }
   void showStaleness();
+  void showFigures();
+  // The fields' texts as the files hold them, in millimetres and grams.
   files::WingTexts fieldTexts() const;
   void showFieldTexts(const files::WingTexts& texts);
   // The wing as the window holds it, without a name.
@@ -136,6 +142,10 @@ class MainForm {
   bool focusReady_ = false;
   std::string sheetName_;
   files::TailTexts stabilityTexts_;
+  base::Units units_ = base::Units::Metric;
+  // Each field's text as last shown and the metric text it stands for: a field the user did not
+  // edit gives its metric text back byte for byte.
+  files::WingTexts shownTexts_, metricTexts_;
   std::string lastWingFile_;              // the path last opened or saved, empty before the first
   std::string lastFolder_;                // the folder of the file last opened or written
   std::vector<std::string> recentFiles_;  // newest first

@@ -10,7 +10,7 @@ void MainForm::showStability() {
   StabilityForm form(
       *results_, stabilityTexts_, window_.decimalMark(),
       [this](const std::string& key) { return language_.textOrEnglish("Stability", key); },
-      [this](const std::string& percentText) { useCentring(percentText); });
+      [this](const std::string& percentText) { useCentring(percentText); }, units_);
   window_.showStability(form);
 }
 

@@ -5,22 +5,35 @@
 #include <utility>
 
 #include "base/decimal_text.h"
+#include "base/units.h"
 #include "ui/stability_inputs.h"
 #include "ui/wing_inputs.h"
 
 namespace tavelor::ui {
 
 StabilityForm::StabilityForm(const wing::WingResults& wing, files::TailTexts& texts,
-                             std::string decimalMark, TextLookup text, UseCentring useCentring)
+                             std::string decimalMark, TextLookup text, UseCentring useCentring,
+                             base::Units units)
     : wing_(wing),
       texts_(texts),
       decimalMark_(std::move(decimalMark)),
+      units_(units),
       text_(std::move(text)),
       useCentring_(std::move(useCentring)) {
   if (std::ranges::all_of(texts_, [](const std::string& t) { return t.empty(); })) {
     texts_[kTailEfficiencyText] = "0" + decimalMark_ + "9";
     texts_[kStaticMarginText] = "10";
   }
+  for (std::size_t i = 0; i < texts_.size(); ++i) {
+    shown_[i] = isLength(i)
+                    ? base::imperialFieldText(base::Quantity::Length, texts_[i], decimalMark_)
+                    : texts_[i];
+  }
+}
+
+bool StabilityForm::isLength(std::size_t field) const {
+  return units_ == base::Units::Imperial && field != kTailEfficiencyText &&
+         field != kStaticMarginText;
 }
 
 bool StabilityForm::keyPasses(std::size_t field, char32_t character) {
@@ -30,11 +43,14 @@ bool StabilityForm::keyPasses(std::size_t field, char32_t character) {
 }
 
 void StabilityForm::edit(std::size_t field, const std::string& text) {
-  texts_.at(field) = text;
+  shown_.at(field) = text;
+  texts_[field] =
+      isLength(field) ? base::metricFieldText(base::Quantity::Length, text, decimalMark_) : text;
   mayUse_ = false;
   // Panel 1's tip chord is panel 2's root chord.
   if (field == static_cast<std::size_t>(StabilityField::TipChord1)) {
-    texts_[static_cast<std::size_t>(StabilityField::RootChord2)] = text;
+    shown_[static_cast<std::size_t>(StabilityField::RootChord2)] = text;
+    texts_[static_cast<std::size_t>(StabilityField::RootChord2)] = texts_[field];
   }
 }
 
@@ -74,13 +90,20 @@ void StabilityForm::showFigures() {
   const auto format = [this](double value) {
     return base::formatResult(value, decimalMark_, base::ResultLayout::Plain);
   };
+  using enum base::Quantity;
+  const auto length = [this](double mm) { return base::shownValue(Length, mm, units_); };
   const bool tail = !r.flyingWing;
   const double values[kStabilityFigureCount] = {
-      r.stabiliser.areaDm2,  r.stabiliser.aspectRatio,
-      r.tailVolume,          r.tailArmAc,
-      r.liftSlope,           r.neutralPointPercent,
-      r.neutralPoint,        r.wingAerodynamicCentrePercent,
-      r.centringPercent,     r.centring,
+      base::shownValue(Area, r.stabiliser.areaDm2, units_),
+      r.stabiliser.aspectRatio,
+      r.tailVolume,
+      length(r.tailArmAc),
+      r.liftSlope,
+      r.neutralPointPercent,
+      length(r.neutralPoint),
+      r.wingAerodynamicCentrePercent,
+      r.centringPercent,
+      length(r.centring),
       r.currentMarginPercent};
   for (std::size_t i = 0; i < kStabilityFigureCount; ++i) {
     // The stabiliser's own figures mean nothing for a flying wing.

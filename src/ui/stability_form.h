@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "base/units.h"
 #include "files/wing_file.h"
 #include "wing/stability.h"
 #include "wing/wing.h"
@@ -38,11 +39,15 @@ class StabilityForm {
   // texts: the main form's stability texts, edited in place while the window is open; with all
   // of them empty, the efficiency and the margin start from the window's own defaults. text: the
   // [Stability] section of the language file.
+  // units: the fields' lengths and the figures' lengths and area; texts stay metric.
   StabilityForm(const wing::WingResults& wing, files::TailTexts& texts, std::string decimalMark,
-                TextLookup text, UseCentring useCentring);
+                TextLookup text, UseCentring useCentring, base::Units units = base::Units::Metric);
 
   std::string text(const std::string& key) const { return text_(key); }
   const files::TailTexts& texts() const { return texts_; }
+  // The fields' texts as the window shows them: lengths in the chosen units, what the user typed
+  // as typed.
+  const files::TailTexts& shownTexts() const { return shown_; }
   // Whether a character typed into the field reaches it: the sweeps and the height take a sign.
   static bool keyPasses(std::size_t field, char32_t character);
   // The user changed a field: the figures shown no longer match it, so the CG cannot be used
@@ -73,10 +78,14 @@ class StabilityForm {
 
  private:
   void showFigures();
+  // The field holds a length shown in inches.
+  bool isLength(std::size_t field) const;
 
   wing::WingResults wing_;
   files::TailTexts& texts_;
+  files::TailTexts shown_;
   std::string decimalMark_;
+  base::Units units_;
   TextLookup text_;
   UseCentring useCentring_;
   std::optional<wing::StabilityResults> results_;

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "base/message_box.h"
+#include "base/units.h"
 #include "files/wing_file.h"
 #include "i18n/caption_target.h"
 #include "i18n/language.h"
@@ -111,6 +112,9 @@ class Window : public FormFields,
   // With a note, the result figures and the plan are shown stale (greyed, the note in the results
   // frame); with none, as figures that stand.
   virtual void showStale(const std::string& note) = 0;
+  // The units the window speaks: Tools > Units shows the choice checked, and every label naming
+  // a unit names these.
+  virtual void showUnits(base::Units units) = 0;
   // Ends the program at once: every window closes, nothing is asked or saved.
   virtual void endProgram() = 0;
 };

@@ -90,6 +90,8 @@ std::string reportJson(const WingResults& results,
   const bool hasMass = results.mass != 0;
   report.number("mass_g", hasMass ? std::optional(results.mass) : std::nullopt);
   report.number("wing_loading_g_dm2", hasMass ? std::optional(results.wingLoading) : std::nullopt);
+  report.number("wing_cube_loading_g_dm3",
+                hasMass ? std::optional(results.cubeLoading) : std::nullopt);
 
   report.startKey("panels");
   out += '[';

@@ -123,6 +123,7 @@ WingOutcome computeWing(const WingInputs& inputs) {
   w.centring = whole.centring;
   w.mass = inputs.mass;
   w.wingLoading = w.mass / w.areaDm2;
+  w.cubeLoading = w.wingLoading / std::sqrt(w.areaDm2);
   if (!(w.mass >= 0) || !std::isfinite(w.mass) || !std::isfinite(w.wingLoading)) {
     return {std::nullopt, WingFault::Mass};
   }

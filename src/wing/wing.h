@@ -12,7 +12,7 @@
 // - mean aerodynamic chord (MAC): the chord of the equivalent rectangular wing, placed at its
 //   station (mm from the root) with its leading edge (LE, mm aft of the root LE);
 // - centring point (CG): the centring percentage of the MAC behind its LE;
-// - wing loading: the mass over the full area (g/dm²);
+// - wing loading: the mass over the full area (g/dm²); cube loading: over its power 1.5 (g/dm³);
 // - neutral point (NP) and static margin: see stability.h.
 
 #include <optional>
@@ -62,6 +62,7 @@ struct WingResults {
   double centring = 0;        // mm aft of the root LE
   double mass = 0;            // g
   double wingLoading = 0;     // g/dm²
+  double cubeLoading = 0;     // g/dm³: the mass over the area to the power 1.5
 };
 
 // Why a wing cannot be computed: a geometry no wing can have (zero or negative sizes, sizes

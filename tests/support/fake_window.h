@@ -83,6 +83,7 @@ class FakeWindow : public ui::Window {
   void showPlan(plot::Drawing) override {}
   void showStatus(const std::string& text) override { status = text; }
   void showStale(const std::string& note) override { staleNote = note; }
+  void showUnits(base::Units shown) override { units = shown; }
   void endProgram() override { ended = true; }
 
   // Types a wing's panels (root, tip, length, sweep each), its centring and its mass.
@@ -104,6 +105,7 @@ class FakeWindow : public ui::Window {
   std::string title, mark = ".", prompt, chooserPick, documents = "/home/user/Documents", status,
                      pdfFolder, staleNote;
   std::vector<std::string> recent;
+  base::Units units = base::Units::Metric;
   std::pair<ui::Field, int> focus;
   std::optional<std::string> chosenFile;
   ui::FileDialogRequest saveRequest;

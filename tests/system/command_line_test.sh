@@ -62,7 +62,8 @@ json() { "$python" -c "import json,sys; r=json.load(open('out')); sys.exit(not (
 # Every digit of a figure; nothing made up for a mass not given.
 check 0 "" "json \"[round(r[k], 2) for k in ('span_mm', 'area_dm2', 'aspect_ratio', 'mac_mm', \
 'mac_station_mm', 'mac_leading_edge_mm', 'centring_percent', 'centring_mm', 'mass_g', \
-'wing_loading_g_dm2')] == [1400, 27, 7.26, 202.47, 306.17, 7.41, 30, 68.15, 1500, 55.56] and \
+'wing_loading_g_dm2', 'wing_cube_loading_g_dm3')] == [1400, 27, 7.26, 202.47, 306.17, 7.41, 30, 68.15, 1500, \
+55.56, 10.69] and \
 r['aspect_ratio'] == 7.2592592592592595 and \
 [list(p.values()) for p in r['panels']] == [[250, 200, 400, 0], [200, 100, 300, 50]]\"" -- --report delta.txt
 # The wing's own stability figures come always; with a tail, its figures and the height follow
@@ -88,6 +89,11 @@ check 0 "" "outline step.dxf 'AC1015 4 1 0 0 True 7 3 1 5 0 -250.3 700 0 350 -12
 step.shapes" -- --export step.dxf step.txt
 check 0 "" "outline 'A & B.svg' '710mm 260mm -5 -5 710 260 OUTLINE:0.025 JOINTS:0.025 MAC:0.25 \
 CG:0.25 A & B' delta.shapes" -- --export "A & B.svg" "$work/wings/A & B.txt"
+# In inches: the header says so and the half span (700 mm) is in inches; the SVG's page too.
+check 0 "" "outline in.dxf 'x' /dev/null; read -r v u m e f _ _ _ _ _ _ _ x _ <read && \
+[ \"\$v \$u \$m \$e \$f\" = 'AC1015 1 0 0 0' ] && \"\$python\" -c \"assert abs(\$x - 700 / 25.4) < 1e-6\"" \
+  -- --export in.dxf --units in delta.txt
+check 0 "" "grep -q 'width=\"27.95275590551181in\"' in.svg" -- --export in.svg --units in delta.txt
 check 1 "^tavelor: huge.txt: Please check the panels" "[ ! -e huge.dxf ]" -- --export huge.dxf huge.txt
 check 1 "^tavelor: gap3.txt: Panel 3: the tip chord is missing\.$" "true" -- --report gap3.txt
 check 1 "^tavelor: short.txt: Error # 62 in Tavelor Input past end of file$" "true" -- --report short.txt

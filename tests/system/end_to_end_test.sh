@@ -117,6 +117,9 @@ x_focus "$main"
 tabs 17
 xdotool type --delay 20 2700
 x_poll 5 plan_grey || fail "the edited wing's plan is not greyed (see $work/stale.png)"
+# Tools > Units > Imperial: the sheet's figures in inches and ounces (the file stays metric).
+x_menu t u
+xdotool key i
 x_print "Example wing"
 x_poll 5 plan_drawn || fail "Print did not calculate the edited wing (see $work/calculated.png)"
 # A length in panel 3 without its tip chord: after the message (its text: the command line test)
@@ -171,14 +174,16 @@ printf '[Langue]\r\n1=Fran\xe7ais\r\n' | cmp -s - "$work/program/tv.ini" || fail
 x_quit
 # On paper, read back by poppler: the sheet one A4 page with the outline at 1/5 (140 x 50 mm);
 # the template the overview, then the A4 tiles holding the wing (a 250 mm root chord over a 700 mm
-# half span, the LE swept 50 mm), each with its 100 mm bar: laid together, the wing at 1:1.
+# half span, the LE swept 50 mm), each with its 100 mm and 4 in bars: laid together, the wing at 1:1.
 pdf_reads sheet "$work/Example wing.pdf" "1 210 297 outline 50.0 140.0"
 pdf_reads template "$template" \
-  "5 210 297 R1C1 R1C2 R1C3 R1C4 bars$(printf ' 100.0%.0s' 1 2 3 4) outline 700.0 250.0 root 250.0"
-# The sheet: the name typed, the wing's figures, the CG the stability window gave.
+  "5 210 297 R1C1 R1C2 R1C3 R1C4 bars$(printf ' 100.0 101.6%.0s' 1 2 3 4) outline 700.0 250.0 root 250.0"
+# The sheet: the name typed, the wing's figures in inches and ounces (1400 mm, 202.47 mm,
+# 75.48 mm, 2700 g, 100 g/dm²), the CG the stability window gave.
 text=$(pdftotext -layout "$work/Example wing.pdf" - | tr -s ' ')
-for expected in "Wing: Example wing" "Span : 1 400.00 mm" "Mean chord : 202.47 mm" \
-  "CG from root LE : 75.48 mm" "CG at 33.62" "Wing loading : 100.00 g/dm²" "Scale 1/5"; do
+for expected in "Wing: Example wing" "Span : 55.12 in" "Mean chord : 7.97 in" \
+  "CG from root LE : 2.97 in" "CG at 33.62" "95.2397 oz" "Wing loading : 32.77 oz/ft²" \
+  "Scale 1/5"; do
   grep -qF -- "$expected" <<<"$text" || { echo "$text" >&2; fail "the PDF lacks '$expected'"; }
 done
 echo "end to end: chosen, calculated, drawn, saved, reopened and printed"

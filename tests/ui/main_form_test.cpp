@@ -48,22 +48,32 @@ TEST_F(Form, WorkedWingsGiveEveryFigure) {
     Panels panels;
     const char *centring, *mass, *mark;
     Texts labels;
+    base::Units units = base::Units::Metric;
   } cases[] = {
       {{{"250", "150", "600", "100"}},
        "25",
        "",
        ",",
        {"1 200,00 mm  ", " 24,00 dm\u00b2  ", " 6,00", " 275,00 mm  ", " 204,17 mm  ",
-        " 96,88 mm  ", " 0,00 g/dm\u00b2"}},
+        " 96,88 mm  ", " 0,00 g/dm\u00b2", " 0,00 g/dm\u00b3"}},
       {kTwoPanels,
        "30",
        "1500",
        ".",
        {"1 400.00 mm  ", " 27.00 dm\u00b2  ", " 7.26", " 306.17 mm  ", " 202.47 mm  ",
-        " 68.15 mm  ", " 55.56 g/dm\u00b2"}},
+        " 68.15 mm  ", " 55.56 g/dm\u00b2", " 10.69 g/dm\u00b3"}},
+      // the same wing 1.016 times as long (an inch where it had 25 mm): 432 in², 16 oz on 3 ft²
+      {{{"10", "8", "16", "0"}, {"", "4", "12", "2"}},
+       "30",
+       "16",
+       ".",
+       {" 56.00 in  ", " 432.00 in\u00b2  ", " 7.26", " 12.25 in  ", " 8.10 in  ", " 2.73 in  ",
+        " 5.33 oz/ft\u00b2", " 3.08 oz/ft\u00b3"},
+       base::Units::Imperial},
   };
   for (const auto& c : cases) {
     window.mark = c.mark;
+    form.setUnits(c.units);
     window.typeWing(c.panels, c.centring, c.mass);
     ASSERT_TRUE(form.calculate());
     Texts labels;  // in the labels' order, Span first
@@ -152,6 +162,27 @@ TEST_F(Form, CommandsOnStaleFiguresCalculateFirst) {
 
 // A save writes the whole wing or leaves the old file whole and says why; the outline export
 // then offers the saved wing's folder and name; the stability window's texts go with the wing.
+// In inches the file stays in millimetres: what was not edited is saved byte for byte, a field
+// typed in inches as its exact millimetres, shown again as typed.
+TEST_F(Form, ImperialFieldsKeepTheFileInMillimetres) {
+  language.folder.write("delta.txt", kTwoPanelFile);
+  form.setUnits(base::Units::Imperial);
+  EXPECT_EQ(language.folder.read("tv.ini"), "[Langue]\r\n1=English\r\nUnits=Imperial\r\n");
+  form.openWingFile(language.folder.file("delta.txt"));
+  EXPECT_EQ(window.fieldText(Field::RootChord, 0), "9.8425");
+  form.saveWingFile();
+  EXPECT_EQ(language.folder.read("delta.txt"), kTwoPanelFile);
+  window.setFieldText(Field::Sweep, 1, "2.0001");
+  form.saveWingFile();
+  std::string edited = kTwoPanelFile;
+  edited.replace(edited.find("\n50\r"), 4, "\n50.80254\r");
+  EXPECT_EQ(language.folder.read("delta.txt"), edited);
+  form.openWingFile(language.folder.file("delta.txt"));
+  EXPECT_EQ(window.fieldText(Field::Sweep, 1), "2.0001");
+  form.setUnits(base::Units::Metric);
+  EXPECT_EQ(window.fieldText(Field::Sweep, 1), "50.80254");
+}
+
 TEST_F(Form, SaveWritesTheWholeWingOrNothing) {
   calculateTwoPanels();
   language.folder.write("delta.txt", "old bytes");
@@ -246,6 +277,23 @@ TEST_F(Form, StabilityWindowComputesAndHandsTheCgBack) {
   EXPECT_EQ(window.stabilityFigures[2], "");  // no tail volume
   EXPECT_EQ(figures(), (Texts{"4,64", "24,13", "56,26", "24,13", "14,13", "36,02", "10,00"}));
   EXPECT_EQ(form.stabilityTexts()[9], "0,9");
+  // Typed in inches, the lengths are kept as their millimetres exactly, and the figures' lengths
+  // are those of the same millimetres typed in Metric, in inches (92.74 mm = 3.65 in).
+  const files::TailTexts inches{"5", "3,5", "8,5", "0,5", "", "", "", "", "24", "0,9", "10", "-1"};
+  const files::TailTexts mm{"127", "88.9", "215.9", "12.7", "",   "",
+                            "",    "",     "609.6", "0,9",  "10", "-25.4"};
+  const std::tuple<base::Units, files::TailTexts, Texts> runs[] = {
+      {base::Units::Imperial, inches, {"4,96", "42,14", "3,65", "24,12", "32,14", "2,85", "10,00"}},
+      {base::Units::Metric, mm, {"4,96", "42,14", "92,74", "24,12", "32,14", "72,49", "10,00"}}};
+  for (const auto& [units, typed, shown] : runs) {
+    form.setUnits(base::Units::Metric);
+    calculateTwoPanels();
+    form.setUnits(units);
+    window.tailTyped = typed;
+    form.showStability();
+    EXPECT_EQ(form.stabilityTexts(), mm);
+    EXPECT_EQ(figures(), shown);
+  }
 }
 
 // What a damaged or foreign file gives: the lines read before the fault stay, then the error;
