@@ -21,7 +21,10 @@ const Pen& penOf(Role role) {
       {kGrey,       0.2,   false,  false, "FRAME",        8},
       {kBlack,      0.15,  false,  false, "REGISTRATION", 7},
       {kBlack,      0.25,  false,  false, "SCALE",        7},
-      {kBlack,      0.25,  false,  false, "TABLE",        7}};
+      {kBlack,      0.25,  false,  false, "TABLE",        7},
+      {kBlack,      0.25,  false,  true,  "CUT",          7},
+      {kBlue,       0.25,  false,  false, "LABEL",        5},
+      {kGrey,       0.2,   false,  false, "STOCK",        8}};
   // clang-format on
   return kPens[static_cast<int>(role)];
 }

@@ -9,6 +9,7 @@
 #include "base/message_box.h"
 #include "files/wing_file.h"
 #include "plot/outline_drawing.h"
+#include "plot/rib_sheet.h"
 #include "ui/main_form.h"
 #include "ui/stability_inputs.h"
 #include "ui/wing_inputs.h"
@@ -65,6 +66,7 @@ struct BatchWing {
   std::string error;
   files::TailTexts tail = {};
   std::string name = {};  // the document's
+  rib::RibSettings ribs = rib::defaultRibSettings();
 };
 
 // The wing file read as File > Open reads it and computed as Calculate does, with the messages
@@ -93,6 +95,42 @@ BatchWing readWing(const std::string& path, const BatchSettings& settings) {
 
 BatchResult failure(std::string error) { return {1, {}, std::move(error)}; }
 
+BatchResult exportFile(const std::string& outputPath, const std::string& wingPath,
+                       const BatchSettings& settings, bool ribs) {
+  const auto format = outlineFormatOf(outputPath);
+  if (!format) {
+    return failure(kProgram + shown(outputPath) +
+                   std::string(ribs ? ": the ribs are" : ": the outline is") +
+                   " written as DXF or SVG; name the file *.dxf or *.svg");
+  }
+  // However it is spelled or linked, the wing file is never replaced by its outline.
+  std::error_code noFile;
+  if (std::filesystem::equivalent(outputPath, wingPath, noFile)) {
+    return failure(kProgram + std::string("cannot write ") + shown(outputPath) +
+                   ": it is the wing file itself");
+  }
+  BatchWing wing = readWing(wingPath, settings);
+  if (!wing.results) return failure(std::move(wing.error));
+  const wing::WingGeometry geometry = wing::wingGeometry(*wing.results);
+  std::string bytes;
+  if (!ribs) {
+    bytes = *format == OutlineFormat::Svg ? plot::outlineSvg(geometry, wing.name)
+                                          : plot::outlineDxf(geometry);
+  } else {
+    const auto sheets = plot::ribSheetDrawing(rib::wingRibs(geometry, wing.ribs),
+                                              wing.ribs.stockWidth, wing.ribs.stockLength);
+    if (!sheets)
+      return failure(kProgram + shown(wingPath) + ": a rib is larger than the stock sheet");
+    bytes = *format == OutlineFormat::Svg ? plot::ribSheetSvg(*sheets, wing.name + " ribs")
+                                          : plot::ribSheetDxf(*sheets);
+  }
+  if (const auto error = files::writeFileBytes(outputPath, bytes)) {
+    return failure(kProgram + std::string("cannot write ") + shown(outputPath) + ": " +
+                   oneLine(error->description));
+  }
+  return {};
+}
+
 }  // namespace
 
 std::optional<OutlineFormat> outlineFormatOf(const std::string& path) {
@@ -118,27 +156,12 @@ BatchResult reportWing(const std::string& wingPath, const BatchSettings& setting
 
 BatchResult exportWing(const std::string& outputPath, const std::string& wingPath,
                        const BatchSettings& settings) {
-  const auto format = outlineFormatOf(outputPath);
-  if (!format) {
-    return failure(kProgram + shown(outputPath) +
-                   ": the outline is written as DXF or SVG; name the file *.dxf or *.svg");
-  }
-  // However it is spelled or linked, the wing file is never replaced by its outline.
-  std::error_code noFile;
-  if (std::filesystem::equivalent(outputPath, wingPath, noFile)) {
-    return failure(kProgram + std::string("cannot write ") + shown(outputPath) +
-                   ": it is the wing file itself");
-  }
-  BatchWing wing = readWing(wingPath, settings);
-  if (!wing.results) return failure(std::move(wing.error));
-  const wing::WingGeometry geometry = wing::wingGeometry(*wing.results);
-  const std::string bytes = *format == OutlineFormat::Svg ? plot::outlineSvg(geometry, wing.name)
-                                                          : plot::outlineDxf(geometry);
-  if (const auto error = files::writeFileBytes(outputPath, bytes)) {
-    return failure(kProgram + std::string("cannot write ") + shown(outputPath) + ": " +
-                   oneLine(error->description));
-  }
-  return {};
+  return exportFile(outputPath, wingPath, settings, false);
+}
+
+BatchResult exportRibs(const std::string& outputPath, const std::string& wingPath,
+                       const BatchSettings& settings) {
+  return exportFile(outputPath, wingPath, settings, true);
 }
 
 }  // namespace tavelor::ui

@@ -38,4 +38,10 @@ BatchResult reportWing(const std::string& wingPath, const BatchSettings& setting
 BatchResult exportWing(const std::string& outputPath, const std::string& wingPath,
                        const BatchSettings& settings);
 
+// Writes the ribs of the wing in wingPath, nested on stock sheets, to outputPath (replacing it
+// atomically), as DXF or SVG by its extension. A wing without a rib record gets the default
+// ribs.
+BatchResult exportRibs(const std::string& outputPath, const std::string& wingPath,
+                       const BatchSettings& settings);
+
 }  // namespace tavelor::ui

@@ -87,6 +87,13 @@ check 0 "" "outline step.dxf 'AC1015 4 1 0 0 True 7 3 1 5 0 -250.3 700 0 350 -12
 step.shapes" -- --export step.dxf step.txt
 check 0 "" "outline 'A & B.svg' '710mm 260mm -5 -5 710 260 OUTLINE:0.025 JOINTS:0.025 MAC:0.25 \
 CG:0.25 A & B' delta.shapes" -- --export "A & B.svg" "$work/wings/A & B.txt"
+# The default ribs of a wing without a rib record: 8 in panel 1, 5 in panel 2, nested on one
+# sheet of 100 x 1000 mm.
+ribs() { "$python" "$here/read_outline.py" "$1" ribs >read && [ "$(cat read)" = "$2" ]; }
+check 0 "" "ribs ribs.dxf '13 0 1 R1 R2 R3 R4 R5 R6 R7 R8 R9 R10 R11 R12 R13 1 1 1 1'" \
+  -- --export-ribs ribs.dxf delta.txt
+check 0 "" "grep -c '<path d=.*Z\"' ribs.svg | grep -qx 14" -- --export-ribs ribs.svg delta.txt
+check 1 "^tavelor: d.png: the ribs are .*\.dxf or \*\.svg$" "true" -- --export-ribs d.png delta.txt
 check 1 "^tavelor: huge.txt: Please check the panels" "[ ! -e huge.dxf ]" -- --export huge.dxf huge.txt
 check 1 "^tavelor: gap3.txt: Panel 3: the tip chord is missing\.$" "true" -- --report gap3.txt
 check 1 "^tavelor: short.txt: Error # 62 in Tavelor Input past end of file$" "true" -- --report short.txt
