@@ -10,6 +10,7 @@
 #include "files/wing_file.h"
 #include "plot/outline_drawing.h"
 #include "plot/rib_sheet.h"
+#include "rib/rib_record.h"
 #include "ui/main_form.h"
 #include "ui/stability_inputs.h"
 #include "ui/wing_inputs.h"
@@ -67,6 +68,7 @@ struct BatchWing {
   files::TailTexts tail = {};
   std::string name = {};  // the document's
   rib::RibSettings ribs = rib::defaultRibSettings();
+  bool ribsSetUp = false;  // the file holds a rib record
 };
 
 // The wing file read as File > Open reads it and computed as Calculate does, with the messages
@@ -90,7 +92,14 @@ BatchWing readWing(const std::string& path, const BatchSettings& settings) {
   if (!computed.results) {
     return {std::nullopt, kProgram + shown(path) + ": " + oneLine(refusalText(language, computed))};
   }
-  return {std::move(computed.results), {}, file.document->tail, file.document->name};
+  BatchWing wing{std::move(computed.results), {}, file.document->tail, file.document->name};
+  if (!file.document->ribs.empty()) {
+    const auto ribs = rib::ribSettingsOf(file.document->ribs);
+    if (!ribs) return {std::nullopt, kProgram + shown(path) + ": the rib record is damaged"};
+    wing.ribs = *ribs;
+    wing.ribsSetUp = true;
+  }
+  return wing;
 }
 
 BatchResult failure(std::string error) { return {1, {}, std::move(error)}; }
@@ -148,10 +157,16 @@ std::optional<OutlineFormat> outlineFormatOf(const std::string& path) {
 BatchResult reportWing(const std::string& wingPath, const BatchSettings& settings) {
   BatchWing wing = readWing(wingPath, settings);
   if (!wing.results) return failure(std::move(wing.error));
-  return {0,
-          wing::reportJson(*wing.results,
-                           stabilityReportPairs(*wing.results, wing.tail, settings.decimalMark)),
-          {}};
+  auto pairs = stabilityReportPairs(*wing.results, wing.tail, settings.decimalMark);
+  if (wing.ribsSetUp) {
+    const auto ribs = rib::wingRibs(wing::wingGeometry(*wing.results), wing.ribs);
+    pairs.emplace_back("rib_count", static_cast<double>(ribs.size()));
+    for (const rib::Rib& r : ribs) {
+      pairs.emplace_back("rib_" + r.name.substr(1) + "_station_mm", r.station);
+      pairs.emplace_back("rib_" + r.name.substr(1) + "_chord_mm", r.chord);
+    }
+  }
+  return {0, wing::reportJson(*wing.results, pairs), {}};
 }
 
 BatchResult exportWing(const std::string& outputPath, const std::string& wingPath,

@@ -75,7 +75,9 @@ void MainForm::showFieldTexts(const files::WingTexts& texts) {
   }
 }
 
-files::WingDocument MainForm::document() const { return {fieldTexts(), stabilityTexts_, {}}; }
+files::WingDocument MainForm::document() const {
+  return {fieldTexts(), stabilityTexts_, ribLines_, {}};
+}
 
 void MainForm::warn(const std::string& text) {
   window_.showMessage(text, language_.text("Label", "0"), base::Icon::Warning, base::Buttons::Ok);
@@ -145,6 +147,7 @@ void MainForm::clearInputs() {
   results_.reset();
   figuresShown_ = false;
   stabilityTexts_ = {};
+  ribLines_ = {};
   showFieldTexts(files::WingDocument::newTexts());
   for (const auto label :
        {ResultLabel::Span, ResultLabel::Area, ResultLabel::AspectRatio, ResultLabel::MacStation,

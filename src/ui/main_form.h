@@ -133,6 +133,7 @@ class MainForm {
   bool focusReady_ = false;
   std::string sheetName_;
   files::TailTexts stabilityTexts_;
+  std::vector<std::string> ribLines_;     // the rib record as opened, kept through every save
   std::string lastWingFile_;              // the path last opened or saved, empty before the first
   std::string lastFolder_;                // the folder of the file last opened or written
   std::vector<std::string> recentFiles_;  // newest first

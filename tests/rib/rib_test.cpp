@@ -7,6 +7,7 @@
 #include <string>
 
 #include "rib/airfoil.h"
+#include "rib/rib_record.h"
 
 namespace tavelor::rib {
 namespace {
@@ -177,6 +178,30 @@ TEST(RibStations, RootJointsTipAndEvenlyWithin) {
   EXPECT_NEAR(ribs[3].chord, 200, 1e-9);  // the joint's rib is the inner panel's tip
   EXPECT_NEAR(ribs[4].chord, 100, 1e-9);
   EXPECT_NEAR(ribs[4].leadingEdge, 20, 1e-9);
+}
+
+TEST(RibRecord, RoundTripsAndRefusesDamage) {
+  RibSettings settings = defaultRibSettings();
+  settings.tip = *nacaAirfoil("0009");
+  settings.tip.points[3] = {0.1 + 1e-15, -1.0 / 3};
+  settings.spars = {{30, 6, 4, SparSide::Both}, {65.5, 3, 2, SparSide::Bottom}};
+  settings.washoutDegrees = 2.5;
+  auto lines = ribRecordLines(settings);
+  EXPECT_EQ(lines[10], "2");
+  EXPECT_EQ(lines[11], "30 6 4 TB");
+  EXPECT_EQ(ribSettingsOf(lines), settings);
+  for (const auto& [at, text] : {std::pair{0, "0.5"},
+                                 {10, "4"},
+                                 {11, "30 6 4 X"},
+                                 {12, "1 2"},
+                                 {14, "200000"},
+                                 {20, "0.5 nan"}}) {
+    auto damaged = lines;
+    damaged[at] = text;
+    EXPECT_FALSE(ribSettingsOf(damaged)) << at;
+  }
+  lines.pop_back();
+  EXPECT_FALSE(ribSettingsOf(lines));
 }
 
 }  // namespace
