@@ -127,6 +127,8 @@ TEST(RibContour, KeepsSizeSheetingNotchesAndTwist) {
   built.sheetTop = built.sheetBottom = 1.5;
   built.sheetToPercent = 50;
   const auto sheeted = ribContour(foil, 200, 0, built);
+  EXPECT_NEAR(surfaceAt(bare, 60, true) - surfaceAt(sheeted, 60, true), 1.5, 0.01);  // inward
+  EXPECT_NEAR(surfaceAt(sheeted, 60, false) - surfaceAt(bare, 60, false), 1.5, 0.01);
   for (const Point& p : sheeted) {
     if (p.x > 5 && p.x < 95) {
       ASSERT_NEAR(distanceToContour(p, bare), 1.5, 0.01) << p.x;
