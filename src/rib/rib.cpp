@@ -119,7 +119,11 @@ std::vector<wing::Point> ribContour(const Airfoil& airfoil, double chord, double
   const double sheetTo = settings.sheetToPercent / 100 * chord;
   upper = offset(upper, settings.sheetTop, sheetTo, true);
   lower = offset(lower, settings.sheetBottom, sheetTo, false);
-  const double end = std::min(settings.trailingEdgePercent, 100.0) / 100 * chord;
+  double end = std::min(settings.trailingEdgePercent, 100.0) / 100 * chord;
+  // Where the sheeting on both sides meets, towards the thin trailing edge, the rib ends.
+  for (const wing::Point& p : upper) {
+    if (p.x > chord / 2 && p.x < end && p.y <= heightAt(lower, p.x)) end = p.x;
+  }
   upper = clipped(upper, settings.leadingEdgeStock, end);
   lower = clipped(lower, settings.leadingEdgeStock, end);
 
@@ -150,7 +154,10 @@ std::vector<wing::Point> ribContour(const Airfoil& airfoil, double chord, double
 
 std::vector<Rib> wingRibs(const wing::WingGeometry& geometry, const RibSettings& settings) {
   std::vector<Rib> ribs;
-  if (geometry.panels.empty() || settings.spacing <= 0) return ribs;
+  if (geometry.panels.empty() || settings.spacing <= 0 ||
+      ribStations(geometry, settings.spacing).size() > kMaxRibs) {
+    return ribs;
+  }
   const Airfoil root = resampled(settings.root), tip = resampled(settings.tip);
   const double halfSpan = geometry.panels.back().tipLeadingEdge.x;
   std::size_t panel = 0;

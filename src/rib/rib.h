@@ -16,6 +16,7 @@ namespace tavelor::rib {
 
 inline constexpr double kMaxPointGap = 0.5;  // mm, along the contour
 inline constexpr int kMaxSpars = 3;
+inline constexpr std::size_t kMaxRibs = 1000;  // more are no model's, and would only fill memory
 
 enum class SparSide { Top, Bottom, Both };
 
@@ -60,7 +61,7 @@ struct Rib {
 // panel at no more than spacing apart.
 std::vector<double> ribStations(const wing::WingGeometry& geometry, double spacing);
 
-// Every rib of the half-wing, root first.
+// Every rib of the half-wing, root first; none when the spacing would give over kMaxRibs.
 std::vector<Rib> wingRibs(const wing::WingGeometry& geometry, const RibSettings& settings);
 
 // One rib of the given chord, its airfoil already blended, twisted by twistDegrees.

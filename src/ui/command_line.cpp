@@ -126,8 +126,10 @@ BatchResult exportFile(const std::string& outputPath, const std::string& wingPat
     bytes = *format == OutlineFormat::Svg ? plot::outlineSvg(geometry, wing.name)
                                           : plot::outlineDxf(geometry);
   } else {
-    const auto sheets = plot::ribSheetDrawing(rib::wingRibs(geometry, wing.ribs),
-                                              wing.ribs.stockWidth, wing.ribs.stockLength);
+    const auto ribs = rib::wingRibs(geometry, wing.ribs);
+    if (ribs.empty())
+      return failure(kProgram + shown(wingPath) + ": the ribs are too close together");
+    const auto sheets = plot::ribSheetDrawing(ribs, wing.ribs.stockWidth, wing.ribs.stockLength);
     if (!sheets)
       return failure(kProgram + shown(wingPath) + ": a rib is larger than the stock sheet");
     bytes = *format == OutlineFormat::Svg ? plot::ribSheetSvg(*sheets, wing.name + " ribs")

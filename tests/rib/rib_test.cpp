@@ -138,6 +138,12 @@ TEST(RibContour, KeepsSizeSheetingNotchesAndTwist) {
     }
   }
 
+  built.sheetToPercent = 100;  // the sheeting meets before the trailing edge: the rib ends there
+  const auto full = ribContour(foil, 200, 0, built);
+  const double tail = std::ranges::max_element(full, {}, &Point::x)->x;
+  EXPECT_LT(tail, 195);
+  EXPECT_GT(surfaceAt(full, tail - 1, true), surfaceAt(full, tail - 1, false));
+
   built = {};
   built.spars = {{30, 6, 4, SparSide::Top}, {60, 3, 2, SparSide::Both}};
   built.leadingEdgeStock = 5;
