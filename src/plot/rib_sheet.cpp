@@ -24,6 +24,7 @@ std::optional<Drawing> ribSheetDrawing(const std::vector<rib::Rib>& ribs, double
   };
   newSheet();
   for (const rib::Rib& rib : ribs) {
+    if (rib.contour.size() < 3) continue;  // a section without a chord gives no rib
     // The rib's own y is up; the paper's is down.
     Polyline contour{Role::RibContour, {}, true};
     for (const wing::Point& p : rib.contour) contour.points.push_back({p.x, -p.y});

@@ -14,6 +14,7 @@ namespace {
 constexpr int kNacaStations = 80;  // per surface
 constexpr std::size_t kMinPoints = 10;
 constexpr double kXSlack = 0.05;     // how far beyond 0-1 an x may lie, in chords
+constexpr double kMinChord = 0.5;    // from the first x to the last, in chords
 constexpr double kFoldSlack = 1e-6;  // a surface's x may step back this much, in chords
 
 // x from 0 to 1, close together at both ends where the surface bends most.
@@ -139,6 +140,10 @@ AirfoilReading readAirfoil(std::string_view bytes, const std::string& fileName) 
       return refusal(fileName, row.line, "x lies far outside 0 to 1");
     }
   }
+  const auto [least, most] = std::ranges::minmax(rows, {}, [](const Row& r) { return r.point.x; });
+  if (most.point.x - least.point.x < kMinChord) {
+    return refusal(fileName, most.line, "the points span no chord");
+  }
   std::vector<Row> upper, lower;
   if (counted) {
     upper.assign(rows.begin(), rows.begin() + static_cast<std::ptrdiff_t>(upperCount));
@@ -172,6 +177,9 @@ Airfoil resampled(const Airfoil& airfoil) {
       points.push_back(p);
     }
   }
+  const auto [least, most] = std::ranges::minmax(points, {}, &wing::Point::x);
+  // A cubic spline needs four points, and a section its chord: anything less stays as it is.
+  if (points.size() < 4 || !(most.x - least.x > 0)) return airfoil;
   Eigen::MatrixXd at(2, static_cast<Eigen::Index>(points.size()));
   for (std::size_t i = 0; i < points.size(); ++i) {
     at(0, static_cast<Eigen::Index>(i)) = points[i].x;
@@ -183,7 +191,7 @@ Airfoil resampled(const Airfoil& airfoil) {
   const auto nose = std::ranges::min_element(points, {}, &wing::Point::x) - points.begin();
   const double noseAt = arc(nose);
   const double minX = points[static_cast<std::size_t>(nose)].x;
-  const double chord = std::max(points.front().x, points.back().x) - minX;
+  const double chord = most.x - minX;
   const double noseY = points[static_cast<std::size_t>(nose)].y;
 
   Airfoil out{airfoil.name, {}};

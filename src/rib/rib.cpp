@@ -110,6 +110,7 @@ std::vector<double> ribStations(const wing::WingGeometry& geometry, double spaci
 std::vector<wing::Point> ribContour(const Airfoil& airfoil, double chord, double twistDegrees,
                                     const RibSettings& settings) {
   const auto& points = airfoil.points;
+  if (points.size() < 3 || !(chord > 0)) return {};
   const auto nose = std::ranges::min_element(points, {}, &wing::Point::x) - points.begin();
   Chain upper(points.rend() - nose - 1, points.rend()), lower(points.begin() + nose, points.end());
   for (Chain* chain : {&upper, &lower}) {
