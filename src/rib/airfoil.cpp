@@ -55,6 +55,10 @@ std::optional<int> foldOf(const std::vector<Row>& rows, bool rising) {
 
 }  // namespace
 
+bool withinSection(wing::Point p) {
+  return p.x >= -kXSlack && p.x <= 1 + kXSlack && std::abs(p.y) <= 1;
+}
+
 std::optional<Airfoil> nacaAirfoil(std::string_view code) {
   std::string digits;
   for (const char c : code) {
@@ -136,8 +140,10 @@ AirfoilReading readAirfoil(std::string_view bytes, const std::string& fileName) 
   const double scale = largest > 1.5 ? 0.01 : 1;
   for (Row& row : rows) {
     row.point = {row.point.x * scale, row.point.y * scale};
-    if (row.point.x < -kXSlack || row.point.x > 1 + kXSlack) {
-      return refusal(fileName, row.line, "x lies far outside 0 to 1");
+    if (!withinSection(row.point)) {
+      return refusal(
+          fileName, row.line,
+          std::abs(row.point.y) > 1 ? "y lies far outside -1 to 1" : "x lies far outside 0 to 1");
     }
   }
   const auto [least, most] = std::ranges::minmax(rows, {}, [](const Row& r) { return r.point.x; });

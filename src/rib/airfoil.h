@@ -21,6 +21,10 @@ struct Airfoil {
   friend bool operator==(const Airfoil&, const Airfoil&) = default;
 };
 
+// Whether a point can belong to a section: x within 0 to 1 but for a little slack, y within a
+// chord of it.
+bool withinSection(wing::Point point);
+
 // A NACA four-digit section ("NACA 2412", "naca2412" or "2412") from its closed-form equations,
 // with a closed trailing edge; nothing for any other text.
 std::optional<Airfoil> nacaAirfoil(std::string_view code);
@@ -28,8 +32,9 @@ std::optional<Airfoil> nacaAirfoil(std::string_view code);
 // An airfoil file in either layout: a name line, then x y pairs from the trailing edge over the
 // upper surface and back; or a name line, a line with the two surfaces' point counts, then the
 // upper and the lower surface each from the leading edge. Blank lines, tabs, CR LF and a UTF-8
-// mark are accepted; coordinates in percent (x beyond 1.5) are scaled to chords. The error names
-// the file and the line.
+// mark are accepted; coordinates in percent (x beyond 1.5) are scaled to chords. A point outside
+// the section (withinSection), fewer than 10 points, a surface that folds back or points that span
+// less than half a chord are refused. The error names the file and the line.
 struct AirfoilReading {
   std::optional<Airfoil> airfoil;
   std::string error;

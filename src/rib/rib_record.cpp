@@ -63,7 +63,7 @@ std::optional<Airfoil> airfoilOf(Lines& lines) {
   airfoil.name = *name;
   for (int i = 0; i < static_cast<int>((*count)[0]); ++i) {
     const auto xy = lines.numbers(2);
-    if (!xy || std::abs((*xy)[0]) > 2 || std::abs((*xy)[1]) > 2) return std::nullopt;
+    if (!xy || !withinSection({(*xy)[0], (*xy)[1]})) return std::nullopt;
     airfoil.points.push_back({(*xy)[0], (*xy)[1]});
   }
   return airfoil;

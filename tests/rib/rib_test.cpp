@@ -67,9 +67,10 @@ TEST(AirfoilFile, ReadsBothLayoutsAndRefusesFaults) {
       counted += std::to_string(p.x) + " " + std::to_string(p.y) + "\n";
     counted += "\n";
   }
-  std::vector<Point> few(naca.begin(), naca.begin() + 9), folded = naca, wide = naca;
+  std::vector<Point> few(naca.begin(), naca.begin() + 9), folded = naca, wide = naca, tall = naca;
   folded[5].x = 1.0;
   wide[3].x = 1.2;
+  tall[90].y = -20;
   const struct {
     std::string text, error;
   } cases[] = {
@@ -83,6 +84,8 @@ TEST(AirfoilFile, ReadsBothLayoutsAndRefusesFaults) {
       {seligText(naca) + "nose\n", "f.dat, line 163: not a pair of numbers"},
       {seligText(wide), "f.dat, line 5: x lies far outside 0 to 1"},
       {seligText(folded), "f.dat, line 7: the surface folds back"},
+      {seligText(tall), "f.dat, line 92: y lies far outside -1 to 1"},
+      {seligText(std::vector<Point>(12, {0.5, 0})), "f.dat, line 13: the points span no chord"},
   };
   for (const auto& [text, error] : cases) {
     const AirfoilReading read = readAirfoil(text, "f.dat");
