@@ -127,6 +127,7 @@ std::vector<wing::Point> ribContour(const Airfoil& airfoil, double chord, double
   }
   upper = clipped(upper, settings.leadingEdgeStock, end);
   lower = clipped(lower, settings.leadingEdgeStock, end);
+  if (upper.size() < 2 || lower.size() < 2) return {};  // the stock leaves nothing of a surface
 
   // Nose down about the pivot on the chord line; the notches are cut vertically afterwards.
   const double angle = twistDegrees * std::numbers::pi / 180;
