@@ -35,8 +35,8 @@ class LineReader {
 };
 
 // The header, then one line per text.
-template <std::size_t N>
-std::string recordBytes(std::string_view header, const std::array<std::string, N>& texts) {
+template <typename Texts>
+std::string recordBytes(std::string_view header, const Texts& texts) {
   std::string bytes;
   auto addLine = [&bytes](std::string_view line) {
     bytes.append(line);
@@ -64,6 +64,7 @@ bool hasStabiliser(const TailTexts& texts) {
 std::string wingDocumentBytes(const WingDocument& document) {
   std::string bytes = recordBytes(kFileHeader, document.texts);
   if (hasStabiliser(document.tail)) bytes += recordBytes(kTailHeader, document.tail);
+  if (!document.ribs.empty()) bytes += recordBytes(kRibsHeader, document.ribs);
   return bytes;
 }
 
@@ -77,6 +78,18 @@ WingFileReading wingDocumentOf(std::string_view bytes, std::string name) {
   LineReader lines(bytes);
   while (!lines.atEnd()) {
     const auto header = *lines.readLine();
+    if (header.starts_with(kRibsMark)) {
+      document.ribs.clear();
+      while (!lines.exhausted() && !lines.peekLine().starts_with(kMassMark)) {
+        document.ribs.push_back(base::decodeCp1252(*lines.readLine()));
+      }
+      // Blank lines the file ends with are no part of the record.
+      while (!document.ribs.empty() &&
+             document.ribs.back().find_first_not_of(" \t") == std::string::npos) {
+        document.ribs.pop_back();
+      }
+      continue;
+    }
     const bool isTail = header.starts_with(kTailMark);
     if (isTail) document.tail = {};
     const std::size_t count = isTail ? kTailFieldCount : kFieldCount;

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tavelor::files {
 
@@ -37,17 +38,25 @@ inline constexpr std::size_t kTailFieldCount = 12;
 inline constexpr std::size_t kStabiliserFieldCount = 8;  // the panels' texts, first in the record
 using TailTexts = std::array<std::string, kTailFieldCount>;
 
+// The ribs, stored last when the builder set them up: the header line, then the rib record's
+// lines (rib/rib_record.h), as many as it has; the record ends at the file's end or at the next
+// line starting with kMassMark.
+inline constexpr std::string_view kRibsHeader = "Z2O-Ribs ....";
+inline constexpr std::string_view kRibsMark = "Z2O-Ribs";
+
 struct FileError {
   int number = 0;
   std::string description;
 };
 
 // What a wing file holds: each field's text as it was stored (a new document's are empty but the
-// centring, "30"), the stability window's texts (all empty without a stabiliser) and the wing's
-// name, the file's name without its folder and extension.
+// centring, "30"), the stability window's texts (all empty without a stabiliser), the rib
+// record's lines (none for a wing whose ribs were never set up) and the wing's name, the file's
+// name without its folder and extension.
 struct WingDocument {
   WingTexts texts = newTexts();
   TailTexts tail;
+  std::vector<std::string> ribs;
   std::string name;
   bool operator==(const WingDocument&) const = default;
   static WingTexts newTexts() {
@@ -61,15 +70,17 @@ struct WingDocument {
 bool hasStabiliser(const TailTexts& texts);
 
 // The file's bytes: Windows-1252, CR LF after every line; the wing's record, then the tail's
-// when there is a stabiliser. A line break inside a text would split the record, so each CR and LF
-// in a text is written as a blank. A document read from a file written so gives the same bytes.
+// when there is a stabiliser, the ribs' when there are rib lines. A line break inside a text would
+// split the record, so each CR and LF in a text is written as a blank. A document read from a file
+// written so gives the same bytes.
 std::string wingDocumentBytes(const WingDocument& document);
 
 // A file's records put into a new document, each later one replacing the earlier: the mass only
 // from a record whose header carries the mark. A record whose header starts with kTailMark gives
 // the tail instead; its height stays empty when no line follows the margin or a record's header
-// (kMassMark) does. Empty and blanks-only lines after the last record and a UTF-8
-// byte-order mark before the first are no part of the file.
+// (kMassMark) does. A record whose header starts with kRibsMark gives the rib lines. Empty and
+// blanks-only lines after the last record and a UTF-8 byte-order mark before the first are no part
+// of the file.
 struct WingFileReading {
   std::optional<WingDocument> document;  // nothing when the file cannot be read at all
   // With a document: a record cut short, the document holding the lines before the cut.

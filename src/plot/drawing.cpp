@@ -29,7 +29,10 @@ const Pen& penOf(Role role) {
       {kLoadRed,    2,     false,  false, "LOAD",         1},
       {kOrange,     2,     false,  false, "LOCALLIFT",    30},
       {kMidGreen,   2,     false,  false, "NP",           3},
-      {kMidBlue,    2,     false,  false, "CGMARGIN",     5}};
+      {kMidBlue,    2,     false,  false, "CGMARGIN",     5},
+      {kBlack,      0.25,  false,  true,  "CUT",          7},
+      {kBlue,       0.25,  false,  false, "LABEL",        5},
+      {kGrey,       0.2,   false,  false, "STOCK",        8}};
   // clang-format on
   return kPens[static_cast<int>(role)];
 }

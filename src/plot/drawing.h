@@ -58,6 +58,9 @@ enum class Role {
   // the CG for the wanted margin, each a short line with a dot.
   NeutralPointMark,
   CentringPointMark,
+  RibContour,  // a rib's contour, cut from the stock sheet
+  Label,       // the layer of a cut file's texts, never cut (a drawing's texts take no role)
+  StockSheet,  // the edge of a stock sheet ribs are nested on
 };
 
 // How a role is drawn. On paper at true scale a line is widthMm wide and solid (a picture that

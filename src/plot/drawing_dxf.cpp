@@ -192,6 +192,18 @@ Drawing inInches(const Drawing& drawing) {
   return inches;
 }
 
+// A text at its anchor, its height the font's size in millimetres.
+void writeText(DL_Dxf& dxf, TextWriter& w, const Text& text) {
+  constexpr double kMmPerPoint = 25.4 / 72;
+  const int align = text.align == TextAlign::Left ? 0 : text.align == TextAlign::Centre ? 1 : 2;
+  const int vertical = text.anchor == TextAnchor::Baseline ? 0 : 3;
+  const double x = text.at.x, y = forward(text.at.y);
+  dxf.writeText(w,
+                DL_TextData(x, y, 0, x, y, 0, text.points * kMmPerPoint, 1, 0, align, vertical,
+                            text.text, "Standard", 0),
+                onLayer(Role::Label));
+}
+
 }  // namespace
 
 std::string drawingDxf(const Drawing& metricDrawing, std::span<const Role> layers,
@@ -221,6 +233,9 @@ std::string drawingDxf(const Drawing& metricDrawing, std::span<const Role> layer
   w.sectionEntities();
   for (const Polyline& line : drawing.lines) {
     if (std::ranges::find(layers, line.role) != layers.end()) writePolyline(dxf, w, line);
+  }
+  if (std::ranges::find(layers, Role::Label) != layers.end()) {
+    for (const Text& text : drawing.texts) writeText(dxf, w, text);
   }
   w.sectionEnd();
 

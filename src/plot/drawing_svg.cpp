@@ -28,6 +28,8 @@ std::string path(const Polyline& line) {
   return "<path d=\"" + d + (line.closed ? " Z" : "") + "\"/>\n";
 }
 
+std::string xmlText(const std::string& text);
+
 // A group Inkscape and laser software list as a layer of its own, which can be hidden.
 std::string layer(const Drawing& drawing, Role role) {
   const Pen& pen = penOf(role);
@@ -37,6 +39,17 @@ std::string layer(const Drawing& drawing, Role role) {
                     "\" stroke-linecap=\"butt\" stroke-linejoin=\"miter\">\n";
   for (const Polyline& line : drawing.lines) {
     if (line.role == role) svg += path(line);
+  }
+  for (const Text& text : role == Role::Label ? drawing.texts : std::vector<Text>{}) {
+    constexpr double kMmPerPoint = 25.4 / 72;
+    const char* anchor = text.align == TextAlign::Left     ? "start"
+                         : text.align == TextAlign::Centre ? "middle"
+                                                           : "end";
+    svg += "<text x=\"" + exactNumber(text.at.x) + "\" y=\"" + exactNumber(text.at.y) +
+           "\" font-size=\"" + exactNumber(text.points * kMmPerPoint) + "\" text-anchor=\"" +
+           anchor + "\" dominant-baseline=\"" +
+           (text.anchor == TextAnchor::Top ? "hanging" : "alphabetic") + "\" fill=\"" +
+           colourText(pen.colour) + "\" stroke=\"none\">" + xmlText(text.text) + "</text>\n";
   }
   return svg + "</g>\n";
 }

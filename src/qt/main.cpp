@@ -66,6 +66,11 @@ int main(int argc, char* argv[]) {
       QStringLiteral("Write the outline of WINGFILE to OUTPUT, as DXF or SVG by its extension, "
                      "and exit."),
       QStringLiteral("OUTPUT"));
+  const QCommandLineOption ribsOption(
+      QStringLiteral("export-ribs"),
+      QStringLiteral("Write the ribs of WINGFILE on stock sheets to OUTPUT, as DXF or SVG by its "
+                     "extension, and exit."),
+      QStringLiteral("OUTPUT"));
   const QCommandLineOption reportOption(
       QStringLiteral("report"), QStringLiteral("Print the figures of WINGFILE as JSON and exit."));
   const QCommandLineOption unitsOption(
@@ -73,6 +78,7 @@ int main(int argc, char* argv[]) {
       QStringLiteral("The units of the --export file: mm (default) or in."),
       QStringLiteral("UNITS"), QStringLiteral("mm"));
   parser.addOption(exportOption);
+  parser.addOption(ribsOption);
   parser.addOption(reportOption);
   parser.addOption(unitsOption);
   parser.addPositionalArgument(QStringLiteral("WINGFILE"),
@@ -90,9 +96,12 @@ int main(int argc, char* argv[]) {
   const QStringList wingFiles = parser.positionalArguments();
   if (wingFiles.size() > 1) return failWith(QStringLiteral("give at most one wing file"));
 
-  if (parser.isSet(exportOption) || parser.isSet(reportOption)) {
-    if (parser.isSet(exportOption) && parser.isSet(reportOption)) {
-      return failWith(QStringLiteral("give either --export OUTPUT or --report"));
+  const int modes = int(parser.isSet(exportOption)) + int(parser.isSet(ribsOption)) +
+                    int(parser.isSet(reportOption));
+  if (modes > 0) {
+    if (modes > 1) {
+      return failWith(
+          QStringLiteral("give one of --export OUTPUT, --export-ribs OUTPUT or --report"));
     }
     if (wingFiles.isEmpty()) return failWith(QStringLiteral("no wing file given"));
     const QString units = parser.value(unitsOption);
@@ -110,6 +119,10 @@ int main(int argc, char* argv[]) {
     const std::string wingFile = bytesOf(wingFiles.front());
     if (parser.isSet(reportOption))
       return tavelor::ui::finishBatch(tavelor::ui::reportWing(wingFile, settings));
+    if (parser.isSet(ribsOption)) {
+      return tavelor::ui::finishBatch(
+          tavelor::ui::exportRibs(bytesOf(parser.value(ribsOption)), wingFile, settings));
+    }
     return tavelor::ui::finishBatch(
         tavelor::ui::exportWing(bytesOf(parser.value(exportOption)), wingFile, settings));
   }

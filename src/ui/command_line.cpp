@@ -14,6 +14,8 @@
 #include "base/message_box.h"
 #include "files/wing_file.h"
 #include "plot/outline_drawing.h"
+#include "plot/rib_sheet.h"
+#include "rib/rib_record.h"
 #include "ui/main_form.h"
 #include "ui/stability_inputs.h"
 #include "ui/wing_inputs.h"
@@ -70,6 +72,8 @@ struct BatchWing {
   std::string error;
   files::TailTexts tail = {};
   std::string name = {};  // the document's
+  rib::RibSettings ribs = rib::defaultRibSettings();
+  bool ribsSetUp = false;  // the file holds a rib record
 };
 
 // The wing file read as File > Open reads it and computed as Calculate does, with the messages
@@ -93,10 +97,55 @@ BatchWing readWing(const std::string& path, const BatchSettings& settings) {
   if (!computed.results) {
     return {std::nullopt, kProgram + shown(path) + ": " + oneLine(refusalText(language, computed))};
   }
-  return {std::move(computed.results), {}, file.document->tail, file.document->name};
+  BatchWing wing{std::move(computed.results), {}, file.document->tail, file.document->name};
+  if (!file.document->ribs.empty()) {
+    const auto ribs = rib::ribSettingsOf(file.document->ribs);
+    if (!ribs) return {std::nullopt, kProgram + shown(path) + ": the rib record is damaged"};
+    wing.ribs = *ribs;
+    wing.ribsSetUp = true;
+  }
+  return wing;
 }
 
 BatchResult failure(std::string error) { return {1, {}, std::move(error)}; }
+
+BatchResult exportFile(const std::string& outputPath, const std::string& wingPath,
+                       const BatchSettings& settings, bool ribs) {
+  const auto format = outlineFormatOf(outputPath);
+  if (!format) {
+    return failure(kProgram + shown(outputPath) +
+                   std::string(ribs ? ": the ribs are" : ": the outline is") +
+                   " written as DXF or SVG; name the file *.dxf or *.svg");
+  }
+  // However it is spelled or linked, the wing file is never replaced by its outline.
+  std::error_code noFile;
+  if (std::filesystem::equivalent(outputPath, wingPath, noFile)) {
+    return failure(kProgram + std::string("cannot write ") + shown(outputPath) +
+                   ": it is the wing file itself");
+  }
+  BatchWing wing = readWing(wingPath, settings);
+  if (!wing.results) return failure(std::move(wing.error));
+  const wing::WingGeometry geometry = wing::wingGeometry(*wing.results);
+  std::string bytes;
+  if (!ribs) {
+    bytes = *format == OutlineFormat::Svg ? plot::outlineSvg(geometry, wing.name, settings.units)
+                                          : plot::outlineDxf(geometry, settings.units);
+  } else {
+    const auto ribs = rib::wingRibs(geometry, wing.ribs);
+    if (ribs.empty())
+      return failure(kProgram + shown(wingPath) + ": the ribs are too close together");
+    const auto sheets = plot::ribSheetDrawing(ribs, wing.ribs.stockWidth, wing.ribs.stockLength);
+    if (!sheets)
+      return failure(kProgram + shown(wingPath) + ": a rib is larger than the stock sheet");
+    bytes = *format == OutlineFormat::Svg ? plot::ribSheetSvg(*sheets, wing.name + " ribs")
+                                          : plot::ribSheetDxf(*sheets);
+  }
+  if (const auto error = files::writeFileBytes(outputPath, bytes)) {
+    return failure(kProgram + std::string("cannot write ") + shown(outputPath) + ": " +
+                   oneLine(error->description));
+  }
+  return {};
+}
 
 }  // namespace
 
@@ -115,36 +164,26 @@ std::optional<OutlineFormat> outlineFormatOf(const std::string& path) {
 BatchResult reportWing(const std::string& wingPath, const BatchSettings& settings) {
   BatchWing wing = readWing(wingPath, settings);
   if (!wing.results) return failure(std::move(wing.error));
-  return {0,
-          wing::reportJson(*wing.results,
-                           stabilityReportPairs(*wing.results, wing.tail, settings.decimalMark)),
-          {}};
+  auto pairs = stabilityReportPairs(*wing.results, wing.tail, settings.decimalMark);
+  if (wing.ribsSetUp) {
+    const auto ribs = rib::wingRibs(wing::wingGeometry(*wing.results), wing.ribs);
+    pairs.emplace_back("rib_count", static_cast<double>(ribs.size()));
+    for (const rib::Rib& r : ribs) {
+      pairs.emplace_back("rib_" + r.name.substr(1) + "_station_mm", r.station);
+      pairs.emplace_back("rib_" + r.name.substr(1) + "_chord_mm", r.chord);
+    }
+  }
+  return {0, wing::reportJson(*wing.results, pairs), {}};
 }
 
 BatchResult exportWing(const std::string& outputPath, const std::string& wingPath,
                        const BatchSettings& settings) {
-  const auto format = outlineFormatOf(outputPath);
-  if (!format) {
-    return failure(kProgram + shown(outputPath) +
-                   ": the outline is written as DXF or SVG; name the file *.dxf or *.svg");
-  }
-  // However it is spelled or linked, the wing file is never replaced by its outline.
-  std::error_code noFile;
-  if (std::filesystem::equivalent(outputPath, wingPath, noFile)) {
-    return failure(kProgram + std::string("cannot write ") + shown(outputPath) +
-                   ": it is the wing file itself");
-  }
-  BatchWing wing = readWing(wingPath, settings);
-  if (!wing.results) return failure(std::move(wing.error));
-  const wing::WingGeometry geometry = wing::wingGeometry(*wing.results);
-  const std::string bytes = *format == OutlineFormat::Svg
-                                ? plot::outlineSvg(geometry, wing.name, settings.units)
-                                : plot::outlineDxf(geometry, settings.units);
-  if (const auto error = files::writeFileBytes(outputPath, bytes)) {
-    return failure(kProgram + std::string("cannot write ") + shown(outputPath) + ": " +
-                   oneLine(error->description));
-  }
-  return {};
+  return exportFile(outputPath, wingPath, settings, false);
+}
+
+BatchResult exportRibs(const std::string& outputPath, const std::string& wingPath,
+                       const BatchSettings& settings) {
+  return exportFile(outputPath, wingPath, settings, true);
 }
 
 namespace {

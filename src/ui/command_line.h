@@ -50,4 +50,10 @@ std::vector<std::string> withoutToolkitOptions(int argc, const char* const argv[
 // the program's exit code (1 where the output cannot be written).
 int finishBatch(const BatchResult& result);
 
+// Writes the ribs of the wing in wingPath, nested on stock sheets, to outputPath (replacing it
+// atomically), as DXF or SVG by its extension. A wing without a rib record gets the default
+// ribs.
+BatchResult exportRibs(const std::string& outputPath, const std::string& wingPath,
+                       const BatchSettings& settings);
+
 }  // namespace tavelor::ui

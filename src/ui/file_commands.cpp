@@ -159,6 +159,7 @@ void MainForm::openWingFile(const std::string& path) {
   // chord before it already, so the window's own copy on each tip chord's change keeps it.
   showFieldTexts(openedTexts(*file.document));
   stabilityTexts_ = file.document->tail;
+  ribLines_ = file.document->ribs;
   keepInputs();
   if (file.error) {
     reportFileError(*file.error);

@@ -134,7 +134,9 @@ void MainForm::setUnits(base::Units units) {
                              units_ == base::Units::Imperial ? "Imperial" : "Metric");
 }
 
-files::WingDocument MainForm::document() const { return {fieldTexts(), stabilityTexts_, {}}; }
+files::WingDocument MainForm::document() const {
+  return {fieldTexts(), stabilityTexts_, ribLines_, {}};
+}
 
 void MainForm::warn(const std::string& text) {
   window_.showMessage(text, language_.text("Label", "0"), base::Icon::Warning, base::Buttons::Ok);
@@ -213,6 +215,7 @@ void MainForm::clearInputs() {
   results_.reset();
   figuresShown_ = false;
   stabilityTexts_ = {};
+  ribLines_ = {};
   showFieldTexts(files::WingDocument::newTexts());
   for (const auto label : {ResultLabel::Span, ResultLabel::Area, ResultLabel::AspectRatio,
                            ResultLabel::MacStation, ResultLabel::MacLength, ResultLabel::Centring,

@@ -146,6 +146,7 @@ class MainForm {
   // Each field's text as last shown and the metric text it stands for: a field the user did not
   // edit gives its metric text back byte for byte.
   files::WingTexts shownTexts_, metricTexts_;
+  std::vector<std::string> ribLines_;     // the rib record as opened, kept through every save
   std::string lastWingFile_;              // the path last opened or saved, empty before the first
   std::string lastFolder_;                // the folder of the file last opened or written
   std::vector<std::string> recentFiles_;  // newest first

@@ -11,7 +11,7 @@ namespace {
 // (11 lines, at the end or before a wing record) leaves the height empty; cut short, what was read
 // stays and the error follows.
 TEST(WingFile, DocumentRoundTripsThroughTheBytes) {
-  WingDocument wing{{"250", "200", "400"}, {}, {}};
+  WingDocument wing{{"250", "200", "400"}, {}, {}, {}};
   wing.texts[21] = "1\u00e9\u20ac\r\n5";
   const TailTexts typed{"130", "90", "220", "15", "90", "", "", "", "620", "0,9", "10", "-40"};
   TailTexts old = typed, blankHeight = typed;
@@ -51,6 +51,13 @@ TEST(WingFile, DocumentRoundTripsThroughTheBytes) {
       EXPECT_EQ(wingDocumentBytes(*read.document), bytes + c.after);
     }
   }
+  // The ribs come last, as many lines as they have, and come back whole.
+  wing.ribs = {"60", "", "NACA 2412"};
+  const std::string withRibs = wingDocumentBytes(wing);
+  EXPECT_EQ(withRibs.substr(bytes.size() + tail.size()),
+            "Z2O-Ribs ....\r\n60\r\n\r\nNACA 2412\r\n");
+  EXPECT_EQ(wingDocumentOf(withRibs + "\r\n \r\n").document->ribs, wing.ribs);
+  EXPECT_EQ(wingDocumentOf(withRibs + bytes).document->ribs, wing.ribs);
 }
 
 }  // namespace

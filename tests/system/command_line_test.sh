@@ -22,6 +22,10 @@ sed "\$s/1500/$(printf '9%.0s' $(seq 400))/" delta.txt >heavy.txt
 printf '%s\r\n' "$header" 250 200 400 0 200 "" "" "" "" "" "" "" "" "" "" "" "" "" "" "" 0 "" >zero.txt
 sed '$s/1500//' delta.txt >nomass.txt
 cp delta.txt "A & B.txt"
+# Ribs set up: every 100 mm, a spar cut into both sides, a five-point section at root and tip.
+section=("Diamond" 5 "1 0" "0.5 0.06" "0 0" "0.5 -0.06" "1 0")
+{ cat tail.txt && printf '%s\r\n' "Z2O-Ribs ...." 100 0 0 100 0 100 0 25 100 1000 1 "30 6 4 TB" \
+  "${section[@]}" "${section[@]}"; } >ribbed.txt
 # A chord beyond any wing.
 sed "2s/^250/$(printf '9%.0s' $(seq 301))/" delta.txt >huge.txt
 sed '12s/^/80/' delta.txt >gap3.txt  # panel 3 with a length but no tip chord
@@ -94,6 +98,19 @@ check 0 "" "outline in.dxf 'x' /dev/null; read -r v u m e f _ _ _ _ _ _ _ x _ <r
 [ \"\$v \$u \$m \$e \$f\" = 'AC1015 1 0 0 0' ] && \"\$python\" -c \"assert abs(\$x - 700 / 25.4) < 1e-6\"" \
   -- --export in.dxf --units in delta.txt
 check 0 "" "grep -q 'width=\"27.95275590551181in\"' in.svg" -- --export in.svg --units in delta.txt
+# The default ribs of a wing without a rib record: 8 in panel 1, 5 in panel 2, nested on one
+# sheet of 100 x 1000 mm.
+ribs() { "$python" "$here/read_outline.py" "$1" ribs >read && [ "$(cat read)" = "$2" ]; }
+check 0 "" "ribs ribs.dxf '13 0 1 R1 R2 R3 R4 R5 R6 R7 R8 R9 R10 R11 R12 R13 1 1 1 1'" \
+  -- --export-ribs ribs.dxf delta.txt
+check 0 "" "grep -c '<path d=.*Z\"' ribs.svg | grep -qx 14" -- --export-ribs ribs.svg delta.txt
+check 0 "" "json \"[r[k] for k in ('rib_count', 'rib_1_station_mm', 'rib_4_station_mm', \
+'rib_5_station_mm', 'rib_5_chord_mm', 'rib_8_chord_mm')] == [8, 0, 300, 400, 200, 100]\"" \
+  -- --report ribbed.txt
+check 0 "" "ribs ribbed.dxf '8 0 1 R1 R2 R3 R4 R5 R6 R7 R8 1 1 1 1'" -- --export-ribs ribbed.dxf ribbed.txt
+head -c -3 ribbed.txt >torn.txt
+check 1 "^tavelor: torn.txt: the rib record is damaged$" "true" -- --export-ribs torn.dxf torn.txt
+check 1 "^tavelor: d.png: the ribs are .*\.dxf or \*\.svg$" "true" -- --export-ribs d.png delta.txt
 check 1 "^tavelor: huge.txt: Please check the panels" "[ ! -e huge.dxf ]" -- --export huge.dxf huge.txt
 check 1 "^tavelor: gap3.txt: Panel 3: the tip chord is missing\.$" "true" -- --report gap3.txt
 check 1 "^tavelor: short.txt: Error # 62 in Tavelor Input past end of file$" "true" -- --report short.txt

@@ -7,6 +7,10 @@
 # millimetres with y aft of the root leading edge: its layer, 1 if it is closed (a closed
 # polyline; an SVG path ending in Z), else 0, its corners, each figure as the shortest text
 # that reads back to the same double (so 1e-15 mm off a round figure shows).
+# With "ribs" after the path, a rib sheet DXF instead, in one line: the closed contours on CUT,
+# any other entity on CUT, the stock sheets, the names on LABEL in order, and 1 or 0 for: every
+# contour inside a sheet 3 mm from its edges, every two contours' boxes 3 mm apart, no two points
+# of a contour over 0.5 mm apart, every name inside its own contour's box.
 import re
 import sys
 import xml.etree.ElementTree as ElementTree
@@ -21,8 +25,36 @@ def shape(layer, closed, points):
     print(layer, int(closed), *(figure(x) + " " + figure(y) for x, y in points))
 
 
+def rib_sheets(path):
+    import ezdxf
+
+    space = ezdxf.readfile(path).modelspace()
+    cut = space.query('*[layer=="CUT"]')
+    contours = [list(e.get_points("xy")) for e in cut if e.dxftype() == "LWPOLYLINE" and e.closed]
+    sheets = [box(list(e.get_points("xy"))) for e in space.query('LWPOLYLINE[layer=="STOCK"]')]
+    names = [e for e in space.query('TEXT[layer=="LABEL"]')]
+    boxes = [box(c) for c in contours]
+    inside = all(any(s[0] + 3 <= b[0] and b[2] <= s[2] - 3 and s[1] + 3 <= b[1] and b[3] <= s[3] - 3
+                     for s in sheets) for b in boxes)
+    apart = all(max(a[0] - b[2], b[0] - a[2], a[1] - b[3], b[1] - a[3]) >= 3 - 1e-9
+                for i, a in enumerate(boxes) for b in boxes[:i])
+    dense = all(((c[i][0] - c[i - 1][0]) ** 2 + (c[i][1] - c[i - 1][1]) ** 2) <= 0.25 + 1e-9
+                for c in contours for i in range(len(c)))
+    named = len(names) == len(boxes) and all(
+        b[0] < n.dxf.insert.x < b[2] and b[1] < n.dxf.insert.y < b[3] for n, b in zip(names, boxes))
+    print(len(contours), len(cut) - len(contours), len(sheets), *(n.dxf.text for n in names),
+          *map(int, (inside, apart, dense, named)))
+
+
+def box(points):
+    return (min(p[0] for p in points), min(p[1] for p in points), max(p[0] for p in points),
+            max(p[1] for p in points))
+
+
 path = sys.argv[1]
-if path.lower().endswith(".dxf"):
+if sys.argv[2:] == ["ribs"]:
+    rib_sheets(path)
+elif path.lower().endswith(".dxf"):
     import ezdxf
 
     doc = ezdxf.readfile(path)

@@ -220,6 +220,8 @@ TEST_F(Form, SaveWritesTheWholeWingOrNothing) {
   form.showStability();
   window.chosenFile = language.folder.file("tail.txt");
   form.saveWingAs();
+  // The ribs' record is kept as it came, whatever the window does with the wing.
+  language.folder.write("tail.txt", language.folder.read("tail.txt") + "Z2O-Ribs ....\r\n60\r\n");
   for (const char* name : {"delta.txt", "tail.txt"}) {
     form.openWingFile(language.folder.file(name));
     EXPECT_EQ(form.stabilityTexts(), name[0] == 't' ? *window.tailTyped : files::TailTexts{});
