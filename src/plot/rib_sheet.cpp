@@ -4,6 +4,7 @@
 
 #include "plot/drawing_dxf.h"
 #include "plot/drawing_svg.h"
+#include "plot/outline_drawing.h"
 
 namespace tavelor::plot {
 
@@ -39,7 +40,10 @@ std::optional<Drawing> ribSheetDrawing(const std::vector<rib::Rib>& ribs, double
       rowHeight = 0;
     }
     if (y + height + kRibGap > sheet * (stockWidth + kSheetGap) + stockWidth) newSheet();
-    for (wing::Point& p : contour.points) p = {p.x - b.min.x + x, p.y - b.min.y + y};
+    // Rounded as the outline is, so a cutter reads no noise in the last digits.
+    for (wing::Point& p : contour.points) {
+      p = {outlineRounded(p.x - b.min.x + x), outlineRounded(p.y - b.min.y + y)};
+    }
     drawing.lines.push_back(std::move(contour));
     Text label{{x + width * 0.4, y + height / 2}, rib.name, kRibLabelPoints, TextAlign::Centre};
     label.colour = penOf(Role::Label).colour;
