@@ -32,7 +32,8 @@ const Pen& penOf(Role role) {
       {kMidBlue,    2,     false,  false, "CGMARGIN",     5},
       {kBlack,      0.25,  false,  true,  "CUT",          7},
       {kBlue,       0.25,  false,  false, "LABEL",        5},
-      {kGrey,       0.2,   false,  false, "STOCK",        8}};
+      {kGrey,       0.2,   false,  false, "STOCK",        8},
+      {kRibBrown,   0.1,   false,  false, "RIBS",         32}};
   // clang-format on
   return kPens[static_cast<int>(role)];
 }

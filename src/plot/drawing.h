@@ -33,6 +33,7 @@ inline constexpr Rgb kLoadRed{200, 0, 0};
 inline constexpr Rgb kOrange{230, 120, 0};
 inline constexpr Rgb kMidGreen{0, 150, 0};
 inline constexpr Rgb kMidBlue{0, 0, 220};
+inline constexpr Rgb kRibBrown{150, 90, 30};
 
 enum class Role {
   Outline,       // the wing's contour, cut in cut files
@@ -61,7 +62,16 @@ enum class Role {
   RibContour,  // a rib's contour, cut from the stock sheet
   Label,       // the layer of a cut file's texts, never cut (a drawing's texts take no role)
   StockSheet,  // the edge of a stock sheet ribs are nested on
+  Rib,         // where a rib stands across the planform, LE to TE
 };
+
+// Where a rib stands across the planform, in the wing's millimetres: a picture draws its line
+// from the leading to the trailing edge at its station, and its name ahead of the leading edge.
+struct RibLine {
+  std::string name;
+  double station = 0, leadingEdge = 0, chord = 0;  // as rib::Rib's
+};
+using RibLines = std::vector<RibLine>;
 
 // How a role is drawn. On paper at true scale a line is widthMm wide and solid (a picture that
 // wants dashes at true scale cuts them itself, so tiles continue the pattern); as a hairline (the

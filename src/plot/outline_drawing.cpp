@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
+#include <span>
 #include <vector>
 
 #include "plot/drawing_dxf.h"
@@ -24,9 +25,20 @@ void append(std::vector<wing::Point>& points, wing::Point p) {
   if (points.empty() || points.back() != p) points.push_back(p);
 }
 
+std::span<const Role> layersOf(const RibLines& ribs) {
+  if (ribs.empty()) return kOutlineLayers;
+  return kRibbedOutlineLayers;
+}
+
 }  // namespace
 
-Drawing outlineDrawing(const wing::WingGeometry& geometry) {
+RibLines ribLinesOf(const std::vector<rib::Rib>& ribs) {
+  RibLines lines;
+  for (const rib::Rib& r : ribs) lines.push_back({r.name, r.station, r.leadingEdge, r.chord});
+  return lines;
+}
+
+Drawing outlineDrawing(const wing::WingGeometry& geometry, const RibLines& ribs) {
   Drawing d;
   Polyline outline{Role::Outline, {}, true};
   const auto& panels = geometry.panels;
@@ -57,16 +69,24 @@ Drawing outlineDrawing(const wing::WingGeometry& geometry) {
   const double half = kCentringMarkLength / 2;
   d.line(Role::CentringMark, rounded({cg.x - half, cg.y}), rounded({cg.x + half, cg.y}));
   d.line(Role::CentringMark, rounded({cg.x, cg.y - half}), rounded({cg.x, cg.y + half}));
+  constexpr double kNamePoints = 6, kNameGap = 1.5;  // the names' mm ahead of the leading edge
+  for (const RibLine& r : ribs) {
+    d.line(Role::Rib, rounded({r.station, r.leadingEdge}),
+           rounded({r.station, r.leadingEdge + r.chord}));
+    d.texts.push_back(
+        {rounded({r.station, r.leadingEdge - kNameGap}), r.name, kNamePoints, TextAlign::Centre});
+  }
   return d;
 }
 
-std::string outlineDxf(const wing::WingGeometry& geometry, base::Units units) {
-  return drawingDxf(outlineDrawing(geometry), kOutlineLayers, units);
+std::string outlineDxf(const wing::WingGeometry& geometry, base::Units units,
+                       const RibLines& ribs) {
+  return drawingDxf(outlineDrawing(geometry, ribs), layersOf(ribs), units);
 }
 
 std::string outlineSvg(const wing::WingGeometry& geometry, const std::string& title,
-                       base::Units units) {
-  return drawingSvg(outlineDrawing(geometry), kOutlineLayers, title,
+                       base::Units units, const RibLines& ribs) {
+  return drawingSvg(outlineDrawing(geometry, ribs), layersOf(ribs), title,
                     "Half-wing outline, 1:1 in millimetres", units);
 }
 

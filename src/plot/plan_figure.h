@@ -77,4 +77,15 @@ inline void addWingFigure(Drawing& drawing, const wing::WingGeometry& geometry, 
   drawing.line(Role::Guide, {x0 + 0.88183, le0}, {xs + 1.76367, le0});
 }
 
+// Each rib's line across the planform and its name, `points` large, centred a little ahead of
+// its leading edge.
+inline void addRibFigure(Drawing& drawing, const RibLines& ribs, const Placement& at,
+                         double points) {
+  for (const RibLine& r : ribs) {
+    const wing::Point le = at.at({r.station, r.leadingEdge});
+    drawing.line(Role::Rib, le, at.at({r.station, r.leadingEdge + r.chord}));
+    drawing.texts.push_back({{le.x, le.y - points * 0.1}, r.name, points, TextAlign::Centre});
+  }
+}
+
 }  // namespace tavelor::plot

@@ -28,7 +28,8 @@ double roundHalfEven(double value) {
 
 }  // namespace
 
-Drawing planDrawing(const wing::WingResults& results, const wing::WingGeometry& geometry) {
+Drawing planDrawing(const wing::WingResults& results, const wing::WingGeometry& geometry,
+                    const RibLines& ribs) {
   const double halfSpan = bounded(results.halfSpan);
   const ChordwiseReach reach = chordwiseReach(results, geometry);
   const double c0 = reach.root;
@@ -54,6 +55,7 @@ Drawing planDrawing(const wing::WingResults& results, const wing::WingGeometry& 
 
   Drawing drawing;
   addWingFigure(drawing, geometry, results.macLength, at);
+  addRibFigure(drawing, ribs, at, 4);
   return drawing;
 }
 

@@ -12,7 +12,9 @@ inline constexpr double kPlanHeightMm = 40.48;
 
 // The half-wing's panels and its mean-chord and centring marks, centred in the strip, in the
 // strip's millimetres from its top-left corner (y down).
-Drawing planDrawing(const wing::WingResults& results, const wing::WingGeometry& geometry);
+// With rib lines, each rib across the planform and its name.
+Drawing planDrawing(const wing::WingResults& results, const wing::WingGeometry& geometry,
+                    const RibLines& ribs = {});
 
 // The half-wing and, given one, the half-stabiliser tailArm aft of it, in the wing's millimetres
 // (root on x = 0, y aft), with the centre line along the root over both.

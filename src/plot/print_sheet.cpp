@@ -160,8 +160,9 @@ class SheetBuilder {
     pen_.underline = true;
     const SheetScale scale = chooseScale(results_, sheet_.geometry);
     if (scale.divisor) say(language_.text("Print", "1") + scaleLabel(*scale.divisor));
-    addWingFigure(drawing_, sheet_.geometry, results_.macLength,
-                  placeOnSheet(results_, sheet_.geometry, scale.drawScale));
+    const Placement at = placeOnSheet(results_, sheet_.geometry, scale.drawScale);
+    addWingFigure(drawing_, sheet_.geometry, results_.macLength, at);
+    addRibFigure(drawing_, sheet_.ribs, at, 5);
   }
 
   const SheetInput& sheet_;

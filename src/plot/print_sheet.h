@@ -17,6 +17,7 @@ struct SheetInput {
   std::string sheetName;
   std::string date;         // the locale's short form
   std::string decimalMark;  // the locale's
+  RibLines ribs = {};       // drawn across the outline, when the ribs were set up
 };
 
 // The sheet in its millimetres from the paper's top-left corner: title line, table of figures,

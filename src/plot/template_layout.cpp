@@ -6,6 +6,8 @@
 #include <string>
 #include <utility>
 
+#include "plot/plan_figure.h"
+
 namespace tavelor::plot {
 
 namespace {
@@ -71,7 +73,7 @@ int tileCount(double extent, double printable, double pitch) {
 
 }  // namespace
 
-TemplateDrawing templateDrawing(const wing::WingGeometry& geometry) {
+TemplateDrawing templateDrawing(const wing::WingGeometry& geometry, const RibLines& ribs) {
   TemplateDrawing drawing;
   auto add = [&](Point a, Point b, Role role) { drawing.wing.line(role, a, b); };
   for (const wing::PanelOutline& p : geometry.panels) {
@@ -87,6 +89,7 @@ TemplateDrawing templateDrawing(const wing::WingGeometry& geometry) {
   add({c.x, c.y - arm}, {c.x, c.y + arm}, Role::CentringMark);
   add({geometry.rootLeadingEdge.x, geometry.rootLeadingEdge.y - kAxisOverrun},
       {geometry.rootTrailingEdge.x, geometry.rootTrailingEdge.y + kAxisOverrun}, Role::RootAxis);
+  addRibFigure(drawing.wing, ribs, {0, 0, 1}, 8);
 
   // The pages are chosen for the outline and its marks; the axis runs on as far as they reach.
   const Point first = drawing.wing.lines.front().points.front();

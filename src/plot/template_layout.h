@@ -39,7 +39,7 @@ struct TemplateDrawing {
   MmRect extent;  // the bounding box of all lines but the root axis, and a border of 5 mm
 };
 
-TemplateDrawing templateDrawing(const wing::WingGeometry& geometry);
+TemplateDrawing templateDrawing(const wing::WingGeometry& geometry, const RibLines& ribs = {});
 
 struct TemplateTile {
   int row = 0, column = 0;  // from 0
@@ -74,6 +74,7 @@ std::optional<std::pair<wing::Point, wing::Point>> clipped(wing::Point a, wing::
 struct TemplateTexts {
   std::string sheetName;  // the wing's name, on every page
   std::string figures;    // one line of main figures (span, MAC, CG) for the overview
+  RibLines ribs = {};     // drawn across the outline, when the ribs were set up
 };
 
 // The pages of the template on paper whose printable area is `printable` (the paper less a

@@ -48,6 +48,12 @@ void drawWing(Drawing& page, const TemplateDrawing& drawing, auto map, const MmR
   for (const Polyline& l : drawing.wing.lines) {
     drawClipped(page, map(l.points.front()), map(l.points.back()), l.role, clip);
   }
+  for (Text text : drawing.wing.texts) {
+    text.at = map(text.at);
+    if (clip.left <= text.at.x && text.at.x <= clip.right() && clip.top <= text.at.y &&
+        text.at.y <= clip.bottom())
+      page.texts.push_back(std::move(text));
+  }
 }
 
 void cross(Drawing& page, Point c, double arm) {
@@ -150,7 +156,7 @@ Drawing tilePage(const MmRect& printable, const TemplateDrawing& drawing,
 
 std::vector<Drawing> templatePages(const wing::WingGeometry& geometry, const TemplateTexts& texts,
                                    const MmRect& printable) {
-  const TemplateDrawing drawing = templateDrawing(geometry);
+  const TemplateDrawing drawing = templateDrawing(geometry, texts.ribs);
   const TemplateTiling tiling =
       tileTemplate(drawing, printable.width, printable.height, kTemplateOverlap);
   const int pages = 1 + static_cast<int>(tiling.tiles.size());

@@ -128,8 +128,12 @@ BatchResult exportFile(const std::string& outputPath, const std::string& wingPat
   const wing::WingGeometry geometry = wing::wingGeometry(*wing.results);
   std::string bytes;
   if (!ribs) {
-    bytes = *format == OutlineFormat::Svg ? plot::outlineSvg(geometry, wing.name, settings.units)
-                                          : plot::outlineDxf(geometry, settings.units);
+    // The rib lines only for a wing whose ribs were set up.
+    const auto lines =
+        wing.ribsSetUp ? plot::ribLinesOf(rib::wingRibs(geometry, wing.ribs)) : plot::RibLines{};
+    bytes = *format == OutlineFormat::Svg
+                ? plot::outlineSvg(geometry, wing.name, settings.units, lines)
+                : plot::outlineDxf(geometry, settings.units, lines);
   } else {
     const auto ribs = rib::wingRibs(geometry, wing.ribs);
     if (ribs.empty())

@@ -1,5 +1,6 @@
 // The export command of the main form: the outline as a DXF or SVG file for cutting.
 #include "plot/outline_drawing.h"
+#include "rib/rib_record.h"
 #include "ui/command_line.h"
 #include "ui/main_form.h"
 
@@ -19,6 +20,12 @@ std::string plainCaption(const std::string& caption) {
 
 }  // namespace
 
+plot::RibLines MainForm::ribLineFigures() const {
+  if (ribLines_.empty()) return {};
+  const auto settings = rib::ribSettingsOf(ribLines_);
+  return settings ? plot::ribLinesOf(rib::wingRibs(geometry_, *settings)) : plot::RibLines{};
+}
+
 void MainForm::exportOutline() {
   const i18n::Language::Pass pass(language_);
   if (!figuresReady()) return;
@@ -36,8 +43,8 @@ void MainForm::exportOutline() {
 
   // The dialog gives the name the chosen filter's extension; any other is written as DXF.
   const std::string bytes = outlineFormatOf(*path) == OutlineFormat::Svg
-                                ? plot::outlineSvg(geometry_, wingName, units_)
-                                : plot::outlineDxf(geometry_, units_);
+                                ? plot::outlineSvg(geometry_, wingName, units_, ribLineFigures())
+                                : plot::outlineDxf(geometry_, units_, ribLineFigures());
   if (const auto error = files::writeFileBytes(*path, bytes)) {
     reportFileError(*error);
     return;

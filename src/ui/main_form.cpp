@@ -207,7 +207,7 @@ void MainForm::showFigures() {
   show(ResultLabel::MacLength, r.macLength, Length, "  ");
   show(ResultLabel::WingLoading, r.wingLoading, Loading, "");
   show(ResultLabel::CubeLoading, r.cubeLoading, CubeLoading, "");
-  window_.showPlan(plot::planDrawing(r, geometry_));
+  window_.showPlan(plot::planDrawing(r, geometry_, ribLineFigures()));
 }
 
 void MainForm::clearInputs() {

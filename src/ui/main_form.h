@@ -8,6 +8,7 @@
 #include "base/units.h"
 #include "files/wing_file.h"
 #include "i18n/language.h"
+#include "plot/outline_drawing.h"
 #include "ui/window.h"
 #include "ui/wing_inputs.h"
 #include "wing/geometry.h"
@@ -130,6 +131,9 @@ class MainForm {
   // The status line after printing: the queue's note (queueKey), or the PDF file written.
   void showPrinted(const std::string& pdfPath, const char* queueKey);
   void showPrintFault();
+  // The rib lines of the wing on the figures when its ribs were set up (a rib record that
+  // reads), else none.
+  plot::RibLines ribLineFigures() const;
 
   Window& window_;
   i18n::Language language_;

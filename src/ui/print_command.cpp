@@ -56,9 +56,9 @@ void MainForm::printSheet() {
   window_.setBusyPointer(true);
   bool printed = true;
   try {
-    page->print(plot::sheetDrawing(
-        {*results_, geometry_, sheetName_, window_.shortDate(), window_.decimalMark()}, language_,
-        *page));
+    page->print(plot::sheetDrawing({*results_, geometry_, sheetName_, window_.shortDate(),
+                                    window_.decimalMark(), ribLineFigures()},
+                                   language_, *page));
   } catch (const plot::PageError&) {
     printed = false;
   }
@@ -104,7 +104,7 @@ void MainForm::printTemplate() {
   window_.setBusyPointer(true);
   std::optional<std::string> note;
   try {
-    note = job->print(geometry_, {sheetName_, figures});
+    note = job->print(geometry_, {sheetName_, figures, ribLineFigures()});
   } catch (const plot::PageError&) {
     note.reset();
   }

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -11,12 +13,12 @@
 namespace tavelor::plot {
 namespace {
 
-std::vector<Polyline> centringMarks(const Drawing& drawing) {
-  std::vector<Polyline> marks;
+std::vector<Polyline> linesOf(const Drawing& drawing, Role role) {
+  std::vector<Polyline> lines;
   for (const Polyline& line : drawing.lines) {
-    if (line.role == Role::CentringMark) marks.push_back(line);
+    if (line.role == role) lines.push_back(line);
   }
-  return marks;
+  return lines;
 }
 
 TemplateDrawing drawingOf(std::vector<wing::Panel> panels) {
@@ -59,18 +61,27 @@ TEST(TemplateLayout, RefusesWhatCannotBePrinted) {
   EXPECT_THROW(tileTemplate(drawingOf({{1e5, 1e5, 1e5, 0}}), 190, 277, 10), PageError);
 }
 
-// The template at full size marks the CG with the cross the cut files carry.
-TEST(TemplateLayout, MarksTheCentringPointAsTheCutFilesDo) {
+// The template at full size marks the CG with the cross, and each rib with the line, the cut
+// files carry; every rib's name is printed on a page.
+TEST(TemplateLayout, MarksTheCentringPointAndRibsAsTheCutFilesDo) {
   const auto outcome = wing::computeWing({{{250, 200, 400, 0}, {200, 100, 300, 50}}, 30, 1500});
   const wing::WingGeometry geometry = wing::wingGeometry(*outcome.results);
-  const auto printed = centringMarks(templateDrawing(geometry).wing);
-  const auto cut = centringMarks(outlineDrawing(geometry));
-  ASSERT_EQ(printed.size(), 2u);
-  ASSERT_EQ(cut.size(), 2u);
-  for (std::size_t i = 0; i < 4; ++i) {
-    EXPECT_NEAR(printed[i / 2].points[i % 2].x, cut[i / 2].points[i % 2].x, 1e-6);
-    EXPECT_NEAR(printed[i / 2].points[i % 2].y, cut[i / 2].points[i % 2].y, 1e-6);
+  const RibLines ribs{{"R1", 0, 0, 250}, {"R2", 550, 25, 150}};
+  for (const Role role : {Role::CentringMark, Role::Rib}) {  // two of each
+    const auto printed = linesOf(templateDrawing(geometry, ribs).wing, role);
+    const auto cut = linesOf(outlineDrawing(geometry, ribs), role);
+    ASSERT_EQ(printed.size(), 2u);
+    ASSERT_EQ(cut.size(), 2u);
+    for (std::size_t i = 0; i < 4; ++i) {
+      EXPECT_NEAR(printed[i / 2].points[i % 2].x, cut[i / 2].points[i % 2].x, 1e-6);
+      EXPECT_NEAR(printed[i / 2].points[i % 2].y, cut[i / 2].points[i % 2].y, 1e-6);
+    }
   }
+  std::multiset<std::string> names;
+  for (const Drawing& page : templatePages(geometry, {"W", "", ribs}, {10, 10, 190, 277})) {
+    for (const Text& text : page.texts) names.insert(text.text);
+  }
+  EXPECT_GE(names.count("R1") * names.count("R2"), 2u);  // on the overview and a tile, at least
 }
 
 }  // namespace

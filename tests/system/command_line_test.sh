@@ -108,6 +108,12 @@ check 0 "" "json \"[r[k] for k in ('rib_count', 'rib_1_station_mm', 'rib_4_stati
 'rib_5_station_mm', 'rib_5_chord_mm', 'rib_8_chord_mm')] == [8, 0, 300, 400, 200, 100]\"" \
   -- --report ribbed.txt
 check 0 "" "ribs ribbed.dxf '8 0 1 R1 R2 R3 R4 R5 R6 R7 R8 1 1 1 1'" -- --export-ribs ribbed.dxf ribbed.txt
+# Its outline marks each rib across the planform (station:LE:TE) on RIBS, named on LABEL.
+riblines() { "$python" -c "import ezdxf; s = ezdxf.readfile('$1').modelspace(); print(*(f'{e.dxf.\
+start.x:g}:{0 - e.dxf.start.y:g}:{-e.dxf.end.y:g}' for e in s.query('*[layer==\"RIBS\"]')), *(e.dxf.\
+text for e in s.query('TEXT[layer==\"LABEL\"]')))" >read && [ "$(cat read)" = "$2" ]; }
+check 0 "" "riblines lines.dxf '0:0:250 100:0:237.5 200:0:225 300:0:212.5 400:0:200 \
+500:16.6667:183.333 600:33.3333:166.667 700:50:150 R1 R2 R3 R4 R5 R6 R7 R8'" -- --export lines.dxf ribbed.txt
 head -c -3 ribbed.txt >torn.txt
 check 1 "^tavelor: torn.txt: the rib record is damaged$" "true" -- --export-ribs torn.dxf torn.txt
 check 1 "^tavelor: d.png: the ribs are .*\.dxf or \*\.svg$" "true" -- --export-ribs d.png delta.txt
