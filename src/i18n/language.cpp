@@ -84,7 +84,8 @@ std::string Language::textOrEnglish(const std::string& section, const std::strin
 
 std::string Language::withUnits(std::string text) const {
   for (const auto& [mark, quantity] : {std::pair{std::string_view("{mm}"), base::Quantity::Length},
-                                       {"{g}", base::Quantity::Mass}}) {
+                                       {"{g}", base::Quantity::Mass},
+                                       {"{dm\u00b2}", base::Quantity::Area}}) {
     for (auto at = text.find(mark); at != std::string::npos; at = text.find(mark, at)) {
       const std::string_view symbol = base::unitSymbol(quantity, units);
       text.replace(at, mark.size(), symbol);

@@ -33,6 +33,10 @@ TEST(LanguageTexts, CutToTheirLengthEmptyWhenMissingNewerOnesFromEnglish) {
   EXPECT_EQ(folder.language.textOrEnglish("Tools", "0"), "&Tools");
   EXPECT_EQ(folder.language.textOrEnglish("Label", "0"), "Tavelor");
   EXPECT_TRUE(folder.faults.messages.empty());
+  // Each unit mark becomes the chosen units' symbol.
+  folder.folder.write("English.lng", "[S]\r\nu={mm}, {g}, {dm\xb2}\r\n");
+  folder.language.units = base::Units::Imperial;
+  EXPECT_EQ(folder.language.textOrEnglish("S", "u"), "in, oz, in\u00b2");
 }
 
 // The chooser offers, without regard to case, the ordinary files that can be loaded by the listed
