@@ -42,9 +42,6 @@ Drawing firstStockSheet(const Drawing& sheets, double stockWidth) {
   for (const Polyline& line : sheets.lines) {
     if (!line.points.empty() && line.points.front().y <= stockWidth) first.lines.push_back(line);
   }
-  for (const Text& text : sheets.texts) {
-    if (text.at.y <= stockWidth) first.texts.push_back(text);
-  }
   return first;
 }
 

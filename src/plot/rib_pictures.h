@@ -14,7 +14,8 @@ namespace tavelor::plot {
 Drawing ribPicture(const rib::Rib& rib, const rib::Airfoil& airfoil,
                    const rib::RibSettings& settings);
 
-// The lines and texts of the first stock sheet of a ribSheetDrawing.
+// The lines of the first stock sheet of a ribSheetDrawing: its edge and its ribs' contours (their
+// names would only crowd a picture this small).
 Drawing firstStockSheet(const Drawing& sheets, double stockWidth);
 
 }  // namespace tavelor::plot

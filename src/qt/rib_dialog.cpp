@@ -37,7 +37,8 @@ RibDialog::RibDialog(ui::RibForm& form, QWidget* owner) : QDialog(owner), form_(
         grid->addWidget(new QLabel(text(ui::kRibFieldCaptions[at]), this), row, 1 + 2 * i,
                         Qt::AlignRight);
       }
-      edit->setMaximumWidth(airfoil ? QWIDGETSIZE_MAX : 70);
+      edit->setMinimumWidth(airfoil ? 160 : 60);
+      edit->setMaximumWidth(airfoil ? QWIDGETSIZE_MAX : 80);
       grid->addWidget(edit, row, 2 + 2 * i, 1, airfoil ? 4 : 1);
       if (airfoil) {
         auto* choose = new QPushButton(QStringLiteral("\u2026"), this);
@@ -71,7 +72,7 @@ RibDialog::RibDialog(ui::RibForm& form, QWidget* owner) : QDialog(owner), form_(
   const char* names[] = {"rootRib", "tipRib", "firstSheet"};
   for (std::size_t i = 0; i < views_.size(); ++i) {
     pictures->addWidget(new QLabel(text(names[i]), this));
-    views_[i] = new DrawingView(QString::fromLatin1(names[i]), QSize(360, 110), this);
+    views_[i] = new DrawingView(QString::fromLatin1(names[i]), QSize(420, 150), this);
     pictures->addWidget(views_[i], 1);
   }
 
