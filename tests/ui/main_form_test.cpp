@@ -487,6 +487,18 @@ TEST_F(Form, RibsWindowSetsTheWingsRibs) {
   form.showRibs();
   EXPECT_EQ(rib::ribSettingsOf(form.ribRecord())->spacing, 45);
   EXPECT_DOUBLE_EQ(rib::ribSettingsOf(form.ribRecord())->spars[0].width, 6.35);
+  // Once saved, only ribs changed by OK are offered for saving first.
+  window.chosenFile = language.folder.file("ribbed.txt");
+  form.saveWingAs();
+  window.boxes.answer = Cancel;
+  for (const bool ok : {false, true}) {
+    window.ribsUser = type({{F::Spacing, "2"}}, ok);
+    form.showRibs();
+    window.ended = false;
+    form.quit();
+    EXPECT_EQ(window.ended, !ok);
+    EXPECT_EQ(shown(), ok ? Texts{"M18"} : Texts{});
+  }
 }
 
 // Cancel prints nothing; a fault shows [Message] 16 alone and drops what was started.
