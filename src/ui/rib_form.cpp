@@ -190,10 +190,12 @@ std::optional<rib::RibSettings> RibForm::read(bool quiet) {
   std::array<std::optional<double>, kRibFieldCount> values;
   for (std::size_t i = index(RibField::Spacing); i < kRibFieldCount; ++i) {
     const auto field = static_cast<RibField>(i);
-    const bool sparPart = i >= index(RibField::Spar1At) && i <= index(RibField::Spar3Depth);
     // A spar whose place is blank is left out, whatever its size says.
-    const std::size_t sparAt = i - (i - index(RibField::Spar1At)) % kSparFields;
-    if (sparPart && base::isBlank(shown_[sparAt])) continue;
+    const std::size_t spar = i - index(RibField::Spar1At);
+    if (i >= index(RibField::Spar1At) && i <= index(RibField::Spar3Depth) &&
+        base::isBlank(shown_[i - spar % kSparFields])) {
+      continue;
+    }
     const NumberRange range = kRanges[i];
     const bool inches = range.length && units_ == base::Units::Imperial;
     auto value = shown_[i] == initialShown_[i] ? std::optional(initialValue_[i])
@@ -223,15 +225,19 @@ std::optional<rib::RibSettings> RibForm::read(bool quiet) {
   s.washoutPivotPercent = at(RibField::WashoutPivot);
   s.stockWidth = at(RibField::StockWidth);
   s.stockLength = at(RibField::StockLength);
-  const auto ribs = rib::wingRibs(geometry_, s);
+  std::vector<rib::Rib> ribs = rib::wingRibs(geometry_, s);
   if (ribs.empty()) {
     refuse(quiet, RibField::Spacing, text("tooClose"));
     return std::nullopt;
   }
-  if (!plot::ribSheetDrawing(ribs, s.stockWidth, s.stockLength)) {
+  auto sheets = plot::ribSheetDrawing(ribs, s.stockWidth, s.stockLength);
+  if (!sheets) {
     refuse(quiet, RibField::StockWidth, text("tooLarge"));
     return std::nullopt;
   }
+  // Drawn from these, so a keystroke computes the ribs once.
+  ribs_ = std::move(ribs);
+  sheets_ = std::move(*sheets);
   return s;
 }
 
@@ -255,13 +261,9 @@ bool RibForm::printRibs() {
 void RibForm::drawPictures() {
   const auto settings = read(true);
   if (!settings) return;
-  const auto ribs = rib::wingRibs(geometry_, *settings);
-  pictures_[0] = plot::ribPicture(ribs.front(), rib::resampled(settings->root), *settings);
-  pictures_[1] = plot::ribPicture(ribs.back(), rib::resampled(settings->tip), *settings);
-  if (const auto sheets =
-          plot::ribSheetDrawing(ribs, settings->stockWidth, settings->stockLength)) {
-    pictures_[2] = plot::firstStockSheet(*sheets, settings->stockWidth);
-  }
+  pictures_[0] = plot::ribPicture(ribs_.front(), rib::resampled(settings->root), *settings);
+  pictures_[1] = plot::ribPicture(ribs_.back(), rib::resampled(settings->tip), *settings);
+  pictures_[2] = plot::firstStockSheet(sheets_, settings->stockWidth);
 }
 
 }  // namespace tavelor::ui

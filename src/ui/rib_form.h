@@ -4,6 +4,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "base/message_box.h"
 #include "base/units.h"
@@ -106,6 +107,8 @@ class RibForm {
   std::array<std::optional<rib::Airfoil>, 2> kept_;  // shown by name in the airfoil fields
   std::optional<rib::RibSettings> result_;
   RibField focus_ = RibField::RootAirfoil;
+  std::vector<rib::Rib> ribs_;  // of the settings that read last
+  plot::Drawing sheets_;
   std::array<plot::Drawing, 3> pictures_;
 };
 
