@@ -150,7 +150,9 @@ void RibForm::chooseAirfoil(int which) {
     return;
   }
   kept_[static_cast<std::size_t>(which)] = reading.airfoil;
-  edit(field, reading.airfoil->name);
+  // A section without a name goes by its file's, so the field shows which one it is.
+  if (base::isBlank(reading.airfoil->name)) kept_[static_cast<std::size_t>(which)]->name = name;
+  edit(field, kept_[static_cast<std::size_t>(which)]->name);
 }
 
 std::optional<rib::Airfoil> RibForm::airfoilOf(int which) const {
