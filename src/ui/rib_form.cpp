@@ -35,9 +35,12 @@ RibField sparField(int spar, int part) {
   return static_cast<RibField>(static_cast<int>(RibField::Spar1At) + spar * kSparFields + part);
 }
 
+// The shortest text that reads back as value, without an exponent where it fits.
 std::string shortestText(double value) {
-  char text[32];
-  return std::string(text, std::to_chars(text, text + sizeof text, value).ptr);
+  char text[64];
+  auto [end, fault] = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed);
+  if (fault != std::errc()) end = std::to_chars(text, text + sizeof text, value).ptr;
+  return std::string(text, end);
 }
 
 // text with %1, %2 ... replaced by the values.
@@ -61,27 +64,20 @@ RibForm::RibForm(const wing::WingGeometry& geometry, const rib::RibSettings& set
       ports_(std::move(ports)),
       kept_{settings.root, settings.tip} {
   const rib::RibSettings& s = settings;
-  std::array<double, kRibFieldCount> values{0,
-                                            0,
-                                            s.spacing,
-                                            s.sheetTop,
-                                            s.sheetBottom,
-                                            s.sheetToPercent,
-                                            0,
-                                            0,
-                                            0,
-                                            0,
-                                            0,
-                                            0,
-                                            0,
-                                            0,
-                                            0,
-                                            s.leadingEdgeStock,
-                                            s.trailingEdgePercent,
-                                            s.washoutDegrees,
-                                            s.washoutPivotPercent,
-                                            s.stockWidth,
-                                            s.stockLength};
+  std::array<double, kRibFieldCount> values{};
+  using enum RibField;
+  for (const auto& [field, value] : {std::pair{Spacing, s.spacing},
+                                     {SheetTop, s.sheetTop},
+                                     {SheetBottom, s.sheetBottom},
+                                     {SheetTo, s.sheetToPercent},
+                                     {LeadingEdge, s.leadingEdgeStock},
+                                     {TrailingEdge, s.trailingEdgePercent},
+                                     {Washout, s.washoutDegrees},
+                                     {WashoutPivot, s.washoutPivotPercent},
+                                     {StockWidth, s.stockWidth},
+                                     {StockLength, s.stockLength}}) {
+    values[index(field)] = value;
+  }
   shown_[index(RibField::RootAirfoil)] = s.root.name;
   shown_[index(RibField::TipAirfoil)] = s.tip.name;
   for (std::size_t i = index(RibField::Spacing); i < kRibFieldCount; ++i) {
@@ -136,7 +132,7 @@ void RibForm::chooseAirfoil(int which) {
   const auto path = ports_.dialogs.askOpenFileName(request);
   if (!path) return;
   const RibField field = which == 0 ? RibField::RootAirfoil : RibField::TipAirfoil;
-  const std::string name = path->substr(path->find_last_of('/') + 1);
+  const std::string name = path->substr(path->find_last_of(base::kSeparator[0]) + 1);
   const base::FileRead file = base::readWholeFile(*path, 1024 * 1024);
   if (file.status != base::ReadStatus::Ok) {
     refuse(false, field, name + ": " + file.errorText);
