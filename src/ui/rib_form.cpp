@@ -126,7 +126,7 @@ void RibForm::setSparSide(int spar, rib::SparSide side) {
 void RibForm::chooseAirfoil(int which) {
   FileDialogRequest request;
   request.title = text(which == 0 ? "rootAirfoil" : "tipAirfoil");
-  request.filterText = text("airfoilFiles") + " (*.dat *.txt);;* (*)";
+  request.filterText = text("airfoilFiles") + " (*.dat *.txt);;" + text("allFiles") + " (*)";
   request.initialFolder = ports_.startFolder;
   request.mustExist = true;
   const auto path = ports_.dialogs.askOpenFileName(request);
