@@ -48,7 +48,7 @@ constexpr CaptionSource kAddedCaptions[] = {
     {"templateItem", "File", "5"},         {"exportItem", "File", "6"},
     {"toolsMenu", "Tools", "0"},           {"stabilityItem", "Tools", "1"},
     {"unitsMenu", "Tools", "units"},       {"metricItem", "Tools", "metric"},
-    {"imperialItem", "Tools", "imperial"},
+    {"imperialItem", "Tools", "imperial"}, {"ribsItem", "Tools", "ribs"},
 };
 
 // The shipped files by name, for a language file without its own locale key.

@@ -54,8 +54,11 @@ std::vector<TemplateTile> tilesHoldingDrawing(const TemplateDrawing& drawing,
       const Point at{origin.x + c * t.pitchX, origin.y + r * t.pitchY};
       const MmRect area{at.x, at.y, t.tileWidth, t.tileHeight};
       if (std::ranges::any_of(drawing.wing.lines, [&](const Polyline& l) {
-            return l.role != Role::RootAxis &&
-                   clipped(l.points.front(), l.points.back(), area).has_value();
+            bool inside = false;
+            if (l.role != Role::RootAxis) {
+              forEachSegment(l, [&](Point a, Point b) { inside = inside || clipped(a, b, area); });
+            }
+            return inside;
           })) {
         tiles.push_back({r, c, at});
       }
@@ -90,7 +93,12 @@ TemplateDrawing templateDrawing(const wing::WingGeometry& geometry, const RibLin
   add({geometry.rootLeadingEdge.x, geometry.rootLeadingEdge.y - kAxisOverrun},
       {geometry.rootTrailingEdge.x, geometry.rootTrailingEdge.y + kAxisOverrun}, Role::RootAxis);
   addRibFigure(drawing.wing, ribs, {0, 0, 1}, 8);
+  return fullSizeDrawing(std::move(drawing.wing));
+}
 
+TemplateDrawing fullSizeDrawing(Drawing wing) {
+  TemplateDrawing drawing{std::move(wing), {}};
+  if (drawing.wing.lines.empty()) return drawing;
   // The pages are chosen for the outline and its marks; the axis runs on as far as they reach.
   const Point first = drawing.wing.lines.front().points.front();
   double left = first.x, right = left, top = first.y, bottom = top;

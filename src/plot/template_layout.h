@@ -34,12 +34,23 @@ struct MmRect {
   friend bool operator==(const MmRect&, const MmRect&) = default;
 };
 
+// Any drawing at full size with the part of the paper the pages must cover.
 struct TemplateDrawing {
-  Drawing wing;   // every panel's outline, the MAC, the centring cross, the root axis; 1:1
+  Drawing wing;   // the wing's: every panel's outline, the MAC, the centring cross, the root axis
   MmRect extent;  // the bounding box of all lines but the root axis, and a border of 5 mm
 };
 
+// The drawing to tile as it is, its extent found as the wing's is.
+TemplateDrawing fullSizeDrawing(Drawing drawing);
 TemplateDrawing templateDrawing(const wing::WingGeometry& geometry, const RibLines& ribs = {});
+
+// Calls f(a, b) for each segment of line, the closing one included.
+template <typename F>
+void forEachSegment(const Polyline& line, F&& f) {
+  const std::size_t n = line.points.size();
+  for (std::size_t i = 0; i + 1 < n; ++i) f(line.points[i], line.points[i + 1]);
+  if (line.closed && n > 2) f(line.points.back(), line.points.front());
+}
 
 struct TemplateTile {
   int row = 0, column = 0;  // from 0
@@ -77,9 +88,12 @@ struct TemplateTexts {
   RibLines ribs = {};     // drawn across the outline, when the ribs were set up
 };
 
-// The pages of the template on paper whose printable area is `printable` (the paper less a
+// The pages of a full-size drawing on paper whose printable area is `printable` (the paper less a
 // margin of kTemplateMargin, or the printer's own minimum where that is larger): the overview,
 // then every kept tile, row by row. Throws PageError as tileTemplate does.
+std::vector<Drawing> templatePages(const TemplateDrawing& drawing, const TemplateTexts& texts,
+                                   const MmRect& printable);
+// The wing's template: its drawing with texts.ribs.
 std::vector<Drawing> templatePages(const wing::WingGeometry& geometry, const TemplateTexts& texts,
                                    const MmRect& printable);
 

@@ -46,7 +46,7 @@ void drawClipped(Drawing& page, Point a, Point b, Role role, const MmRect& clip)
 
 void drawWing(Drawing& page, const TemplateDrawing& drawing, auto map, const MmRect& clip) {
   for (const Polyline& l : drawing.wing.lines) {
-    drawClipped(page, map(l.points.front()), map(l.points.back()), l.role, clip);
+    forEachSegment(l, [&](Point a, Point b) { drawClipped(page, map(a), map(b), l.role, clip); });
   }
   for (Text text : drawing.wing.texts) {
     text.at = map(text.at);
@@ -156,7 +156,11 @@ Drawing tilePage(const MmRect& printable, const TemplateDrawing& drawing,
 
 std::vector<Drawing> templatePages(const wing::WingGeometry& geometry, const TemplateTexts& texts,
                                    const MmRect& printable) {
-  const TemplateDrawing drawing = templateDrawing(geometry, texts.ribs);
+  return templatePages(templateDrawing(geometry, texts.ribs), texts, printable);
+}
+
+std::vector<Drawing> templatePages(const TemplateDrawing& drawing, const TemplateTexts& texts,
+                                   const MmRect& printable) {
   const TemplateTiling tiling =
       tileTemplate(drawing, printable.width, printable.height, kTemplateOverlap);
   const int pages = 1 + static_cast<int>(tiling.tiles.size());

@@ -45,6 +45,7 @@ void MainWindow::buildMenus() {
   addItem(nullptr, "languageItem", &ui::MainForm::chooseLanguage);
   QMenu* tools = addMenu("toolsMenu");
   addItem(tools, "stabilityItem", &ui::MainForm::showStability);
+  addItem(tools, "ribsItem", &ui::MainForm::showRibs);
   QMenu* units = tools->addMenu(QString());
   units->setObjectName(QStringLiteral("unitsMenu"));
   captionSetters_["unitsMenu"] = [units](const QString& text) { units->setTitle(text); };

@@ -71,6 +71,7 @@ class MainWindow : public QMainWindow, public ui::Window {
   void showAbout(const ui::AboutTexts& texts) override;
   void showHelp(const ui::HelpTexts& texts) override;
   void showStability(ui::StabilityForm& form) override;
+  void showRibs(ui::RibForm& form) override;
   // window_files.cpp
   std::string documentsFolder() const override;
   void showRecentFiles(const std::vector<std::string>& paths) override;

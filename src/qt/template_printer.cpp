@@ -62,11 +62,11 @@ plot::MmRect layOut(QPrinter& printer) {
 
 }  // namespace
 
-void printWingTemplate(QPrinter& printer, const wing::WingGeometry& geometry,
-                       const plot::TemplateTexts& texts) {
-  const std::vector<plot::Drawing> pages = plot::templatePages(geometry, texts, layOut(printer));
+void printFullSize(QPrinter& printer, const plot::TemplateDrawing& drawing,
+                   const plot::TemplateTexts& texts) {
+  const std::vector<plot::Drawing> pages = plot::templatePages(drawing, texts, layOut(printer));
   if (!std::ranges::all_of(pages, [](const plot::Drawing& page) { return plot::isFinite(page); })) {
-    throw plot::PageError("a line of the template lies nowhere on the page");
+    throw plot::PageError("a line of the drawing lies nowhere on the page");
   }
   printer.setCreator(QStringLiteral("Tavelor"));
   if (printer.docName().isEmpty()) {

@@ -13,6 +13,7 @@
 #include "qt/about_help_dialogs.h"
 #include "qt/language_chooser_dialog.h"
 #include "qt/main_window.h"
+#include "qt/rib_dialog.h"
 #include "qt/stability_dialog.h"
 #include "qt/text.h"
 
@@ -171,6 +172,11 @@ void MainWindow::showHelp(const ui::HelpTexts& texts) {
 
 void MainWindow::showStability(ui::StabilityForm& form) {
   StabilityDialog dialog(form, this);
+  dialog.exec();
+}
+
+void MainWindow::showRibs(ui::RibForm& form) {
+  RibDialog dialog(form, this);
   dialog.exec();
 }
 

@@ -1,4 +1,5 @@
-// The main window's outputs beyond the sheet: the full-size template on the system's printer.
+// The main window's outputs beyond the sheet: the template and the rib sheets at full size on
+// the system's printer.
 #include <QDir>
 #include <QFile>
 
@@ -21,20 +22,21 @@ class QtTemplateJob final : public ui::TemplateJob {
                                        : std::string();
   }
 
-  std::string print(const wing::WingGeometry& geometry, const plot::TemplateTexts& texts) override {
+  std::string print(const plot::TemplateDrawing& drawing, const plot::TemplateTexts& texts,
+                    const std::string& documentName) override {
     if (!destination_.queue.isNull()) {
       QPrinter printer(destination_.queue, QPrinter::HighResolution);
-      printer.setDocName(toQ(texts.sheetName + " - template"));
-      printWingTemplate(printer, geometry, texts);
+      printer.setDocName(toQ(documentName));
+      printFullSize(printer, drawing, texts);
       return {};
     }
     // A new file beside the sheets, never one that is there already.
-    const QString path = reservePdfPath(destination_.pdfFolder, texts.sheetName + " - template");
+    const QString path = reservePdfPath(destination_.pdfFolder, documentName);
     try {
       QPrinter printer(QPrinter::HighResolution);
       printer.setOutputFormat(QPrinter::PdfFormat);
       printer.setOutputFileName(path);
-      printWingTemplate(printer, geometry, texts);
+      printFullSize(printer, drawing, texts);
     } catch (...) {
       QFile::remove(path);  // reserved here: nothing half written stays behind
       throw;

@@ -40,8 +40,8 @@ struct Row {
   int line;
 };
 
-AirfoilReading refusal(const std::string& file, int line, const std::string& why) {
-  return {std::nullopt, file + ", line " + std::to_string(line) + ": " + why};
+AirfoilReading refusal(const std::string& file, int line, const char* key, const std::string& why) {
+  return {std::nullopt, file + ", line " + std::to_string(line) + ": " + why, key, line};
 }
 
 // The row where a surface, listed in x order (rising or falling), turns back; or nothing.
@@ -117,7 +117,7 @@ AirfoilReading readAirfoil(std::string_view bytes, const std::string& fileName) 
     }
     const auto numbers = numbersOf(line);
     if (!numbers || (numbers->size() != 2 && !numbers->empty())) {
-      return refusal(fileName, lineNumber, "not a pair of numbers");
+      return refusal(fileName, lineNumber, "airfoilPair", "not a pair of numbers");
     }
     if (numbers->empty()) continue;
     rows.push_back({{(*numbers)[0], (*numbers)[1]}, lineNumber});
@@ -130,10 +130,12 @@ AirfoilReading readAirfoil(std::string_view bytes, const std::string& fileName) 
   const std::size_t lowerCount = counted ? static_cast<std::size_t>(rows[0].point.y) : 0;
   if (counted) rows.erase(rows.begin());
   if (rows.size() < kMinPoints) {
-    return refusal(fileName, lineNumber, "fewer than " + std::to_string(kMinPoints) + " points");
+    return refusal(fileName, lineNumber, "airfoilFew",
+                   "fewer than " + std::to_string(kMinPoints) + " points");
   }
   if (counted && upperCount + lowerCount != rows.size()) {
-    return refusal(fileName, rows.back().line, "the point counts do not match the points");
+    return refusal(fileName, rows.back().line, "airfoilCounts",
+                   "the point counts do not match the points");
   }
   double largest = 0;
   for (const Row& row : rows) largest = std::max(largest, row.point.x);
@@ -141,14 +143,14 @@ AirfoilReading readAirfoil(std::string_view bytes, const std::string& fileName) 
   for (Row& row : rows) {
     row.point = {row.point.x * scale, row.point.y * scale};
     if (!withinSection(row.point)) {
-      return refusal(
-          fileName, row.line,
-          std::abs(row.point.y) > 1 ? "y lies far outside -1 to 1" : "x lies far outside 0 to 1");
+      const bool y = std::abs(row.point.y) > 1;
+      return refusal(fileName, row.line, y ? "airfoilY" : "airfoilX",
+                     y ? "y lies far outside -1 to 1" : "x lies far outside 0 to 1");
     }
   }
   const auto [least, most] = std::ranges::minmax(rows, {}, [](const Row& r) { return r.point.x; });
   if (most.point.x - least.point.x < kMinChord) {
-    return refusal(fileName, most.line, "the points span no chord");
+    return refusal(fileName, most.line, "airfoilChord", "the points span no chord");
   }
   std::vector<Row> upper, lower;
   if (counted) {
@@ -161,7 +163,7 @@ AirfoilReading readAirfoil(std::string_view bytes, const std::string& fileName) 
   }
   const auto fold = foldOf(upper, counted);
   if (const auto at = fold ? fold : foldOf(lower, true)) {
-    return refusal(fileName, *at, "the surface folds back");
+    return refusal(fileName, *at, "airfoilFolds", "the surface folds back");
   }
   if (counted) std::ranges::reverse(upper);
   Airfoil airfoil{name, {}};
@@ -171,7 +173,7 @@ AirfoilReading readAirfoil(std::string_view bytes, const std::string& fileName) 
   for (std::size_t i = sharedNose ? 1 : 0; i < lower.size(); ++i) {
     airfoil.points.push_back(lower[i].point);
   }
-  return {std::move(airfoil), {}};
+  return {std::move(airfoil), {}, {}, 0};
 }
 
 Airfoil resampled(const Airfoil& airfoil) {

@@ -35,9 +35,13 @@ std::optional<Airfoil> nacaAirfoil(std::string_view code);
 // mark are accepted; coordinates in percent (x beyond 1.5) are scaled to chords. A point outside
 // the section (withinSection), fewer than 10 points, a surface that folds back or points that span
 // less than half a chord are refused. The error names the file and the line.
+// faultKey names the refusal for a message in the user's language ("airfoilPair", ...), with
+// the file's name and line to fill in; error is that message in English.
 struct AirfoilReading {
   std::optional<Airfoil> airfoil;
   std::string error;
+  std::string faultKey;
+  int line = 0;
 };
 AirfoilReading readAirfoil(std::string_view bytes, const std::string& fileName);
 

@@ -135,14 +135,14 @@ BatchResult exportFile(const std::string& outputPath, const std::string& wingPat
                 ? plot::outlineSvg(geometry, wing.name, settings.units, lines)
                 : plot::outlineDxf(geometry, settings.units, lines);
   } else {
-    const auto ribs = rib::wingRibs(geometry, wing.ribs);
-    if (ribs.empty())
-      return failure(kProgram + shown(wingPath) + ": the ribs are too close together");
-    const auto sheets = plot::ribSheetDrawing(ribs, wing.ribs.stockWidth, wing.ribs.stockLength);
-    if (!sheets)
-      return failure(kProgram + shown(wingPath) + ": a rib is larger than the stock sheet");
-    bytes = *format == OutlineFormat::Svg ? plot::ribSheetSvg(*sheets, wing.name + " ribs")
-                                          : plot::ribSheetDxf(*sheets);
+    const RibSheets sheets = ribSheets(geometry, wing.ribs);
+    if (!sheets.drawing) {
+      return failure(kProgram + shown(wingPath) +
+                     (sheets.fault == RibFault::TooClose
+                          ? ": the ribs are too close together"
+                          : ": a rib is larger than the stock sheet"));
+    }
+    bytes = ribFileBytes(*sheets.drawing, *format, wing.name + " ribs");
   }
   if (const auto error = files::writeFileBytes(outputPath, bytes)) {
     return failure(kProgram + std::string("cannot write ") + shown(outputPath) + ": " +
@@ -178,6 +178,24 @@ BatchResult reportWing(const std::string& wingPath, const BatchSettings& setting
     }
   }
   return {0, wing::reportJson(*wing.results, pairs), {}};
+}
+
+RibSheets ribSheets(const wing::WingGeometry& geometry, const rib::RibSettings& settings) {
+  const auto ribs = rib::wingRibs(geometry, settings);
+  if (ribs.empty()) return {std::nullopt, RibFault::TooClose};
+  RibSheets sheets{plot::ribSheetDrawing(ribs, settings.stockWidth, settings.stockLength),
+                   RibFault::TooLarge, static_cast<int>(ribs.size())};
+  if (!sheets.drawing) return sheets;
+  sheets.fault = RibFault::None;
+  sheets.sheets = static_cast<int>(
+      std::ranges::count(sheets.drawing->lines, plot::Role::StockSheet, &plot::Polyline::role));
+  return sheets;
+}
+
+std::string ribFileBytes(const plot::Drawing& sheets, OutlineFormat format,
+                         const std::string& title) {
+  return format == OutlineFormat::Svg ? plot::ribSheetSvg(sheets, title)
+                                      : plot::ribSheetDxf(sheets);
 }
 
 BatchResult exportWing(const std::string& outputPath, const std::string& wingPath,

@@ -9,6 +9,8 @@
 #include <vector>
 
 #include "base/units.h"
+#include "plot/drawing.h"
+#include "rib/rib.h"
 #include "wing/geometry.h"
 
 namespace tavelor::ui {
@@ -17,6 +19,19 @@ enum class OutlineFormat { Dxf, Svg };
 
 // The format a file name's extension names (in any case), or nothing.
 std::optional<OutlineFormat> outlineFormatOf(const std::string& path);
+
+// The ribs of a wing nested on their stock sheets, for the command line and the ribs window
+// alike: the drawing, or what keeps it from being made.
+enum class RibFault { None, TooClose, TooLarge };  // over rib::kMaxRibs; a rib beyond a sheet
+struct RibSheets {
+  std::optional<plot::Drawing> drawing;
+  RibFault fault = RibFault::None;
+  int ribs = 0, sheets = 0;
+};
+RibSheets ribSheets(const wing::WingGeometry& geometry, const rib::RibSettings& settings);
+// The rib file's bytes: the sheets as DXF, or as SVG titled `title`.
+std::string ribFileBytes(const plot::Drawing& sheets, OutlineFormat format,
+                         const std::string& title);
 
 // Where the modes without a window find the language files, and how the user writes numbers.
 struct BatchSettings {

@@ -26,31 +26,51 @@ plot::RibLines MainForm::ribLineFigures() const {
   return settings ? plot::ribLinesOf(rib::wingRibs(geometry_, *settings)) : plot::RibLines{};
 }
 
-void MainForm::exportOutline() {
-  const i18n::Language::Pass pass(language_);
-  if (!figuresReady()) return;
+std::string MainForm::wingName() {
+  return lastWingFile_.empty() ? language_.text("Message", "14") : files::wingNameOf(lastWingFile_);
+}
+
+void MainForm::saveCutFile(const std::string& title, const std::string& proposedName,
+                           const std::function<std::string(OutlineFormat)>& bytesFor) {
   FileDialogRequest request;
-  request.title = plainCaption(language_.textOrEnglish("File", "6"));
+  request.title = plainCaption(title);
   request.filterText = "DXF (*.dxf);;SVG (*.svg)";
   request.defaultExtension = "dxf";
   request.confirmOverwrite = true;
   request.initialFolder = startFolder();
-  const std::string wingName =
-      lastWingFile_.empty() ? language_.text("Message", "14") : files::wingNameOf(lastWingFile_);
-  request.proposedName = wingName;
+  request.proposedName = proposedName;
   const auto path = window_.askSaveFileName(request);
   if (!path) return;
 
   // The dialog gives the name the chosen filter's extension; any other is written as DXF.
-  const std::string bytes = outlineFormatOf(*path) == OutlineFormat::Svg
-                                ? plot::outlineSvg(geometry_, wingName, units_, ribLineFigures())
-                                : plot::outlineDxf(geometry_, units_, ribLineFigures());
-  if (const auto error = files::writeFileBytes(*path, bytes)) {
+  const auto format = outlineFormatOf(*path);
+  if (const auto error =
+          files::writeFileBytes(*path, bytesFor(format.value_or(OutlineFormat::Dxf)))) {
     reportFileError(*error);
     return;
   }
   lastFolder_ = path->substr(0, path->rfind(base::kSeparator[0]));
   window_.showStatus(language_.textOrEnglish("Message", "saved") + " " + *path);
+}
+
+void MainForm::exportOutline() {
+  const i18n::Language::Pass pass(language_);
+  if (!figuresReady()) return;
+  const std::string name = wingName();
+  saveCutFile(language_.textOrEnglish("File", "6"), name, [&](OutlineFormat format) {
+    return format == OutlineFormat::Svg
+               ? plot::outlineSvg(geometry_, name, units_, ribLineFigures())
+               : plot::outlineDxf(geometry_, units_, ribLineFigures());
+  });
+}
+
+void MainForm::exportRibs(const rib::RibSettings& settings) {
+  const i18n::Language::Pass pass(language_);
+  const RibSheets sheets = ribSheets(geometry_, settings);
+  if (!sheets.drawing) return;  // the ribs window has read the settings
+  const std::string name = wingName() + " ribs";
+  saveCutFile(language_.textOrEnglish("Ribs", "export"), name,
+              [&](OutlineFormat format) { return ribFileBytes(*sheets.drawing, format, name); });
 }
 
 }  // namespace tavelor::ui

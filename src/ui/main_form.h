@@ -9,6 +9,7 @@
 #include "files/wing_file.h"
 #include "i18n/language.h"
 #include "plot/outline_drawing.h"
+#include "ui/command_line.h"
 #include "ui/window.h"
 #include "ui/wing_inputs.h"
 #include "wing/geometry.h"
@@ -70,6 +71,13 @@ class MainForm {
   void showAbout();
   // The stability window on the figures, calculated first when they are not current.
   void showStability();
+  // The ribs window on the figures, calculated first when they are not current: on OK its
+  // settings become the wing's rib record.
+  void showRibs();
+  // The ribs window's Export ribs... and Print ribs...: the ribs of settings nested on their
+  // stock sheets, into a DXF or SVG file, or at full size over printer pages.
+  void exportRibs(const rib::RibSettings& settings);
+  void printRibs(const rib::RibSettings& settings);
   // The stability window's CG for the margin becomes the wing's centring, and is calculated.
   void useCentring(const std::string& percentText);
 
@@ -83,6 +91,8 @@ class MainForm {
   const std::string& sheetName() const { return sheetName_; }
   // The stability window's texts: kept while the program runs, saved and opened with the wing.
   const files::TailTexts& stabilityTexts() const { return stabilityTexts_; }
+  // The rib record: opened with the wing or set in the ribs window, saved with it.
+  const std::vector<std::string>& ribRecord() const { return ribLines_; }
 
  private:
   bool settleLanguage();
@@ -131,6 +141,16 @@ class MainForm {
   // The status line after printing: the queue's note (queueKey), or the PDF file written.
   void showPrinted(const std::string& pdfPath, const char* queueKey);
   void showPrintFault();
+  // Prints drawing at full size on job's printer; the status line after it says queueKey's note.
+  void printFullSize(TemplateJob& job, const plot::TemplateDrawing& drawing,
+                     const plot::TemplateTexts& texts, const std::string& documentName,
+                     const char* queueKey);
+  // The file dialog of a cut file (titled by the caption titleKey of [File]), then the file
+  // written, the status line saying so. bytesFor gives the chosen format's bytes.
+  void saveCutFile(const std::string& title, const std::string& proposedName,
+                   const std::function<std::string(OutlineFormat)>& bytesFor);
+  // The wing's name: its file's, else the name a new sheet is offered.
+  std::string wingName();
   // The rib lines of the wing on the figures when its ribs were set up (a rib record that
   // reads), else none.
   plot::RibLines ribLineFigures() const;

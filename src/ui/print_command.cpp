@@ -101,10 +101,17 @@ void MainForm::printTemplate() {
     number.erase(0, std::min(number.find_first_not_of(' '), number.size()));  // leading blanks
     figures += language_.text("Label", key) + " " + number + " mm";
   }
+  printFullSize(*job, plot::templateDrawing(geometry_, ribLineFigures()),
+                {sheetName_, figures, ribLineFigures()}, sheetName_ + " - template", "19");
+}
+
+void MainForm::printFullSize(TemplateJob& job, const plot::TemplateDrawing& drawing,
+                             const plot::TemplateTexts& texts, const std::string& documentName,
+                             const char* queueKey) {
   window_.setBusyPointer(true);
   std::optional<std::string> note;
   try {
-    note = job->print(geometry_, {sheetName_, figures, ribLineFigures()});
+    note = job.print(drawing, texts, documentName);
   } catch (const plot::PageError&) {
     note.reset();
   }
@@ -113,7 +120,7 @@ void MainForm::printTemplate() {
     showPrintFault();
     return;
   }
-  showPrinted(*note, "19");
+  showPrinted(*note, queueKey);
 }
 
 }  // namespace tavelor::ui

@@ -16,6 +16,7 @@
 #include "plot/template_layout.h"
 #include "ui/about_help_texts.h"
 #include "ui/form_fields.h"
+#include "ui/rib_form.h"
 #include "ui/stability_form.h"
 #include "wing/wing.h"
 
@@ -50,6 +51,8 @@ class Dialogs {
   virtual void showHelp(const HelpTexts& texts) = 0;
   // The stability window on a computed wing, showing the form until the user closes it.
   virtual void showStability(StabilityForm& form) = 0;
+  // The ribs window, showing the form until the user closes it (OK: after form.accept()).
+  virtual void showRibs(RibForm& form) = 0;
   // The user's documents folder (the home folder when there is none): where file dialogs start
   // before any file was opened or saved.
   virtual std::string documentsFolder() const = 0;
@@ -73,7 +76,8 @@ class Printing {
   virtual std::string pdfPathFor(const std::string& folder, const std::string& sheetName) const = 0;
 };
 
-// One full-size template on its way to the printer chosen when the job was opened.
+// One full-size drawing (the wing's template, the rib sheets) on its way to the printer chosen
+// when the job was opened, tiled over its pages.
 class TemplateJob {
  public:
   virtual ~TemplateJob() = default;
@@ -81,13 +85,14 @@ class TemplateJob {
   virtual std::string deviceName() const = 0;
   // The folder a PDF file goes to when there is no print queue, else empty.
   virtual std::string pdfFolder() const { return {}; }
-  // Prints every page, or throws plot::PageError with nothing printed. Returns the line the
-  // success message adds: the PDF file's path, or nothing for a print queue.
-  virtual std::string print(const wing::WingGeometry& geometry,
-                            const plot::TemplateTexts& texts) = 0;
+  // Prints every page (plot::templatePages), or throws plot::PageError with nothing printed.
+  // documentName names the print job, or the PDF file. Returns the line the success message
+  // adds: the PDF file's path, or nothing for a print queue.
+  virtual std::string print(const plot::TemplateDrawing& drawing, const plot::TemplateTexts& texts,
+                            const std::string& documentName) = 0;
 };
 
-// The outputs beyond the sheet that need the toolkit: the template's printer.
+// The outputs beyond the sheet that need the toolkit: the printer of full-size pages.
 class Outputs {
  public:
   virtual ~Outputs() = default;

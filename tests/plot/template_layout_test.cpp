@@ -2,12 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <set>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "plot/outline_drawing.h"
+#include "plot/rib_sheet.h"
+#include "rib/rib.h"
 #include "wing/wing.h"
 
 namespace tavelor::plot {
@@ -82,6 +85,47 @@ TEST(TemplateLayout, MarksTheCentringPointAndRibsAsTheCutFilesDo) {
     for (const Text& text : page.texts) names.insert(text.text);
   }
   EXPECT_GE(names.count("R1") * names.count("R2"), 2u);  // on the overview and a tile, at least
+}
+
+}  // namespace
+}  // namespace tavelor::plot
+
+namespace tavelor::plot {
+namespace {
+
+// The rib sheets tile as the template does: laid together, the pages give back every point of
+// every rib contour at 1:1, and every rib's name.
+TEST(TemplateLayout, RibSheetPagesReassembleTheSheetsAtFullSize) {
+  const auto outcome = wing::computeWing({{{250, 200, 400, 0}, {200, 100, 300, 50}}, 30, 1500});
+  const auto sheets = ribSheetDrawing(
+      rib::wingRibs(wing::wingGeometry(*outcome.results), rib::defaultRibSettings()), 100, 500);
+  ASSERT_TRUE(sheets);
+  const TemplateDrawing drawing = fullSizeDrawing(*sheets);
+  const MmRect printable{10, 10, 190, 277};
+  const TemplateTiling tiling = tileTemplate(drawing, 190, 277, kTemplateOverlap);
+  const std::vector<Drawing> pages = templatePages(drawing, {"W", "", {}}, printable);
+  ASSERT_EQ(pages.size(), tiling.tiles.size() + 1);
+  std::set<std::pair<long, long>> printed;  // in µm of the sheets, where their points lie
+  std::multiset<std::string> names;
+  const auto key = [](wing::Point p) {
+    return std::pair{std::lround(p.x * 1e6), std::lround(p.y * 1e6)};
+  };
+  for (std::size_t i = 0; i < tiling.tiles.size(); ++i) {
+    const wing::Point at = tiling.tiles[i].origin;
+    for (const Polyline& line : linesOf(pages[i + 1], Role::RibContour)) {
+      for (const wing::Point& p : line.points) {
+        printed.insert(key({p.x - printable.left + at.x, p.y - printable.top + at.y}));
+      }
+    }
+    for (const Text& text : pages[i + 1].texts) names.insert(text.text);
+  }
+  std::size_t ribs = 0;
+  for (const Polyline& line : linesOf(*sheets, Role::RibContour)) {
+    ++ribs;
+    for (const wing::Point& p : line.points) ASSERT_TRUE(printed.contains(key(p)));
+  }
+  EXPECT_EQ(ribs, 13u);
+  for (const Text& text : sheets->texts) EXPECT_GE(names.count(text.text), 1u) << text.text;
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -68,6 +69,11 @@ class FakeWindow : public ui::Window {
     stabilityFigures = form.figures();
   }
 
+  // The user's doings in the ribs window, when a test gives them.
+  void showRibs(ui::RibForm& form) override {
+    if (ribsUser) ribsUser(form);
+  }
+
   void setBusyPointer(bool busy) override { busyDepth += busy ? 1 : -1; }
   std::unique_ptr<plot::PageSurface> openPage(const std::string&) override {
     return std::move(page);
@@ -115,6 +121,7 @@ class FakeWindow : public ui::Window {
   bool useStabilityCg = false;
   std::optional<std::string> stabilityWarning;
   std::array<std::string, ui::kStabilityFigureCount> stabilityFigures;
+  std::function<void(ui::RibForm&)> ribsUser;
   int busyDepth = 0;
   bool ended = false;
 };
@@ -141,7 +148,15 @@ struct FormFixture {
       texts["Stability"][key] = key;
     }
     for (int n = 1; n <= 20; ++n) texts["Message"][std::to_string(n)] = "M" + std::to_string(n);
-    for (const char* key : {"noPrinter", "noPrinterTemplate", "saved", "missingFile"}) {
+    texts["Ribs"] = {{"title", "Ribs"},
+                     {"spacing", "Spacing"},
+                     {"tipAirfoil", "Tip"},
+                     {"badNumber", "%1: %2-%3"},
+                     {"badAirfoil", "%1?"},
+                     {"airfoilPair", "%1@%2"},
+                     {"overview", "%1 ribs, %2 sheets of %3"}};
+    for (const char* key : {"noPrinter", "noPrinterTemplate", "noPrinterRibs", "ribsPrinted",
+                            "saved", "missingFile"}) {
       texts["Message"][key] = key;
     }
     return texts;

@@ -2,10 +2,10 @@
 # The real program on a real X server, driven only through its keyboard: the first start picks
 # English in the language chooser, types, calculates (red and blue plan marks), enlarges the
 # window (the plan grows) and saves the example wing; the second opens it, takes the stability
-# window's CG, saves it with Ctrl+S, edits the mass (stale figures), prints to PDF with no queue,
-# is refused a panel 3 without its tip chord and asks before quitting unsaved; the third is given
-# the file, prints the template, opens About and Help and tries the chooser. The PDFs are read
-# back with poppler.
+# window's CG, saves it with Ctrl+S, exports and prints its ribs from the ribs window, edits the
+# mass (stale figures), prints to PDF with no queue, is refused a panel 3 without its tip chord
+# and asks before quitting unsaved; the third is given the file, prints the template, opens About
+# and Help and tries the chooser. The PDFs are read back with poppler, the rib file with ezdxf.
 # Usage: end_to_end_test.sh <tavelor executable> <language folder> <work folder> <python3>
 set -euo pipefail
 exe="$1" languages="$2" work="$3" python="$4"
@@ -112,6 +112,34 @@ x_focus "$main"
 xdotool key ctrl+s
 x_poll 5 grep -q 33.62 "$wing" || fail "Ctrl+S did not write the opened file"
 x_only_main || fail "Ctrl+S opened a window"
+# Tools > Ribs and airfoils: NACA 2412 typed at the root, Export ribs... writes the 13 ribs nested
+# on one stock sheet, each a closed contour on CUT; Escape at the end leaves the wing's ribs as
+# they were.
+x_menu t r
+ribs=$(x_wait_window '^Ribs and airfoils$')
+x_focus "$ribs"
+xdotool key ctrl+a
+xdotool type --delay 20 "NACA 2412"
+xdotool key alt+e
+x_answer '^Export ribs$' ctrl+a "type:$work/example ribs.dxf" Return
+x_poll 5 test -s "$work/example ribs.dxf" || fail "Export ribs wrote no file"
+read=$("$python" "$(dirname "$0")/read_outline.py" "$work/example ribs.dxf" ribs)
+[ "$read" = "13 0 1 $(printf 'R%d ' $(seq 13))1 1 1 1" ] || fail "the rib file reads '$read'"
+# Print ribs...: the sheet (1010 x 110 mm with its border) at 1:1 over an overview and six A4
+# pages in a row, each labelled with its place, the ribs' names on them.
+x_focus "$ribs"
+xdotool key alt+p
+x_answer '^Print$' ctrl+a "type:Example wing" Return
+x_answer '^Tavelor$' Return
+ribs_printed() { pdfinfo "$work/Example wing - ribs.pdf" >/dev/null 2>&1; }
+x_poll 10 ribs_printed || fail "Print ribs wrote no PDF"
+text=$(pdftotext -layout "$work/Example wing - ribs.pdf" - | tr -s ' ')
+for expected in "1:1 R1C1 2 / 7" "1:1 R1C6 7 / 7" R1 R13; do
+  grep -qF -- "$expected" <<<"$text" || fail "the rib pages lack '$expected'"
+done
+x_focus "$ribs"
+xdotool key Escape
+x_poll 5 x_only_main || fail "the ribs window stays open"
 # The mass edited after Calculate greys the figures and the plan; Print calculates first.
 x_focus "$main"
 tabs 17

@@ -5,11 +5,14 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
+#include <functional>
 #include <string>
 #include <tuple>
 #include <utility>
 #include <vector>
 
+#include "rib/rib_record.h"
 #include "support/failing_page.h"
 #include "support/fake_window.h"
 #include "support/file_size_limit.h"
@@ -355,10 +358,148 @@ TEST_F(Form, ChangedInputsAreOfferedForSavingFirst) {
 // A template job whose printing fails.
 struct FailingTemplateJob : TemplateJob {
   std::string deviceName() const override { return "Queue"; }
-  std::string print(const wing::WingGeometry&, const plot::TemplateTexts&) override {
+  std::string print(const plot::TemplateDrawing&, const plot::TemplateTexts&,
+                    const std::string&) override {
     throw plot::PageError("fault");
   }
 };
+
+// A template job that keeps what it was given to print.
+struct KeepingTemplateJob : TemplateJob {
+  explicit KeepingTemplateJob(std::vector<plot::TemplateTexts>& kept) : kept(kept) {}
+  std::string deviceName() const override { return "Queue"; }
+  std::string print(const plot::TemplateDrawing& drawing, const plot::TemplateTexts& texts,
+                    const std::string& name) override {
+    kept.push_back(texts);
+    kept.back().sheetName = name + " " + std::to_string(drawing.wing.lines.size());
+    return {};
+  }
+  std::vector<plot::TemplateTexts>& kept;
+};
+
+// The ribs window: the record's settings (the defaults without one) in the fields, lengths in
+// the chosen units; a field that does not read is named and focused and the window stays; OK
+// keeps what reads as the wing's record, Cancel nothing; an airfoil typed as a NACA code or read
+// from a file; Export and Print on what the fields give.
+TEST_F(Form, RibsWindowSetsTheWingsRibs) {
+  calculateTwoPanels();
+  const std::string airfoil = language.folder.file("thin.dat");
+  std::ofstream(airfoil) << "Thin\n1 0\n.8 .03\n.6 .05\n.3 .05\n.1 .03\n0 0\n.1 -.02\n.3 -.03\n"
+                            ".6 -.03\n.8 -.02\n1 0\n";
+  std::ofstream(language.folder.file("bad.dat")) << "Bad\n1 0\nx\n";
+  std::vector<plot::TemplateTexts> printed;
+  using F = RibField;
+  using enum rib::SparSide;
+  // Types the texts, then presses OK (ok) or closes the window (Cancel).
+  const auto type = [](std::vector<std::pair<F, const char*>> texts, bool ok = true) {
+    return [texts, ok](RibForm& f) {
+      for (const auto& [field, text] : texts) f.edit(field, text);
+      if (ok) {
+        EXPECT_TRUE(f.accept());
+      }
+    };
+  };
+  const auto refused = [&](std::vector<std::pair<F, const char*>> texts, F focus) {
+    return [=](RibForm& f) {
+      type(texts, false)(f);
+      EXPECT_FALSE(f.accept());
+      EXPECT_EQ(f.focusField(), focus);
+    };
+  };
+  const auto file = [&](const std::string& path, bool ok) {
+    return [=, this](RibForm& f) {
+      window.chosenFile = path;
+      f.chooseAirfoil(1);
+      if (ok) {
+        EXPECT_TRUE(f.accept());
+      }
+    };
+  };
+  const struct {
+    const char* why;
+    std::function<void(RibForm&)> user;
+    const char* shown;   // the box, or the status line's first word
+    double spacing;      // of the record after, 0 for none
+    const char* tip;     // its tip airfoil
+    rib::SparSide side;  // of its first spar, else Top
+  } cases[] = {
+      {"cancel, no record", type({{F::Spacing, "45"}}, false), "", 0, "", Top},
+      {"defaults", type({}), "", 60, "NACA 2412", Top},
+      {"refused", refused({{F::Spacing, "4,5,"}}, F::Spacing), "Spacing: 1-10000", 60, "NACA 2412",
+       Top},
+      {"NACA and a spar",
+       [&](RibForm& f) {
+         f.setSparSide(0, Both);
+         type({{F::Spacing, " 45 "},
+               {F::TipAirfoil, "naca0009"},
+               {F::Spar1At, "30"},
+               {F::Spar1Width, "6"},
+               {F::Spar1Depth, "3"}})(f);
+       },
+       "", 45, "NACA 0009", Both},
+      {"cancel keeps the record", type({{F::Spacing, "80"}}, false), "", 45, "NACA 0009", Both},
+      {"a bad file", file(language.folder.file("bad.dat"), false), "bad.dat@3", 45, "NACA 0009",
+       Both},
+      {"a file", file(airfoil, true), "", 45, "Thin", Both},
+      {"a name typed over it", refused({{F::TipAirfoil, "Thin "}}, F::TipAirfoil), "Tip?", 45,
+       "Thin", Both},
+      {"exported",
+       [&](RibForm& f) {
+         window.chosenFile = language.folder.file("r.svg");
+         f.exportRibs();
+       },
+       "saved", 45, "Thin", Both},
+      {"printed",
+       [&](RibForm& f) {
+         window.prompt = "W";
+         window.templateJob = std::make_unique<KeepingTemplateJob>(printed);
+         f.printRibs();
+       },
+       "ribsPrinted", 45, "Thin", Both},
+  };
+  for (const auto& c : cases) {
+    window.ribsUser = c.user;
+    window.status.clear();
+    form.showRibs();
+    const Texts boxes = shown();
+    EXPECT_EQ(!window.status.empty() || boxes.empty()
+                  ? window.status.substr(0, window.status.find(' '))
+                  : boxes[0],
+              c.shown)
+        << c.why;
+    const auto record = rib::ribSettingsOf(form.ribRecord());
+    EXPECT_EQ(record ? record->spacing : 0, c.spacing) << c.why;
+    EXPECT_EQ(record ? record->tip.name : "", c.tip) << c.why;
+    EXPECT_EQ(record && !record->spars.empty() ? record->spars[0].side : Top, c.side) << c.why;
+  }
+  EXPECT_EQ(std::ifstream(language.folder.file("r.svg")).get(), '<');
+  ASSERT_EQ(printed.size(), 1u);
+  EXPECT_EQ(printed[0].figures, "17 ribs, 2 sheets of 100 x 1000 mm");
+  EXPECT_EQ(printed[0].sheetName, "W - ribs 19");  // the ribs and the sheets
+  // The record's settings in inches: 45 mm as 1.7717 in; kept exactly unless edited.
+  form.setUnits(base::Units::Imperial);
+  window.ribsUser = [](RibForm& f) {
+    EXPECT_EQ(f.shownText(F::Spacing), "1.7717");
+    EXPECT_EQ(f.shownText(F::Spar1At), "30");
+    f.edit(F::Spar1Width, "0.25");
+    EXPECT_TRUE(f.accept());
+  };
+  form.showRibs();
+  EXPECT_EQ(rib::ribSettingsOf(form.ribRecord())->spacing, 45);
+  EXPECT_DOUBLE_EQ(rib::ribSettingsOf(form.ribRecord())->spars[0].width, 6.35);
+  // Once saved, only ribs changed by OK are offered for saving first.
+  window.chosenFile = language.folder.file("ribbed.txt");
+  form.saveWingAs();
+  window.boxes.answer = Cancel;
+  for (const bool ok : {false, true}) {
+    window.ribsUser = type({{F::Spacing, "2"}}, ok);
+    form.showRibs();
+    window.ended = false;
+    form.quit();
+    EXPECT_EQ(window.ended, !ok);
+    EXPECT_EQ(shown(), ok ? Texts{"M18"} : Texts{});
+  }
+}
 
 // Cancel prints nothing; a fault shows [Message] 16 alone and drops what was started.
 TEST_F(Form, PrintFaultsShowOneMessageAndPrintNothing) {
