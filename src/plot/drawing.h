@@ -48,15 +48,15 @@ enum class Role {
   Registration,  // the crosses that pages are laid together on
   ScaleBar,      // the bar that proves the scale
   TableRule,     // a rule of a printed table
-  // The stability window's span-load picture, drawn in the screen's pixels (its pens' widths
-  // too): the zero load, the elliptic load (cut into dashes by the picture), the wing's load,
-  // and the local lift with the dot where it peaks.
+  // The stability window's span-load picture, each line as wide on the screen as its pen says:
+  // the zero load, the elliptic load (cut into dashes by the picture), the wing's load, and the
+  // local lift with the dot where it peaks.
   LoadAxis,
   EllipticLoad,
   SpanLoad,
   LocalLift,
-  // The stability plan's marks on the centre line, in the screen's pixels: the neutral point and
-  // the CG for the wanted margin, each a short line with a dot.
+  // The stability plan's marks on the centre line, as wide as the span load's: the neutral point
+  // and the CG for the wanted margin, each a short line with a dot.
   NeutralPointMark,
   CentringPointMark,
   RibContour,  // a rib's contour, cut from the stock sheet
@@ -84,6 +84,7 @@ struct Pen {
   bool cut;
   const char* layer;  // the DXF layer and SVG group
   int dxfColour;      // AutoCAD colour index
+  bool wide;          // never a hairline: as wide on the screen as widthMm says
 };
 
 // Each line of the centring cross, in every picture that marks the CG with one: the template at

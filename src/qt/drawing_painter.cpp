@@ -24,7 +24,7 @@ namespace {
 
 QPen penFor(plot::Role role, const DrawingMapping& mapping) {
   const plot::Pen& pen = plot::penOf(role);
-  if (!mapping.hairlines) {
+  if (!mapping.hairlines || pen.wide) {
     // Flat ends: a line ends where the wing does, not half a pen width beyond.
     return QPen(toQColor(pen.colour), pen.widthMm * mapping.fromMm.m11(), Qt::SolidLine,
                 Qt::FlatCap, Qt::MiterJoin);

@@ -22,8 +22,9 @@ QFont fontFor(const plot::Text& text);
 struct DrawingMapping {
   QTransform fromMm;  // millimetres to device units; positions only, no shear or turn
   // false: paper at true scale, each line its role's width in millimetres with flat ends.
-  // true: every line hairlineWidth device units wide (0: the device's thinnest line), and the
-  // dashed roles in hairlineDash (device units, dash and gap in turn; empty: Qt's dash-dot-dot).
+  // true: every line but a wide pen's hairlineWidth device units wide (0: the device's thinnest
+  // line), and the dashed roles in hairlineDash (device units, dash and gap in turn; empty: Qt's
+  // dash-dot-dot).
   bool hairlines = false;
   double hairlineWidth = 0;
   QList<qreal> hairlineDash;

@@ -7,10 +7,11 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "plot/plan_view.h"
+#include "qt/drawing_view.h"
 #include "qt/glyphs.h"
 #include "qt/main_window.h"
 #include "qt/picture_button.h"
-#include "qt/plan_widget.h"
 #include "qt/text.h"
 #include "ui/control_table.h"
 
@@ -196,7 +197,12 @@ void MainWindow::buildControls() {
   }
   buttons_["calculateButton"]->setDefault(true);
 
-  plan_ = new PlanWidget(client);
+  // The plan strip: the picture fills it, true to size in a strip of the size it was laid out
+  // for, magnified or reduced to fit another.
+  plan_ = new DrawingView(QStringLiteral("plan"), {0, 0}, client);
+  plan_->setLineWidth(2);
+  plan_->setLook({0, 1, {9, 3, 3, 3, 3, 3}, false});
+  plan_->setNaturalSize({plot::kPlanWidthMm, plot::kPlanHeightMm});
   // The plan takes the height and width the window gains.
   auto* column = new QVBoxLayout(client);
   for (QWidget* frame : {static_cast<QWidget*>(inputs), static_cast<QWidget*>(massFrame),

@@ -15,7 +15,7 @@
 
 #include "i18n/translate.h"
 #include "plot/plan_view.h"
-#include "qt/plan_widget.h"
+#include "qt/drawing_view.h"
 #include "support/temp_folder.h"
 
 namespace tavelor::qt {
@@ -76,7 +76,7 @@ class MainWindowTest : public QObject {
     QCOMPARE(window_->resultLabel(ui::ResultLabel::Span)->text(), QStringLiteral("1 000.00 mm  "));
     // Root chord 200 over a 500 mm half-span: ten 1/1440 inch a millimetre, the outline from
     // (1525, 2120) of them to the tip at 6525.
-    PlanWidget* plan = window_->plan();
+    DrawingView* plan = window_->plan();
     const wing::Point corner = plan->drawing().lines.at(0).points[0];
     QCOMPARE(QPointF(corner.x, corner.y) * 1440 / 25.4, QPointF(1525, 2120));
     // The strip at twice or three quarters the size it was laid out for shows the plan scaled
