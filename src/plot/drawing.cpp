@@ -33,14 +33,21 @@ const Pen& penOf(Role role) {
       {kBlack,      0.25,  false,  true,  "CUT",          7, false},
       {kBlue,       0.25,  false,  false, "LABEL",        5, false},
       {kGrey,       0.2,   false,  false, "STOCK",        8, false},
-      {kRibBrown,   0.1,   false,  false, "RIBS",         32, false}};
+      {kRibBrown,   0.1,   false,  false, "RIBS",         32, false},
+      {kNavy,       2,     false,  false, "GLYPH",        5, true},
+      {kRed,        1.67,  false,  false, "GLYPH",        1, true},
+      {kBlue,       1.67,  false,  false, "GLYPH",        5, true},
+      {kDarkRed,    2.5,   false,  false, "GLYPH",        1, true},
+      {kBlack,      1,     false,  false, "GLYPH",        7, true},
+      {kShadow,     1,     false,  false, "GLYPH",        8, true},
+      {kDarkGreen,  1,     false,  false, "GLYPH",        3, true}};
   // clang-format on
   return kPens[static_cast<int>(role)];
 }
 
 void Drawing::dot(Role role, wing::Point centre, double radius) {
   constexpr int kSides = 32;
-  Polyline round{role, {}, true, true};
+  Polyline round{role, {}, true, penOf(role).colour};
   for (int i = 0; i < kSides; ++i) {
     const double angle = 2 * std::numbers::pi * i / kSides;
     round.points.push_back(

@@ -10,6 +10,7 @@
 // (from its top-left corner, y down), as the picture says.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -34,6 +35,10 @@ inline constexpr Rgb kOrange{230, 120, 0};
 inline constexpr Rgb kMidGreen{0, 150, 0};
 inline constexpr Rgb kMidBlue{0, 0, 220};
 inline constexpr Rgb kRibBrown{150, 90, 30};
+inline constexpr Rgb kNavy{0, 0, 128};
+inline constexpr Rgb kDarkRed{192, 0, 0};
+inline constexpr Rgb kDarkGreen{0, 128, 0};
+inline constexpr Rgb kShadow{128, 128, 128};
 
 enum class Role {
   Outline,       // the wing's contour, cut in cut files
@@ -63,6 +68,15 @@ enum class Role {
   Label,       // the layer of a cut file's texts, never cut (a drawing's texts take no role)
   StockSheet,  // the edge of a stock sheet ribs are nested on
   Rib,         // where a rib stands across the planform, LE to TE
+  // The program's glyphs and emblem (see plot/glyphs.h), in the glyph's pixels: its strokes, the
+  // emblem's mean chord and CG line, the cross, and a printer's edges, details and light.
+  GlyphStroke,
+  GlyphMeanChord,
+  GlyphCentring,
+  GlyphCross,
+  GlyphEdge,
+  GlyphDetail,
+  GlyphLight,
 };
 
 // Where a rib stands across the planform, in the wing's millimetres: a picture draws its line
@@ -97,8 +111,8 @@ const Pen& penOf(Role role);
 struct Polyline {
   Role role = Role::Outline;
   std::vector<wing::Point> points;
-  bool closed = false;  // back from the last point to the first
-  bool filled = false;  // closed and filled in its role's colour, on the screen (a dot)
+  bool closed = false;           // back from the last point to the first
+  std::optional<Rgb> fill = {};  // closed and filled in this colour, on the screen (a dot, a glyph)
 };
 
 enum class TextAlign { Left, Centre, Right };
@@ -115,6 +129,7 @@ struct Text {
   Rgb colour = kBlack;
   bool bold = false;
   bool underline = false;
+  bool italic = false;
 };
 
 struct Drawing {

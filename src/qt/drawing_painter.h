@@ -8,8 +8,10 @@
 #include <QTransform>
 
 #include "plot/drawing.h"
+#include "plot/page_surface.h"
 
 class QPainter;
+class QPaintDevice;
 
 namespace tavelor::qt {
 
@@ -34,5 +36,17 @@ struct DrawingMapping {
 // for it) at its size in points, placed on its anchor as the device measures it. Check
 // plot::isFinite first where a drawing may lie nowhere.
 void paintDrawing(QPainter& painter, const plot::Drawing& drawing, const DrawingMapping& mapping);
+
+// Texts measured on a device, in the drawing's units of unitPixels device pixels.
+class DeviceMeasure : public plot::TextMeasure {
+ public:
+  DeviceMeasure(QPaintDevice* device, double unitPixels) : device_(device), unit_(unitPixels) {}
+  double advance(const plot::Text& text) override;
+  double lineSpacing(const plot::Text& text) override;
+
+ private:
+  QPaintDevice* device_;
+  double unit_;
+};
 
 }  // namespace tavelor::qt

@@ -1,6 +1,5 @@
 #include "qt/drawing_view.h"
 
-#include <QFontMetricsF>
 #include <QPainter>
 #include <algorithm>
 #include <utility>
@@ -8,25 +7,6 @@
 #include "qt/drawing_painter.h"
 
 namespace tavelor::qt {
-
-namespace {
-
-// Texts measured on the view, in its millimetres.
-class ScreenMeasure : public plot::TextMeasure {
- public:
-  ScreenMeasure(QPaintDevice* device, double pixelsPerMm) : device_(device), per_(pixelsPerMm) {}
-  double advance(const plot::Text& text) override {
-    return metrics(text).horizontalAdvance(QString::fromStdString(text.text)) / per_;
-  }
-  double lineSpacing(const plot::Text& text) override { return metrics(text).lineSpacing() / per_; }
-
- private:
-  QFontMetricsF metrics(const plot::Text& text) const { return {fontFor(text), device_}; }
-  QPaintDevice* device_;
-  double per_;
-};
-
-}  // namespace
 
 DrawingView::DrawingView(const QString& name, QSize minimum, QWidget* parent) : QFrame(parent) {
   setObjectName(name);
@@ -71,7 +51,7 @@ void DrawingView::paintEvent(QPaintEvent* event) {
     std::optional<QTransform> fromMm;
     if (layout_) {
       const double kx = logicalDpiX() / 25.4, ky = logicalDpiY() / 25.4;
-      ScreenMeasure measure(this, kx);
+      DeviceMeasure measure(this, kx);
       drawing_ = layout_({{0, 0}, {inside.width() / kx, inside.height() / ky}}, measure);
       fromMm = QTransform(kx, 0, 0, ky, inside.left(), inside.top());
     } else {
