@@ -34,6 +34,16 @@ struct FileDialogRequest {
   bool mustExist = false;         // open: the file must exist
 };
 
+// The extension a dialog's filter stands for: "svg" for "SVG (*.svg)"; empty for none.
+std::string filterExtension(const std::string& filter);
+
+// The name a save dialog with several filters gives back: one that ends in none of the filters'
+// extensions (in any case), such as "wing.v2", gets the chosen filter's after it. Nothing when
+// the name keeps its own.
+std::optional<std::string> withChosenExtension(const FileDialogRequest& request,
+                                               const std::string& path,
+                                               const std::string& chosenFilter);
+
 // Prompts and dialogs that wait for the user.
 class Dialogs {
  public:
