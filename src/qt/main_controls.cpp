@@ -25,12 +25,6 @@ namespace {
 
 constexpr int kButtonColumn = 7;  // column 6 takes the width the window gains
 
-QFont boldFont() {
-  QFont font = QApplication::font();
-  font.setBold(true);
-  return font;
-}
-
 QGroupBox* addFrame(QWidget* parent, const char* name) {
   auto* frame = new QGroupBox(parent);
   frame->setObjectName(QString::fromLatin1(name));

@@ -100,10 +100,6 @@ std::unique_ptr<plot::PageSurface> MainWindow::openPage(const std::string& sheet
   return openSystemPrinterPage(sheetName, pdfFolder_);
 }
 
-std::string MainWindow::pdfPathFor(const std::string& folder, const std::string& sheetName) const {
-  return fromQ(QDir::toNativeSeparators(freePdfPath(toQ(folder), sheetName)));
-}
-
 std::string MainWindow::shortDate() const { return shortDate_ ? shortDate_() : std::string(); }
 
 void MainWindow::showPlan(plot::Drawing plan) {

@@ -80,7 +80,6 @@ class MainWindow : public QMainWindow, public ui::Window {
   std::unique_ptr<plot::PageSurface> openPage(const std::string& sheetName) override;
   std::string shortDate() const override;
   void usePdfFolder(const std::string& folder) override { pdfFolder_ = toQString(folder); }
-  std::string pdfPathFor(const std::string& folder, const std::string& sheetName) const override;
 
   // ui::Outputs (window_outputs.cpp)
   std::unique_ptr<ui::TemplateJob> openTemplateJob() override;

@@ -11,6 +11,7 @@
 #include <utility>
 
 #include "base/atomic_file.h"
+#include "plot/pdf_name.h"
 #include "qt/drawing_painter.h"
 #include "qt/print_document.h"
 
@@ -107,7 +108,7 @@ double QtPrinterPage::lineSpacing(const plot::Text& text) {
 
 void QtPrinterPage::openTarget() {
   if (target_ == Target::PdfFolder) {
-    pdfPath_ = reservePdfPath(pdfFolder_, *sheetName_);
+    pdfPath_ = QString::fromStdString(plot::reservePdfPath(pdfFolder_.toStdString(), *sheetName_));
     pathReserved_ = true;
   }
   // As every file the program writes: a regular file or a new name, never a device or pipe.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QApplication>
+#include <QFont>
 #include <QString>
 #include <string>
 
@@ -15,6 +17,13 @@ inline QString displayLines(const std::string& text) {
   lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
   lines.replace(QLatin1Char('\r'), QLatin1Char('\n'));
   return lines;
+}
+
+// The application's font in bold: captions and titles.
+inline QFont boldFont() {
+  QFont font = QApplication::font();
+  font.setBold(true);
+  return font;
 }
 
 }  // namespace tavelor::qt

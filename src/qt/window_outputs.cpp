@@ -2,6 +2,7 @@
 #include <QDir>
 #include <QFile>
 
+#include "plot/pdf_name.h"
 #include "qt/main_window.h"
 #include "qt/pdf_destination.h"
 #include "qt/template_printer.h"
@@ -29,7 +30,8 @@ class QtTemplateJob final : public ui::TemplateJob {
       return {};
     }
     // A new file beside the sheets, never one that is there already.
-    const QString path = reservePdfPath(destination_.pdfFolder, texts.sheetName + " - template");
+    const QString path =
+        toQ(plot::reservePdfPath(fromQ(destination_.pdfFolder), texts.sheetName + " - template"));
     try {
       QPrinter printer(QPrinter::HighResolution);
       printer.setOutputFormat(QPrinter::PdfFormat);

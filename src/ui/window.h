@@ -79,8 +79,6 @@ class Printing {
   virtual std::string shortDate() const = 0;
   // Where a PDF file goes when the system has no print queue: the folder last used.
   virtual void usePdfFolder(const std::string& folder) = 0;
-  // The full path a PDF file named for sheetName would take in folder now.
-  virtual std::string pdfPathFor(const std::string& folder, const std::string& sheetName) const = 0;
 };
 
 // One full-size template on its way to the printer chosen when the job was opened.
