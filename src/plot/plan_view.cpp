@@ -35,8 +35,8 @@ Drawing planDrawing(const wing::WingResults& results, const wing::WingGeometry& 
   const double te = reach.trailing;
 
   const double depth = le < 0 ? std::max(c0, te) - le : std::max(te, c0);
-  const double s = std::min(pinned(kSpanRoom / halfSpan),
-                            pinned((le < 0 ? kBoxHeight : kChordRoom) / depth));
+  const double s =
+      std::min(pinned(kSpanRoom / halfSpan), pinned((le < 0 ? kBoxHeight : kChordRoom) / depth));
   // Centred in the box; the root leading edge lies the forward tip's reach below its top.
   const double top = kBoxTop + (kBoxHeight - depth * s) / 2;
   const Placement at{kBoxLeft + (kBoxWidth - halfSpan * s) / 2, le < 0 ? top - le * s : top, s};
