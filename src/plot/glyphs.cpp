@@ -30,9 +30,10 @@ Drawing crossGlyph() {
 
 Drawing printerGlyph() {
   Drawing glyph;
-  glyph.lines = {box(Role::GlyphEdge, 4, 1, 7, 5, {255, 255, 255}),    // paper going in
-                 box(Role::GlyphEdge, 1, 6, 13, 6, {192, 192, 192}),   // body
-                 box(Role::GlyphEdge, 4, 10, 7, 4, {255, 255, 255})};  // sheet coming out
+  // On the pixels' centres, so its one-pixel lines stay sharp.
+  glyph.lines = {box(Role::GlyphEdge, 4.5, 1.5, 7, 5, {255, 255, 255}),    // paper going in
+                 box(Role::GlyphEdge, 1.5, 6.5, 13, 6, {192, 192, 192}),   // body
+                 box(Role::GlyphEdge, 4.5, 10.5, 7, 4, {255, 255, 255})};  // sheet coming out
   glyph.line(Role::GlyphLight, {12, 8.5}, {13, 8.5});
   glyph.line(Role::GlyphDetail, {5, 12.5}, {10, 12.5});
   return glyph;

@@ -1,7 +1,8 @@
 #pragma once
 
 // Small pictures of our own, drawn at run time so no image file is needed: each in its glyph's
-// pixels from the top-left corner (y down), its lines as wide as their pens say.
+// pixels from the top-left corner (y down), its lines as wide as their pens say, to be painted
+// smoothly.
 
 #include "plot/drawing.h"
 #include "plot/page_surface.h"

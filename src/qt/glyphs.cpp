@@ -10,29 +10,25 @@ namespace tavelor::qt {
 namespace {
 
 // The drawing on a transparent pixmap, scale pixels to its unit.
-QPixmap pixmapOf(const plot::Drawing& drawing, QSize size, double scale, bool smooth) {
+QPixmap pixmapOf(const plot::Drawing& drawing, QSize size, double scale) {
   QPixmap pixmap(size);
   pixmap.fill(Qt::transparent);
   QPainter painter(&pixmap);
-  painter.setRenderHint(QPainter::Antialiasing, smooth);
+  painter.setRenderHint(QPainter::Antialiasing);
   paintDrawing(painter, drawing, {QTransform::fromScale(scale, scale), false, 0, {}});
   return pixmap;
 }
 
-QPixmap glyph(const plot::Drawing& drawing, bool smooth = false) {
-  return pixmapOf(drawing, QSize(plot::kGlyphSize, plot::kGlyphSize), 1, smooth);
-}
-
 }  // namespace
 
-QPixmap sumGlyph() { return glyph(plot::sumGlyph()); }
-QPixmap crossGlyph() { return glyph(plot::crossGlyph(), true); }
-QPixmap printerGlyph() { return glyph(plot::printerGlyph()); }
+QPixmap glyphPixmap(const plot::Drawing& glyph) {
+  return pixmapOf(glyph, QSize(plot::kGlyphSize, plot::kGlyphSize), 1);
+}
 
 QIcon programIcon() {
   QIcon icon;
   for (int size : {16, 32, 48, 64})
-    icon.addPixmap(pixmapOf(plot::emblem(), {size, size}, size / plot::kEmblemSize, true));
+    icon.addPixmap(pixmapOf(plot::emblem(), {size, size}, size / plot::kEmblemSize));
   return icon;
 }
 
@@ -42,7 +38,7 @@ QPixmap logoImage(int width, int height) {
   DeviceMeasure measure(&pixmap, scale);
   const plot::Drawing logo =
       plot::logoDrawing(width / scale, height * 72.0 / pixmap.logicalDpiY(), measure);
-  return pixmapOf(logo, {width, height}, scale, true);
+  return pixmapOf(logo, {width, height}, scale);
 }
 
 }  // namespace tavelor::qt

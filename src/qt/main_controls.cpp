@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "plot/plan_view.h"
+#include "qt/drawing_painter.h"
 #include "qt/drawing_view.h"
 #include "qt/glyphs.h"
 #include "qt/main_window.h"
@@ -128,6 +129,8 @@ void MainWindow::buildControls() {
     QLabel* label = addLabel(boxes.at(row.box), row.name, row.row, row.column, font, alignment);
     if (row.fixedText) label->setText(QString::fromUtf8(row.fixedText));
     if (row.result) results_[*row.result] = label;
+    // Red goes with the mean chord's station, blue with the centring point, as in the plan.
+    if (row.colour) setTextColour(label, toQColor(plot::penOf(*row.colour).colour));
   }
   addField(grids_[0], QStringLiteral("centring"), {Field::Centring, 0}, 5, 1);
   addField(grids_[1], QStringLiteral("mass"), {Field::Mass, 0}, 0, 1);
@@ -138,11 +141,6 @@ void MainWindow::buildControls() {
     client->findChild<QLabel*>(toQ(buddy.label))
         ->setBuddy(field(buddy.field.field, buddy.field.index));
   }
-  // Red goes with the mean chord's station, blue with the centring point, as in the plan.
-  setTextColour(resultsFrame->findChild<QLabel*>(QStringLiteral("macStationCaption")),
-                QColor(255, 0, 0));
-  setTextColour(resultsFrame->findChild<QLabel*>(QStringLiteral("centringPointCaption")),
-                QColor(0, 0, 255));
 
   // The root chords of panels 2 to 5 always show the tip chord before them: shown, not typed.
   for (int i = 1; i < ui::kPanels; ++i) {
@@ -165,14 +163,11 @@ void MainWindow::buildControls() {
     });
   }
 
-  const std::map<ui::Glyph, QPixmap> glyphs{{ui::Glyph::Sum, sumGlyph()},
-                                            {ui::Glyph::Cross, crossGlyph()},
-                                            {ui::Glyph::Printer, printerGlyph()}};
   // The buttons in a column of their own beside the panels, spread over the fields' rows.
   auto* buttonColumn = new QVBoxLayout;
   grids_[0]->addLayout(buttonColumn, 1, kButtonColumn, 5, 1);
   for (const ui::ButtonRow& row : ui::kButtonRows) {
-    auto* button = new PictureButton(glyphs.at(row.glyph), inputs);
+    auto* button = new PictureButton(glyphPixmap(row.glyph()), inputs);
     button->setObjectName(QString::fromLatin1(row.name));
     if (!buttonColumn->isEmpty()) buttonColumn->addStretch(1);
     buttonColumn->addWidget(button);
