@@ -47,15 +47,7 @@ void setTextColour(QLabel* label, const QColor& colour) {
 // Gives one column of several grids the width of its widest cell in any of them, so the
 // frames' captions and values line up whatever the language.
 void alignColumn(int column, std::initializer_list<QGridLayout*> grids) {
-  int widest = 0;
-  for (QGridLayout* grid : grids) {
-    for (int i = 0; i < grid->count(); ++i) {
-      int row, at, rows, columns;
-      grid->getItemPosition(i, &row, &at, &rows, &columns);
-      if (at == column && columns == 1)
-        widest = std::max(widest, grid->itemAt(i)->sizeHint().width());
-    }
-  }
+  const int widest = widestLabel(grids, column);
   for (QGridLayout* grid : grids) grid->setColumnMinimumWidth(column, widest);
 }
 

@@ -123,16 +123,8 @@ StabilityDialog::StabilityDialog(ui::StabilityForm& form, QWidget* owner)
   grid->setRowStretch(row, 1);
   grid->setColumnStretch(0, 1);
   // The captions on one line where they are at most some fifty characters long.
-  int widest = 0;
-  for (int i = 0; i < grid->count(); ++i) {
-    int at, column, rows, columns;
-    grid->getItemPosition(i, &at, &column, &rows, &columns);
-    const auto* label = qobject_cast<QLabel*>(grid->itemAt(i)->widget());
-    if (column == 0 && columns == 1 && label) {
-      widest = std::max(widest, label->fontMetrics().horizontalAdvance(label->text()));
-    }
-  }
-  grid->setColumnMinimumWidth(0, std::min(widest, fontMetrics().averageCharWidth() * 48));
+  grid->setColumnMinimumWidth(
+      0, std::min(widestLabel({grid}, 0), fontMetrics().averageCharWidth() * 48));
 
   calculate_ = new QPushButton(text("calculate"), this);
   use_ = new QPushButton(text("useCentring"), this);
