@@ -94,23 +94,17 @@ StabilityDialog::StabilityDialog(ui::StabilityForm& form, QWidget* owner)
   }
   grid->addWidget(caption("percentColumn"), row, 1, Qt::AlignRight);
   grid->addWidget(caption("mmColumn"), row++, 2, Qt::AlignRight);
-  QLabel* np = caption("neutralPoint");
-  QLabel* cg = caption("centring");
-  for (const auto& [label, role] : {std::pair(np, plot::Role::NeutralPointMark),
-                                    std::pair(cg, plot::Role::CentringPointMark)}) {
-    label->setStyleSheet(
-        QStringLiteral("color: %1").arg(toQColor(plot::penOf(role).colour).name()));
+  for (const ui::MacFigureRow& figure : ui::kMacFigures) {
+    QLabel* label = caption(figure.key, !figure.colour);
+    if (figure.colour) {
+      label->setStyleSheet(
+          QStringLiteral("color: %1").arg(toQColor(plot::penOf(*figure.colour).colour).name()));
+    }
+    grid->addWidget(label, row, 0);
+    grid->addWidget(values_[static_cast<int>(figure.percent)], row, 1);
+    if (figure.mm) grid->addWidget(values_[static_cast<int>(*figure.mm)], row, 2);
+    ++row;
   }
-  grid->addWidget(np, row, 0);
-  grid->addWidget(values_[static_cast<int>(NpPercent)], row, 1);
-  grid->addWidget(values_[static_cast<int>(NpMm)], row++, 2);
-  grid->addWidget(caption("wingCentre", true), row, 0);
-  grid->addWidget(values_[static_cast<int>(WingCentre)], row++, 1);
-  grid->addWidget(cg, row, 0);
-  grid->addWidget(values_[static_cast<int>(CgPercent)], row, 1);
-  grid->addWidget(values_[static_cast<int>(CgMm)], row++, 2);
-  grid->addWidget(caption("currentMargin", true), row, 0);
-  grid->addWidget(values_[static_cast<int>(Margin)], row++, 1);
   unstable_ = caption("unstable");
   unstable_->setObjectName(QStringLiteral("unstable"));
   unstable_->setStyleSheet(QStringLiteral("color: red"));
