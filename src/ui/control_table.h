@@ -99,6 +99,29 @@ inline constexpr ButtonRow kButtonRows[] = {
     {"clearButton", &plot::crossGlyph, &MainForm::clearInputs},
     {"printButton", &plot::printerGlyph, &MainForm::printSheet}};
 
+// The menu bar's items in order, each in its menu (none: on the bar itself), with its command and
+// shortcut, and a separator before it where said. The recent files go above the quit item.
+struct MenuItem {
+  const char* menu;
+  const char* name;
+  void (MainForm::*command)();
+  const char* keys = "";
+  bool separated = false;
+};
+inline constexpr MenuItem kMenuItems[] = {
+    {"fileMenu", "openItem", &MainForm::openWingFile, "Ctrl+O"},
+    {"fileMenu", "saveFileItem", &MainForm::saveWingFile, "Ctrl+S"},
+    {"fileMenu", "saveItem", &MainForm::saveWingAs, "Ctrl+Shift+S"},
+    {"fileMenu", "printItem", &MainForm::printSheet, "Ctrl+P", true},
+    {"fileMenu", "templateItem", &MainForm::printTemplate},
+    {"fileMenu", "exportItem", &MainForm::exportOutline},
+    {"fileMenu", "quitItem", &MainForm::quit, "Ctrl+Q", true},
+    // The language has no menu: choosing its title opens the chooser.
+    {nullptr, "languageItem", &MainForm::chooseLanguage},
+    {"toolsMenu", "stabilityItem", &MainForm::showStability},
+    {"helpMenu", "helpItem", &MainForm::showHelp},
+    {"helpMenu", "aboutItem", &MainForm::showAbout, "", true}};
+
 // Keyboard order: panel 1, the centring, panels 2 to 5 (their root chord is derived), the mass,
 // then the buttons (by name).
 std::vector<std::variant<FieldRef, const char*>> tabOrder();
