@@ -70,7 +70,7 @@ TEST(StabilityPictures, LaysTheSpanLoadsTextsOut) {
                       {"A long title", "L", "E", "C", "stalls"}, {{0, 0}, {20, 40}}, measure);
   ASSERT_EQ(picture.texts.size(), 5u);
   const double margin = 8 * kScreenPixel;
-  EXPECT_EQ(picture.texts[0].text, "A lo\u2026");  // 7 bytes in 15.8 mm
+  EXPECT_EQ(picture.texts[0].text, "A lo\u2026");                       // 7 bytes in 15.8 mm
   EXPECT_NEAR(picture.texts[2].at.x - picture.texts[1].at.x, 8, 1e-9);  // "L   "
   EXPECT_EQ(picture.texts[4].align, TextAlign::Right);
   EXPECT_NEAR(picture.texts[4].at.x, 20 - margin - 8 * kScreenPixel, 1e-9);
