@@ -10,6 +10,7 @@
 // (from its top-left corner, y down), as the picture says.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -34,6 +35,10 @@ inline constexpr Rgb kOrange{230, 120, 0};
 inline constexpr Rgb kMidGreen{0, 150, 0};
 inline constexpr Rgb kMidBlue{0, 0, 220};
 inline constexpr Rgb kRibBrown{150, 90, 30};
+inline constexpr Rgb kNavy{0, 0, 128};
+inline constexpr Rgb kDarkRed{192, 0, 0};
+inline constexpr Rgb kDarkGreen{0, 128, 0};
+inline constexpr Rgb kShadow{128, 128, 128};
 
 enum class Role {
   Outline,       // the wing's contour, cut in cut files
@@ -48,21 +53,30 @@ enum class Role {
   Registration,  // the crosses that pages are laid together on
   ScaleBar,      // the bar that proves the scale
   TableRule,     // a rule of a printed table
-  // The stability window's span-load picture, drawn in the screen's pixels (its pens' widths
-  // too): the zero load, the elliptic load (cut into dashes by the picture), the wing's load,
-  // and the local lift with the dot where it peaks.
+  // The stability window's span-load picture, each line as wide on the screen as its pen says:
+  // the zero load, the elliptic load (cut into dashes by the picture), the wing's load, and the
+  // local lift with the dot where it peaks.
   LoadAxis,
   EllipticLoad,
   SpanLoad,
   LocalLift,
-  // The stability plan's marks on the centre line, in the screen's pixels: the neutral point and
-  // the CG for the wanted margin, each a short line with a dot.
+  // The stability plan's marks on the centre line, as wide as the span load's: the neutral point
+  // and the CG for the wanted margin, each a short line with a dot.
   NeutralPointMark,
   CentringPointMark,
   RibContour,  // a rib's contour, cut from the stock sheet
   Label,       // the layer of a cut file's texts, never cut (a drawing's texts take no role)
   StockSheet,  // the edge of a stock sheet ribs are nested on
   Rib,         // where a rib stands across the planform, LE to TE
+  // The program's glyphs and emblem (see plot/glyphs.h), in the glyph's pixels: its strokes, the
+  // emblem's mean chord and CG line, the cross, and a printer's edges, details and light.
+  GlyphStroke,
+  GlyphMeanChord,
+  GlyphCentring,
+  GlyphCross,
+  GlyphEdge,
+  GlyphDetail,
+  GlyphLight,
 };
 
 // Where a rib stands across the planform, in the wing's millimetres: a picture draws its line
@@ -84,6 +98,7 @@ struct Pen {
   bool cut;
   const char* layer;  // the DXF layer and SVG group
   int dxfColour;      // AutoCAD colour index
+  bool wide;          // never a hairline: as wide on the screen as widthMm says
 };
 
 // Each line of the centring cross, in every picture that marks the CG with one: the template at
@@ -96,8 +111,8 @@ const Pen& penOf(Role role);
 struct Polyline {
   Role role = Role::Outline;
   std::vector<wing::Point> points;
-  bool closed = false;  // back from the last point to the first
-  bool filled = false;  // closed and filled in its role's colour, on the screen (a dot)
+  bool closed = false;           // back from the last point to the first
+  std::optional<Rgb> fill = {};  // closed and filled in this colour, on the screen (a dot, a glyph)
 };
 
 enum class TextAlign { Left, Centre, Right };
@@ -114,6 +129,7 @@ struct Text {
   Rgb colour = kBlack;
   bool bold = false;
   bool underline = false;
+  bool italic = false;
 };
 
 struct Drawing {

@@ -9,4 +9,13 @@ namespace tavelor::plot {
 // "sheet" when nothing is left.
 std::string pdfBaseName(const std::string& sheetName);
 
+// The first free name in folder among "<base>.pdf", "<base> (2).pdf", "<base> (3).pdf" ... (base:
+// pdfBaseName), without creating it (for the printer question); the first when all are taken.
+std::string freePdfPath(const std::string& folder, const std::string& sheetName);
+
+// Takes the first free name by creating it empty (so no other writer can take it in between)
+// and returns its path. Never touches an existing file. Throws PageError when the folder cannot
+// take a new file.
+std::string reservePdfPath(const std::string& folder, const std::string& sheetName);
+
 }  // namespace tavelor::plot

@@ -9,21 +9,19 @@ namespace tavelor::plot {
 
 namespace {
 
-// The plan's scale moves in whole steps of 1/1440 inch per millimetre of wing, so that a wing is
-// drawn exactly as large as it always was; the quotients below count those steps.
-constexpr double kStepMm = 25.4 / 1440;
+// The wing's box in the strip, 139.35 by 38.81 mm from (1.32, 0.35): the half span fills at most
+// 137.58 mm of its width, the chord at most 37.04 mm of its height, or all of it with a tip ahead
+// of the root.
+constexpr double kBoxLeft = 1.322917, kBoxTop = 0.352778;
+constexpr double kBoxWidth = 139.347222, kBoxHeight = 38.805556;
+constexpr double kSpanRoom = 137.583333, kChordRoom = 37.041667;
 
-// A whole number of steps pinned to -32768..32767 (NaN to 32767): a wing too small to measure
-// (or none at all) is drawn at that magnification rather than at an infinite one.
-double wholeSteps(double quotient) {
-  if (std::isnan(quotient) || quotient >= 32767.0) return 32767;
-  return std::max(quotient, -32768.0);
-}
+// A wing too small to measure (or none at all) is drawn at this magnification rather than at an
+// infinite one.
+constexpr double kLargest = 578;
 
-// Rounds to the nearest whole number, a tie to the even one (10.5 -> 10, 11.5 -> 12).
-double roundHalfEven(double value) {
-  if (std::fabs(value - std::trunc(value)) == 0.5) return 2.0 * std::round(value / 2.0);
-  return std::round(value);
+double pinned(double scale) {
+  return std::isnan(scale) ? kLargest : std::clamp(scale, -kLargest, kLargest);
 }
 
 }  // namespace
@@ -36,22 +34,12 @@ Drawing planDrawing(const wing::WingResults& results, const wing::WingGeometry& 
   const double le = reach.leading;
   const double te = reach.trailing;
 
-  // The strip holds 7800 steps for the span and about 2100 to 2300 for the chord.
-  const double sx = wholeSteps(std::floor(7800.0 / halfSpan));
-  double sy = 0;
-  if (le < 0) {
-    sy = wholeSteps(std::floor(2300.0 / (std::max(c0, te) - le)));
-  } else {
-    sy = wholeSteps(std::floor(2100.0 / te));
-    if (te < c0) sy = wholeSteps(roundHalfEven(2100.0 / c0));
-  }
-  const double s = std::min(sx, sy);
-
-  const double depth = le < 0 ? (std::max(c0, te) - le) * s : s * std::max(te, c0);
-  const double top = (2200.0 - depth) / 2.0 + 20.0;
-  const double rootTrailing = le < 0 ? top + (c0 - le) * s : top + c0 * s;
-  const Placement at{((7900.0 - halfSpan * s) / 2.0 + 75.0) * kStepMm,
-                     (rootTrailing - c0 * s) * kStepMm, s * kStepMm};
+  const double depth = le < 0 ? std::max(c0, te) - le : std::max(te, c0);
+  const double s =
+      std::min(pinned(kSpanRoom / halfSpan), pinned((le < 0 ? kBoxHeight : kChordRoom) / depth));
+  // Centred in the box; the root leading edge lies the forward tip's reach below its top.
+  const double top = kBoxTop + (kBoxHeight - depth * s) / 2;
+  const Placement at{kBoxLeft + (kBoxWidth - halfSpan * s) / 2, le < 0 ? top - le * s : top, s};
 
   Drawing drawing;
   addWingFigure(drawing, geometry, results.macLength, at);

@@ -5,14 +5,19 @@
 #include <numbers>
 #include <utility>
 
+#include "plot/plan_view.h"
+#include "wing/geometry.h"
+
 namespace tavelor::plot {
 
 namespace {
 
 constexpr int kEllipseSteps = 60;
-// Pixels, as the dashes of a 1.5-pixel line always looked on the screen.
-constexpr double kDash = 7.5, kGap = 1.5;
-constexpr double kDotRadius = 4;
+constexpr double kPx = kScreenPixel;
+// As the dashes of a 1.5-pixel line always looked on the screen.
+constexpr double kDash = 7.5 * kPx, kGap = 1.5 * kPx;
+constexpr double kDotRadius = 4 * kPx;
+constexpr double kTextPoints = 9;
 
 // The polyline cut into dashes along its length, the pattern running on over its corners.
 void addDashed(Drawing& drawing, Role role, const std::vector<wing::Point>& points) {
@@ -43,7 +48,7 @@ void addDashed(Drawing& drawing, Role role, const std::vector<wing::Point>& poin
 }  // namespace
 
 std::optional<SpanLoadFigure> spanLoadFigure(const std::vector<wing::SpanLoadPoint>& points,
-                                             double halfSpan, const Box& area) {
+                                             double halfSpan, const Bounds& area) {
   if (points.empty() || !(halfSpan > 0)) return std::nullopt;
   // The elliptic load whose mean over the half span is 1, as the wing's load is by its
   // definition: the same area under both.
@@ -51,8 +56,8 @@ std::optional<SpanLoadFigure> spanLoadFigure(const std::vector<wing::SpanLoadPoi
   double top = ellipse(0);
   for (const wing::SpanLoadPoint& p : points) top = std::max({top, p.load, p.localLift});
   const auto at = [&](double station, double value) {
-    return wing::Point{area.left + station / halfSpan * (area.right - area.left),
-                       area.bottom - value / (1.1 * top) * (area.bottom - area.top)};
+    return wing::Point{area.min.x + station / halfSpan * (area.max.x - area.min.x),
+                       area.max.y - value / (1.1 * top) * (area.max.y - area.min.y)};
   };
   SpanLoadFigure figure;
   Drawing& drawing = figure.drawing;
@@ -74,19 +79,94 @@ std::optional<SpanLoadFigure> spanLoadFigure(const std::vector<wing::SpanLoadPoi
                        [](const auto& a, const auto& b) { return a.localLift < b.localLift; });
   figure.peak = at(highest->station, highest->localLift);
   drawing.dot(Role::LocalLift, figure.peak, kDotRadius);
-  figure.remarkOnLeft = figure.peak.x > (area.left + area.right) / 2;
+  figure.remarkOnLeft = figure.peak.x > (area.min.x + area.max.x) / 2;
   return figure;
 }
 
-Drawing stabilityMarks(double centreLine, double neutralPoint, double centring, double left,
-                       double right) {
-  Drawing marks;
-  for (const auto& [role, y] : {std::pair(Role::NeutralPointMark, neutralPoint),
-                                std::pair(Role::CentringPointMark, centring)}) {
-    marks.line(role, {centreLine - left, y}, {centreLine + right, y});
-    marks.dot(role, {centreLine, y}, kDotRadius);
+std::string elided(Text text, double width, TextMeasure& measure) {
+  std::string kept = text.text;
+  while (!kept.empty() && measure.advance(text) > width) {
+    // One character less, all of its bytes.
+    do kept.pop_back();
+    while (!kept.empty() && (static_cast<unsigned char>(kept.back()) & 0xC0) == 0x80);
+    text.text = kept + "\u2026";
   }
-  return marks;
+  return text.text;
+}
+
+Drawing spanLoadPicture(const std::vector<wing::SpanLoadPoint>& points, double halfSpan,
+                        const SpanLoadTexts& texts, const Bounds& view, TextMeasure& measure) {
+  constexpr double kMargin = 8 * kPx;
+  const Text style{{}, {}, kTextPoints};
+  const double line = measure.lineSpacing(style);
+  Drawing picture;
+  Text title = style;
+  title.at = {view.min.x + kMargin, view.min.y + kMargin / 2};
+  title.anchor = TextAnchor::Top;
+  title.text =
+      elided({{}, texts.title, kTextPoints}, view.max.x - view.min.x - 2 * kMargin, measure);
+  picture.texts.push_back(title);
+  // The legend: each curve's text in its own colour.
+  double x = title.at.x;
+  for (const auto& [caption, role] :
+       {std::pair(&texts.load, Role::SpanLoad), std::pair(&texts.elliptic, Role::EllipticLoad),
+        std::pair(&texts.localLift, Role::LocalLift)}) {
+    Text legend = title;
+    legend.at = {x, title.at.y + line};
+    legend.text = *caption;
+    legend.colour = penOf(role).colour;
+    picture.texts.push_back(legend);
+    legend.text += "   ";
+    x += measure.advance(legend);
+  }
+  const Bounds area{{view.min.x + kMargin, view.min.y + kMargin + 2 * line},
+                    {view.max.x - kMargin, view.max.y - kMargin}};
+  if (area.max.y - area.min.y < 10 * kPx) return picture;
+  auto figure = spanLoadFigure(points, halfSpan, area);
+  if (!figure) return picture;
+  const wing::Point peak = figure->peak;
+  const bool left = figure->remarkOnLeft;
+  // Beside the peak and a little above it, on the side with room.
+  picture.texts.push_back({{peak.x + (left ? -8 : 8) * kPx, peak.y - 4 * kPx - line * 0.2},
+                           texts.stallsFirst,
+                           kTextPoints,
+                           left ? TextAlign::Right : TextAlign::Left,
+                           TextAnchor::Baseline,
+                           penOf(Role::LocalLift).colour});
+  picture.lines = std::move(figure->drawing.lines);
+  return picture;
+}
+
+Drawing stabilityPlanPicture(const wing::WingResults& wing,
+                             const std::optional<wing::StabilityResults>& results, double tailArm,
+                             const Bounds& view) {
+  constexpr double kMargin = 12 * kPx;
+  std::optional<wing::WingGeometry> tail;
+  if (results && !results->flyingWing) tail = wing::wingGeometry(results->stabiliser);
+  const Drawing plan =
+      stabilityPlanDrawing(wing::wingGeometry(wing), tail ? &*tail : nullptr, tailArm);
+  const Bounds reach = boundsOf(plan);
+  const double width = reach.max.x - reach.min.x, depth = reach.max.y - reach.min.y;
+  if (!(width > 0 && depth > 0)) return {};
+  const double scale = std::min((view.max.x - view.min.x - 2 * kMargin) / width,
+                                (view.max.y - view.min.y - 2 * kMargin) / depth);
+  const auto at = [&](wing::Point p) {
+    return wing::Point{view.min.x + kMargin + (p.x - reach.min.x) * scale,
+                       view.min.y + kMargin + (p.y - reach.min.y) * scale};
+  };
+  Drawing picture = plan;
+  for (Polyline& line : picture.lines)
+    for (wing::Point& p : line.points) p = at(p);
+  if (!results) return picture;
+  // The marks reach from the frame's margin to three margins right of the centre line.
+  const double centreLine = at({0, 0}).x;
+  for (const auto& [role, y] : {std::pair(Role::NeutralPointMark, results->neutralPoint),
+                                std::pair(Role::CentringPointMark, results->centring)}) {
+    const double atY = at({0, y}).y;
+    picture.line(role, {centreLine - kMargin + 2 * kPx, atY}, {centreLine + 3 * kMargin, atY});
+    picture.dot(role, {centreLine, atY}, kDotRadius);
+  }
+  return picture;
 }
 
 }  // namespace tavelor::plot

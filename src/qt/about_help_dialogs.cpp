@@ -22,12 +22,6 @@ QLabel* makeLabel(QWidget* parent, const char* name, const QFont& font) {
   return label;
 }
 
-QFont boldFont() {
-  QFont font = QApplication::font();
-  font.setBold(true);
-  return font;
-}
-
 // An etched separator across the window, drawn as the two lines of one groove.
 QFrame* separator(QWidget* parent) {
   auto* line = new QFrame(parent);

@@ -17,6 +17,7 @@ QFont fontFor(const plot::Text& text) {
   font.setPointSizeF(text.points);
   font.setBold(text.bold);
   font.setUnderline(text.underline);
+  font.setItalic(text.italic);
   return font;
 }
 
@@ -24,7 +25,7 @@ namespace {
 
 QPen penFor(plot::Role role, const DrawingMapping& mapping) {
   const plot::Pen& pen = plot::penOf(role);
-  if (!mapping.hairlines) {
+  if (!mapping.hairlines || pen.wide) {
     // Flat ends: a line ends where the wing does, not half a pen width beyond.
     return QPen(toQColor(pen.colour), pen.widthMm * mapping.fromMm.m11(), Qt::SolidLine,
                 Qt::FlatCap, Qt::MiterJoin);
@@ -61,8 +62,7 @@ void paintDrawing(QPainter& painter, const plot::Drawing& drawing, const Drawing
     for (const wing::Point& p : line.points) points << mapping.fromMm.map(QPointF(p.x, p.y));
     painter.setPen(penFor(line.role, mapping));
     if (line.closed) {
-      painter.setBrush(line.filled ? QBrush(toQColor(plot::penOf(line.role).colour))
-                                   : QBrush(Qt::NoBrush));
+      painter.setBrush(line.fill ? QBrush(toQColor(*line.fill)) : QBrush(Qt::NoBrush));
       painter.drawPolygon(points);
     } else if (points.size() == 2) {
       painter.drawLine(points[0], points[1]);
@@ -73,6 +73,16 @@ void paintDrawing(QPainter& painter, const plot::Drawing& drawing, const Drawing
   for (const plot::Text& text : drawing.texts) {
     if (!text.text.empty()) paintText(painter, text, mapping.fromMm);
   }
+}
+
+double DeviceMeasure::advance(const plot::Text& text) {
+  return QFontMetricsF(fontFor(text), device_)
+             .horizontalAdvance(QString::fromStdString(text.text)) /
+         unit_;
+}
+
+double DeviceMeasure::lineSpacing(const plot::Text& text) {
+  return QFontMetricsF(fontFor(text), device_).lineSpacing() / unit_;
 }
 
 }  // namespace tavelor::qt

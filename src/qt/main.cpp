@@ -61,26 +61,11 @@ int main(int argc, char* argv[]) {
       QStringLiteral("Tavelor: mean chord, CG and wing loading of model aircraft wings."));
   const QCommandLineOption helpOption = parser.addHelpOption();
   const QCommandLineOption versionOption = parser.addVersionOption();
-  const QCommandLineOption exportOption(
-      QStringLiteral("export"),
-      QStringLiteral("Write the outline of WINGFILE to OUTPUT, as DXF or SVG by its extension, "
-                     "and exit."),
-      QStringLiteral("OUTPUT"));
-  const QCommandLineOption ribsOption(
-      QStringLiteral("export-ribs"),
-      QStringLiteral("Write the ribs of WINGFILE on stock sheets to OUTPUT, as DXF or SVG by its "
-                     "extension, and exit."),
-      QStringLiteral("OUTPUT"));
-  const QCommandLineOption reportOption(
-      QStringLiteral("report"), QStringLiteral("Print the figures of WINGFILE as JSON and exit."));
-  const QCommandLineOption unitsOption(
-      QStringLiteral("units"),
-      QStringLiteral("The units of the --export file: mm (default) or in."),
-      QStringLiteral("UNITS"), QStringLiteral("mm"));
-  parser.addOption(exportOption);
-  parser.addOption(ribsOption);
-  parser.addOption(reportOption);
-  parser.addOption(unitsOption);
+  for (const tavelor::ui::OptionText& option : tavelor::ui::kOptions) {
+    parser.addOption(QCommandLineOption(QString::fromLatin1(option.name),
+                                        QString::fromUtf8(option.description),
+                                        QString::fromLatin1(option.valueName)));
+  }
   parser.addPositionalArgument(QStringLiteral("WINGFILE"),
                                QStringLiteral("The wing file to open, export or report."),
                                QStringLiteral("[WINGFILE]"));
@@ -93,38 +78,25 @@ int main(int argc, char* argv[]) {
     if (parser.isSet(versionOption)) parser.showVersion();
     parser.showHelp();
   }
-  const QStringList wingFiles = parser.positionalArguments();
-  if (wingFiles.size() > 1) return failWith(QStringLiteral("give at most one wing file"));
-
-  const int modes = int(parser.isSet(exportOption)) + int(parser.isSet(ribsOption)) +
-                    int(parser.isSet(reportOption));
-  if (modes > 0) {
-    if (modes > 1) {
-      return failWith(
-          QStringLiteral("give one of --export OUTPUT, --export-ribs OUTPUT or --report"));
-    }
-    if (wingFiles.isEmpty()) return failWith(QStringLiteral("no wing file given"));
-    const QString units = parser.value(unitsOption);
-    if (units != QStringLiteral("mm") && units != QStringLiteral("in")) {
-      return failWith(QStringLiteral("--units is mm or in"));
-    }
+  tavelor::ui::CommandLine line;
+  for (const QString& file : parser.positionalArguments()) line.wingFiles.push_back(bytesOf(file));
+  const auto value = [&parser](const char* name) -> std::optional<std::string> {
+    if (!parser.isSet(QString::fromLatin1(name))) return std::nullopt;
+    return bytesOf(parser.value(QString::fromLatin1(name)));
+  };
+  line.exportPath = value("export");
+  line.ribsPath = value("export-ribs");
+  line.report = value("report").has_value();
+  line.units = value("units").value_or("mm");
+  if (const auto error = tavelor::ui::commandLineError(line))
+    return failWith(QString::fromStdString(*error));
+  if (line.batch()) {
     qInstallMessageHandler(onlyFatalMessages);
     const QCoreApplication app(argc, argv);
     // The program folder holds the language files and tv.ini.
-    const tavelor::ui::BatchSettings settings{
-        QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString(),
-        QLocale::system().decimalPoint().toStdString(),
-        units == QStringLiteral("in") ? tavelor::base::Units::Imperial
-                                      : tavelor::base::Units::Metric};
-    const std::string wingFile = bytesOf(wingFiles.front());
-    if (parser.isSet(reportOption))
-      return tavelor::ui::finishBatch(tavelor::ui::reportWing(wingFile, settings));
-    if (parser.isSet(ribsOption)) {
-      return tavelor::ui::finishBatch(
-          tavelor::ui::exportRibs(bytesOf(parser.value(ribsOption)), wingFile, settings));
-    }
-    return tavelor::ui::finishBatch(
-        tavelor::ui::exportWing(bytesOf(parser.value(exportOption)), wingFile, settings));
+    return tavelor::ui::finishBatch(tavelor::ui::runBatch(
+        line, {QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString(),
+               QLocale::system().decimalPoint().toStdString()}));
   }
 
   const QtMessageHandler previous = qInstallMessageHandler(noteOrNoDisplay);
@@ -141,10 +113,10 @@ int main(int argc, char* argv[]) {
       });
   if (!window.startUp()) return 1;
   window.showReady();
-  if (!wingFiles.isEmpty()) {
+  if (!line.wingFiles.empty()) {
     // Once the window is on screen, as if chosen in File > Open.
     const std::string path =
-        std::filesystem::absolute(bytesOf(wingFiles.front())).lexically_normal().string();
+        std::filesystem::absolute(line.wingFiles.front()).lexically_normal().string();
     QTimer::singleShot(0, &window, [&window, path] { window.form().openWingFile(path); });
   }
   return QApplication::exec();

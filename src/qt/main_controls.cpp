@@ -7,10 +7,12 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "plot/plan_view.h"
+#include "qt/drawing_painter.h"
+#include "qt/drawing_view.h"
 #include "qt/glyphs.h"
 #include "qt/main_window.h"
 #include "qt/picture_button.h"
-#include "qt/plan_widget.h"
 #include "qt/text.h"
 #include "ui/control_table.h"
 
@@ -23,12 +25,6 @@ using ui::Look;
 namespace {
 
 constexpr int kButtonColumn = 7;  // column 6 takes the width the window gains
-
-QFont boldFont() {
-  QFont font = QApplication::font();
-  font.setBold(true);
-  return font;
-}
 
 QGroupBox* addFrame(QWidget* parent, const char* name) {
   auto* frame = new QGroupBox(parent);
@@ -51,15 +47,7 @@ void setTextColour(QLabel* label, const QColor& colour) {
 // Gives one column of several grids the width of its widest cell in any of them, so the
 // frames' captions and values line up whatever the language.
 void alignColumn(int column, std::initializer_list<QGridLayout*> grids) {
-  int widest = 0;
-  for (QGridLayout* grid : grids) {
-    for (int i = 0; i < grid->count(); ++i) {
-      int row, at, rows, columns;
-      grid->getItemPosition(i, &row, &at, &rows, &columns);
-      if (at == column && columns == 1)
-        widest = std::max(widest, grid->itemAt(i)->sizeHint().width());
-    }
-  }
+  const int widest = widestLabel(grids, column);
   for (QGridLayout* grid : grids) grid->setColumnMinimumWidth(column, widest);
 }
 
@@ -133,6 +121,8 @@ void MainWindow::buildControls() {
     QLabel* label = addLabel(boxes.at(row.box), row.name, row.row, row.column, font, alignment);
     if (row.fixedText) label->setText(QString::fromUtf8(row.fixedText));
     if (row.result) results_[*row.result] = label;
+    // Red goes with the mean chord's station, blue with the centring point, as in the plan.
+    if (row.colour) setTextColour(label, toQColor(plot::penOf(*row.colour).colour));
   }
   addField(grids_[0], QStringLiteral("centring"), {Field::Centring, 0}, 5, 1);
   addField(grids_[1], QStringLiteral("mass"), {Field::Mass, 0}, 0, 1);
@@ -143,11 +133,6 @@ void MainWindow::buildControls() {
     client->findChild<QLabel*>(toQ(buddy.label))
         ->setBuddy(field(buddy.field.field, buddy.field.index));
   }
-  // Red goes with the mean chord's station, blue with the centring point, as in the plan.
-  setTextColour(resultsFrame->findChild<QLabel*>(QStringLiteral("macStationCaption")),
-                QColor(255, 0, 0));
-  setTextColour(resultsFrame->findChild<QLabel*>(QStringLiteral("centringPointCaption")),
-                QColor(0, 0, 255));
 
   // The root chords of panels 2 to 5 always show the tip chord before them: shown, not typed.
   for (int i = 1; i < ui::kPanels; ++i) {
@@ -170,14 +155,11 @@ void MainWindow::buildControls() {
     });
   }
 
-  const std::map<ui::Glyph, QPixmap> glyphs{{ui::Glyph::Sum, sumGlyph()},
-                                            {ui::Glyph::Cross, crossGlyph()},
-                                            {ui::Glyph::Printer, printerGlyph()}};
   // The buttons in a column of their own beside the panels, spread over the fields' rows.
   auto* buttonColumn = new QVBoxLayout;
   grids_[0]->addLayout(buttonColumn, 1, kButtonColumn, 5, 1);
   for (const ui::ButtonRow& row : ui::kButtonRows) {
-    auto* button = new PictureButton(glyphs.at(row.glyph), inputs);
+    auto* button = new PictureButton(glyphPixmap(row.glyph()), inputs);
     button->setObjectName(QString::fromLatin1(row.name));
     if (!buttonColumn->isEmpty()) buttonColumn->addStretch(1);
     buttonColumn->addWidget(button);
@@ -196,7 +178,12 @@ void MainWindow::buildControls() {
   }
   buttons_["calculateButton"]->setDefault(true);
 
-  plan_ = new PlanWidget(client);
+  // The plan strip: the picture fills it, true to size in a strip of the size it was laid out
+  // for, magnified or reduced to fit another.
+  plan_ = new DrawingView(QStringLiteral("plan"), {0, 0}, client);
+  plan_->setLineWidth(2);
+  plan_->setLook({0, 1, {9, 3, 3, 3, 3, 3}, false});
+  plan_->setNaturalSize({plot::kPlanWidthMm, plot::kPlanHeightMm});
   // The plan takes the height and width the window gains.
   auto* column = new QVBoxLayout(client);
   for (QWidget* frame : {static_cast<QWidget*>(inputs), static_cast<QWidget*>(massFrame),

@@ -6,46 +6,36 @@
 #include <QMenuBar>
 #include <QStatusBar>
 #include <algorithm>
+#include <map>
+#include <string>
 #include <utility>
 
 #include "qt/main_window.h"
+#include "ui/control_table.h"
 
 namespace tavelor::qt {
 
 void MainWindow::buildMenus() {
   QMenuBar* bar = menuBar();
-  auto addMenu = [&](const char* name) {
-    QMenu* menu = bar->addMenu(QString());
-    menu->setObjectName(QString::fromLatin1(name));
-    captionSetters_[name] = [menu](const QString& text) { menu->setTitle(text); };
-    return menu;
-  };
-  auto addItem = [&](QMenu* menu, const char* name, void (ui::MainForm::*command)(),
-                     QKeySequence keys = {}) {
+  std::map<std::string, QMenu*> menus;
+  for (const ui::MenuItem& item : ui::kMenuItems) {
+    QMenu*& menu = menus[item.menu ? item.menu : ""];
+    if (item.menu && !menu) {
+      menu = bar->addMenu(QString());
+      menu->setObjectName(QString::fromLatin1(item.menu));
+      captionSetters_[item.menu] = [menu = menu](const QString& text) { menu->setTitle(text); };
+    }
+    QAction* separator = item.separated ? menu->addSeparator() : nullptr;
     QAction* action = menu ? menu->addAction(QString()) : bar->addAction(QString());
-    action->setObjectName(QString::fromLatin1(name));
-    action->setShortcut(keys);
-    captionSetters_[name] = [action](const QString& caption) { action->setText(caption); };
+    action->setObjectName(QString::fromLatin1(item.name));
+    action->setShortcut(QKeySequence(QString::fromLatin1(item.keys)));
+    captionSetters_[item.name] = [action](const QString& caption) { action->setText(caption); };
+    const auto command = item.command;
     connect(action, &QAction::triggered, this, [this, command] { (form_.get()->*command)(); });
-  };
-
-  QMenu* file = addMenu("fileMenu");
-  fileMenu_ = file;
-  addItem(file, "openItem", &ui::MainForm::openWingFile, QKeySequence::Open);
-  addItem(file, "saveFileItem", &ui::MainForm::saveWingFile, QKeySequence::Save);
-  addItem(file, "saveItem", &ui::MainForm::saveWingAs,
-          QKeySequence(QStringLiteral("Ctrl+Shift+S")));
-  file->addSeparator();
-  addItem(file, "printItem", &ui::MainForm::printSheet, QKeySequence::Print);
-  addItem(file, "templateItem", &ui::MainForm::printTemplate);
-  addItem(file, "exportItem", &ui::MainForm::exportOutline);
-  quitSeparator_ = file->addSeparator();
-  addItem(file, "quitItem", &ui::MainForm::quit, QKeySequence(QStringLiteral("Ctrl+Q")));
-  // The language menu has no entries: choosing its title opens the chooser.
-  addItem(nullptr, "languageItem", &ui::MainForm::chooseLanguage);
-  QMenu* tools = addMenu("toolsMenu");
-  addItem(tools, "stabilityItem", &ui::MainForm::showStability);
-  addItem(tools, "ribsItem", &ui::MainForm::showRibs);
+    if (item.command == &ui::MainForm::quit) quitSeparator_ = separator;
+  }
+  fileMenu_ = menus.at("fileMenu");
+  QMenu* tools = menus.at("toolsMenu");
   QMenu* units = tools->addMenu(QString());
   units->setObjectName(QStringLiteral("unitsMenu"));
   captionSetters_["unitsMenu"] = [units](const QString& text) { units->setTitle(text); };
@@ -59,10 +49,6 @@ void MainWindow::buildMenus() {
     captionSetters_[name] = [action](const QString& caption) { action->setText(caption); };
     connect(action, &QAction::triggered, this, [this, choice] { form_->setUnits(choice); });
   }
-  QMenu* help = addMenu("helpMenu");
-  addItem(help, "helpItem", &ui::MainForm::showHelp);
-  help->addSeparator();
-  addItem(help, "aboutItem", &ui::MainForm::showAbout);
 
   statusBar()->setObjectName(QStringLiteral("statusBar"));
   captionSetters_["mainWindow"] = [this](const QString& text) {

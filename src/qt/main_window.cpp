@@ -5,9 +5,10 @@
 #include <QMenuBar>
 #include <QTimer>
 
+#include "plot/plan_view.h"
+#include "qt/drawing_view.h"
 #include "qt/glyphs.h"
 #include "qt/pdf_destination.h"
-#include "qt/plan_widget.h"
 #include "qt/printer_page.h"
 #include "qt/text.h"
 
@@ -99,13 +100,12 @@ std::unique_ptr<plot::PageSurface> MainWindow::openPage(const std::string& sheet
   return openSystemPrinterPage(sheetName, pdfFolder_);
 }
 
-std::string MainWindow::pdfPathFor(const std::string& folder, const std::string& sheetName) const {
-  return fromQ(QDir::toNativeSeparators(freePdfPath(toQ(folder), sheetName)));
-}
-
 std::string MainWindow::shortDate() const { return shortDate_ ? shortDate_() : std::string(); }
 
-void MainWindow::showPlan(plot::Drawing plan) { plan_->setPlan(std::move(plan)); }
+void MainWindow::showPlan(plot::Drawing plan) {
+  plan_->setDrawing(std::move(plan),
+                    plot::Bounds{{0, 0}, {plot::kPlanWidthMm, plot::kPlanHeightMm}});
+}
 
 void MainWindow::endProgram() {
   endRequested_ = true;

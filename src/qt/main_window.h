@@ -19,7 +19,7 @@
 
 namespace tavelor::qt {
 
-class PlanWidget;
+class DrawingView;
 
 // The main window in Qt Widgets. It builds every control into the frames' grids, implements the
 // window port for the main form, and turns each Qt event into the form's command; the logic itself
@@ -40,7 +40,7 @@ class MainWindow : public QMainWindow, public ui::Window {
 
   QLineEdit* field(ui::Field field, int index) const;
   QLabel* resultLabel(ui::ResultLabel label) const { return results_.at(label); }
-  PlanWidget* plan() const { return plan_; }
+  DrawingView* plan() const { return plan_; }
   QPushButton* button(const std::string& name) const { return buttons_.at(name); }
   bool endRequested() const { return endRequested_; }
 
@@ -81,7 +81,6 @@ class MainWindow : public QMainWindow, public ui::Window {
   std::unique_ptr<plot::PageSurface> openPage(const std::string& sheetName) override;
   std::string shortDate() const override;
   void usePdfFolder(const std::string& folder) override { pdfFolder_ = toQString(folder); }
-  std::string pdfPathFor(const std::string& folder, const std::string& sheetName) const override;
 
   // ui::Outputs (window_outputs.cpp)
   std::unique_ptr<ui::TemplateJob> openTemplateJob() override;
@@ -126,7 +125,7 @@ class MainWindow : public QMainWindow, public ui::Window {
   std::map<ui::ResultLabel, QLabel*> results_;
   std::map<std::string, QPushButton*> buttons_;
   std::array<QGridLayout*, 3> grids_{};  // the inputs', the mass's and the results' frames
-  PlanWidget* plan_ = nullptr;
+  DrawingView* plan_ = nullptr;
   QObject* lastFocusedField_ = nullptr;
   int busyDepth_ = 0;
   bool endRequested_ = false;

@@ -3,18 +3,17 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QFontMetricsF>
 #include <QMarginsF>
 #include <QPageLayout>
 #include <QPageSize>
-#include <QPainter>
 #include <QPen>
 #include <algorithm>
 #include <utility>
 
 #include "base/atomic_file.h"
+#include "plot/pdf_name.h"
 #include "qt/drawing_painter.h"
-#include "qt/pdf_file.h"
+#include "qt/print_document.h"
 
 namespace tavelor::qt {
 
@@ -69,9 +68,7 @@ double QtPrinterPage::unitsPerMm() const {
 
 void QtPrinterPage::applyLayout() {
   if (laidOut_) return;
-  // A file has no paper of its own: the sheet is laid out for A4. A queue keeps its paper.
-  QPageSize paper = printer_->pageLayout().pageSize();
-  if (target_ != Target::Queue || !paper.isValid()) paper = QPageSize(QPageSize::A4);
+  const QPageSize paper = paperFor(*printer_);
 
   // Size, orientation and margins in one layout: orientation set on its own can be lost on the
   // way to CUPS. Full-page mode puts the origin on the paper's corner whatever the margins are.
@@ -100,19 +97,18 @@ double QtPrinterPage::advance(const plot::Text& text) {
   checkOpen();
   applyLayout();
   // Measured on the printer itself, so widths and line heights match what it will paint.
-  const QFontMetricsF metrics(fontFor(text), printer_.get());
-  return metrics.horizontalAdvance(QString::fromStdString(text.text)) / unitsPerMm();
+  return DeviceMeasure(printer_.get(), unitsPerMm()).advance(text);
 }
 
 double QtPrinterPage::lineSpacing(const plot::Text& text) {
   checkOpen();
   applyLayout();
-  return QFontMetricsF(fontFor(text), printer_.get()).lineSpacing() / unitsPerMm();
+  return DeviceMeasure(printer_.get(), unitsPerMm()).lineSpacing(text);
 }
 
 void QtPrinterPage::openTarget() {
   if (target_ == Target::PdfFolder) {
-    pdfPath_ = reservePdfPath(pdfFolder_, *sheetName_);
+    pdfPath_ = QString::fromStdString(plot::reservePdfPath(pdfFolder_.toStdString(), *sheetName_));
     pathReserved_ = true;
   }
   // As every file the program writes: a regular file or a new name, never a device or pipe.
@@ -141,19 +137,7 @@ void QtPrinterPage::print(const plot::Drawing& drawing) {
   // to a grey blur; give each unit the size of a screen pixel (1/96 inch) instead.
   mapping.hairlineDash = QPen(Qt::DashDotDotLine).dashPattern();
   for (qreal& length : mapping.hairlineDash) length *= printer_->resolution() / 96.0;
-
-  QPainter painter;
-  if (!painter.begin(printer_.get())) {
-    throw plot::PageError("the printer " + deviceName() + " did not start the document");
-  }
-  paintDrawing(painter, drawing, mapping);
-  if (!painter.end() || printer_->printerState() == QPrinter::Error) {
-    throw plot::PageError("the printer " + deviceName() + " did not take the document");
-  }
-  if (target_ != Target::Queue && !isCompletePdf(pdfPath_)) {
-    throw plot::PageError("the file " + QDir::toNativeSeparators(pdfPath_).toStdString() +
-                          " was not written completely");
-  }
+  printPages(*printer_, {drawing}, mapping, deviceName());
   delivered_ = true;
 }
 

@@ -11,9 +11,10 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "plot/stability_pictures.h"
+#include "qt/drawing_painter.h"
+#include "qt/drawing_view.h"
 #include "qt/field_keys.h"
-#include "qt/span_load_view.h"
-#include "qt/stability_plan.h"
 #include "qt/text.h"
 #include "ui/stability_table.h"
 
@@ -93,20 +94,17 @@ StabilityDialog::StabilityDialog(ui::StabilityForm& form, QWidget* owner)
   }
   grid->addWidget(caption("percentColumn"), row, 1, Qt::AlignRight);
   grid->addWidget(caption("mmColumn"), row++, 2, Qt::AlignRight);
-  QLabel* np = caption("neutralPoint");
-  QLabel* cg = caption("centring");
-  np->setStyleSheet(QStringLiteral("color: %1").arg(kNeutralPointColour.name()));
-  cg->setStyleSheet(QStringLiteral("color: %1").arg(kCentringColour.name()));
-  grid->addWidget(np, row, 0);
-  grid->addWidget(values_[static_cast<int>(NpPercent)], row, 1);
-  grid->addWidget(values_[static_cast<int>(NpMm)], row++, 2);
-  grid->addWidget(caption("wingCentre", true), row, 0);
-  grid->addWidget(values_[static_cast<int>(WingCentre)], row++, 1);
-  grid->addWidget(cg, row, 0);
-  grid->addWidget(values_[static_cast<int>(CgPercent)], row, 1);
-  grid->addWidget(values_[static_cast<int>(CgMm)], row++, 2);
-  grid->addWidget(caption("currentMargin", true), row, 0);
-  grid->addWidget(values_[static_cast<int>(Margin)], row++, 1);
+  for (const ui::MacFigureRow& figure : ui::kMacFigures) {
+    QLabel* label = caption(figure.key, !figure.colour);
+    if (figure.colour) {
+      label->setStyleSheet(
+          QStringLiteral("color: %1").arg(toQColor(plot::penOf(*figure.colour).colour).name()));
+    }
+    grid->addWidget(label, row, 0);
+    grid->addWidget(values_[static_cast<int>(figure.percent)], row, 1);
+    if (figure.mm) grid->addWidget(values_[static_cast<int>(*figure.mm)], row, 2);
+    ++row;
+  }
   unstable_ = caption("unstable");
   unstable_->setObjectName(QStringLiteral("unstable"));
   unstable_->setStyleSheet(QStringLiteral("color: red"));
@@ -119,16 +117,8 @@ StabilityDialog::StabilityDialog(ui::StabilityForm& form, QWidget* owner)
   grid->setRowStretch(row, 1);
   grid->setColumnStretch(0, 1);
   // The captions on one line where they are at most some fifty characters long.
-  int widest = 0;
-  for (int i = 0; i < grid->count(); ++i) {
-    int at, column, rows, columns;
-    grid->getItemPosition(i, &at, &column, &rows, &columns);
-    const auto* label = qobject_cast<QLabel*>(grid->itemAt(i)->widget());
-    if (column == 0 && columns == 1 && label) {
-      widest = std::max(widest, label->fontMetrics().horizontalAdvance(label->text()));
-    }
-  }
-  grid->setColumnMinimumWidth(0, std::min(widest, fontMetrics().averageCharWidth() * 48));
+  grid->setColumnMinimumWidth(
+      0, std::min(widestLabel({grid}, 0), fontMetrics().averageCharWidth() * 48));
 
   calculate_ = new QPushButton(text("calculate"), this);
   use_ = new QPushButton(text("useCentring"), this);
@@ -158,10 +148,8 @@ StabilityDialog::StabilityDialog(ui::StabilityForm& form, QWidget* owner)
   auto* middle = new QVBoxLayout;
   middle->addWidget(resultsBox, 1);
   middle->addLayout(buttons);
-  plan_ = new StabilityPlan(this);
-  spanLoad_ = new SpanLoadView({text("liftTitle"), text("loadCurve"), text("ellipticLoad"),
-                                text("localLift"), text("stallsFirst")},
-                               this);
+  plan_ = new DrawingView(QStringLiteral("stabilityPlan"), {340, 340}, this);
+  spanLoad_ = new DrawingView(QStringLiteral("spanLoad"), {340, 170}, this);
   auto* pictures = new QVBoxLayout;
   pictures->addWidget(plan_, 2);
   pictures->addWidget(spanLoad_, 1);
@@ -174,7 +162,7 @@ StabilityDialog::StabilityDialog(ui::StabilityForm& form, QWidget* owner)
   layout->addWidget(caption("canard", true));
   // No larger than the screen: the captions wrap and the pictures shrink to make it fit.
   resize(sizeHint().boundedTo(screen()->availableSize()));
-  plan_->showModel(form_.wing(), form_.results(), 0);
+  showPictures(0);
   fields_[0]->setFocus();
 }
 
@@ -209,8 +197,23 @@ void StabilityDialog::showResults() {
                                                             : QString());
   unstable_->setVisible(unstable);
   flyingWing_->setVisible(form_.flyingWing());
-  plan_->showModel(form_.wing(), form_.results(), form_.resultTailArm());
-  spanLoad_->showLoad(form_.results()->wingSpanLoad, form_.wing().halfSpan);
+  showPictures(form_.resultTailArm());
+}
+
+void StabilityDialog::showPictures(double tailArm) {
+  plan_->setPicture([wing = form_.wing(), results = form_.results(), tailArm](
+                        const plot::Bounds& view, plot::TextMeasure&) {
+    return plot::stabilityPlanPicture(wing, results, tailArm, view);
+  });
+  const plot::SpanLoadTexts texts{form_.text("liftTitle"), form_.text("loadCurve"),
+                                  form_.text("ellipticLoad"), form_.text("localLift"),
+                                  form_.text("stallsFirst")};
+  std::vector<wing::SpanLoadPoint> load;
+  if (form_.results()) load = form_.results()->wingSpanLoad;
+  spanLoad_->setPicture([load, halfSpan = form_.wing().halfSpan, texts](
+                            const plot::Bounds& view, plot::TextMeasure& measure) {
+    return plot::spanLoadPicture(load, halfSpan, texts, view, measure);
+  });
 }
 
 }  // namespace tavelor::qt

@@ -11,8 +11,7 @@
 
 namespace tavelor::qt {
 
-class StabilityPlan;
-class SpanLoadView;
+class DrawingView;
 
 // The stability window: the horizontal stabiliser and its place behind a computed wing in, the
 // neutral point and the CG for a wanted static margin out, with a plan of both surfaces to scale
@@ -35,6 +34,8 @@ class StabilityDialog : public QDialog {
 
  private:
   void showResults();
+  // The plan (with the stabiliser tailArm aft once computed) and the wing's span load.
+  void showPictures(double tailArm);
 
   ui::StabilityForm& form_;
   std::array<QLineEdit*, files::kTailFieldCount> fields_{};
@@ -43,8 +44,8 @@ class StabilityDialog : public QDialog {
   QLabel* unstable_;
   QPushButton* calculate_;
   QPushButton* use_;
-  StabilityPlan* plan_;
-  SpanLoadView* spanLoad_;
+  DrawingView* plan_;
+  DrawingView* spanLoad_;
 };
 
 }  // namespace tavelor::qt

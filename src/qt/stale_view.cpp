@@ -3,8 +3,8 @@
 #include <QGraphicsColorizeEffect>
 #include <QGroupBox>
 
+#include "qt/drawing_view.h"
 #include "qt/main_window.h"
-#include "qt/plan_widget.h"
 
 namespace tavelor::qt {
 

@@ -4,14 +4,12 @@
 #include <QMarginsF>
 #include <QPageLayout>
 #include <QPageSize>
-#include <QPainter>
 #include <QTransform>
 #include <algorithm>
 #include <string>
 #include <vector>
 
-#include "qt/drawing_painter.h"
-#include "qt/pdf_file.h"
+#include "qt/print_document.h"
 
 namespace tavelor::qt {
 
@@ -29,11 +27,7 @@ std::string printerName(const QPrinter& printer) {
 // Lays the printer out for the template and returns the printable area, in millimetres from the
 // paper's corner.
 plot::MmRect layOut(QPrinter& printer) {
-  // A file has no paper of its own; a queue keeps the paper it is set up with.
-  QPageSize paper = printer.pageLayout().pageSize();
-  if (printer.outputFormat() == QPrinter::PdfFormat || !paper.isValid()) {
-    paper = QPageSize(QPageSize::A4);
-  }
+  const QPageSize paper = paperFor(printer);
   // Paper and orientation first, to learn the printer's minimum margins for them; then the
   // margins themselves, which a queue accepts once they are no narrower than its minimum.
   // Full-page mode puts the origin on the paper's corner whatever the margins are.
@@ -75,26 +69,8 @@ void printFullSize(QPrinter& printer, const plot::TemplateDrawing& drawing,
   }
 
   const double unitsPerMm = printer.resolution() / kMmPerInch;
-  DrawingMapping mapping;
-  mapping.fromMm = QTransform::fromScale(unitsPerMm, unitsPerMm);
-  QPainter painter;
-  if (!painter.begin(&printer)) {
-    throw plot::PageError("the printer " + printerName(printer) + " did not start the document");
-  }
-  for (std::size_t i = 0; i < pages.size(); ++i) {
-    if (i > 0 && !printer.newPage()) {
-      printer.abort();
-      throw plot::PageError("the printer " + printerName(printer) + " did not take page " +
-                            std::to_string(i + 1));
-    }
-    paintDrawing(painter, pages[i], mapping);
-  }
-  if (!painter.end() || printer.printerState() == QPrinter::Error) {
-    throw plot::PageError("the printer " + printerName(printer) + " did not take the document");
-  }
-  if (printer.outputFormat() == QPrinter::PdfFormat && !isCompletePdf(printer.outputFileName())) {
-    throw plot::PageError("the file " + printerName(printer) + " was not written completely");
-  }
+  printPages(printer, pages, {QTransform::fromScale(unitsPerMm, unitsPerMm), false, 0, {}},
+             printerName(printer));
 }
 
 }  // namespace tavelor::qt

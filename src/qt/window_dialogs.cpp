@@ -5,7 +5,6 @@
 #include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
-#include <QRegularExpression>
 #include <algorithm>
 #include <utility>
 
@@ -35,17 +34,6 @@ QMessageBox::Icon toQtIcon(base::Icon icon) {
       break;
   }
   return QMessageBox::NoIcon;
-}
-
-// The extensions a list of name filters stands for: "svg" for "SVG (*.svg)".
-QStringList filterExtensions(const QStringList& filters) {
-  static const QRegularExpression pattern(QStringLiteral("\\*\\.(\\w+)"));
-  QStringList extensions;
-  for (const QString& filter : filters) {
-    const QRegularExpressionMatch match = pattern.match(filter);
-    if (match.hasMatch()) extensions << match.captured(1);
-  }
-  return extensions;
 }
 
 QString titleOrDefault(const std::string& title) {
@@ -119,21 +107,20 @@ std::optional<std::string> MainWindow::askFileName(const ui::FileDialogRequest& 
   dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
   if (!request.proposedName.empty()) dialog.selectFile(toQ(request.proposedName));
   // With several filters a name typed without extension takes the chosen filter's.
-  const QStringList extensions = filterExtensions(dialog.nameFilters());
-  const bool byFilter = save && extensions.size() > 1;
-  if (byFilter) {
+  if (save) {
     connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
-      dialog.setDefaultSuffix(filterExtensions({filter}).value(0));
+      dialog.setDefaultSuffix(toQ(ui::filterExtension(fromQ(filter))));
     });
   }
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
   const QStringList chosen = dialog.selectedFiles();
   if (chosen.isEmpty() || chosen.front().isEmpty()) return std::nullopt;
   QString path = chosen.front();
-  if (byFilter && !extensions.contains(QFileInfo(path).suffix(), Qt::CaseInsensitive)) {
-    // "wing.v2": an extension of no filter; the chosen filter's goes after it, and the dialog
-    // never saw that name, so the overwrite question is asked here.
-    path += QLatin1Char('.') + filterExtensions({dialog.selectedNameFilter()}).value(0);
+  if (const auto added =
+          save ? ui::withChosenExtension(request, fromQ(path), fromQ(dialog.selectedNameFilter()))
+               : std::nullopt) {
+    // The dialog never saw that name, so the overwrite question is asked here.
+    path = toQ(*added);
     if (request.confirmOverwrite && QFileInfo::exists(path) &&
         QMessageBox::question(this, toQ(request.title),
                               QFileDialog::tr("%1 already exists.\nDo you want to replace it?")

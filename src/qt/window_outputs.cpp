@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 
+#include "plot/pdf_name.h"
 #include "qt/main_window.h"
 #include "qt/pdf_destination.h"
 #include "qt/template_printer.h"
@@ -31,7 +32,7 @@ class QtTemplateJob final : public ui::TemplateJob {
       return {};
     }
     // A new file beside the sheets, never one that is there already.
-    const QString path = reservePdfPath(destination_.pdfFolder, documentName);
+    const QString path = toQ(plot::reservePdfPath(fromQ(destination_.pdfFolder), documentName));
     try {
       QPrinter printer(QPrinter::HighResolution);
       printer.setOutputFormat(QPrinter::PdfFormat);

@@ -208,6 +208,24 @@ BatchResult exportRibs(const std::string& outputPath, const std::string& wingPat
   return exportFile(outputPath, wingPath, settings, true);
 }
 
+std::optional<std::string> commandLineError(const CommandLine& line) {
+  if (line.wingFiles.size() > 1) return "give at most one wing file";
+  if (!line.batch()) return std::nullopt;
+  if (int(line.report) + int(line.exportPath.has_value()) + int(line.ribsPath.has_value()) > 1)
+    return "give one of --export OUTPUT, --export-ribs OUTPUT or --report";
+  if (line.wingFiles.empty()) return "no wing file given";
+  if (line.units != "mm" && line.units != "in") return "--units is mm or in";
+  return std::nullopt;
+}
+
+BatchResult runBatch(const CommandLine& line, BatchSettings settings) {
+  settings.units = line.units == "in" ? base::Units::Imperial : base::Units::Metric;
+  const std::string& wing = line.wingFiles.front();
+  if (line.report) return reportWing(wing, settings);
+  if (line.ribsPath) return exportRibs(*line.ribsPath, wing, settings);
+  return exportWing(*line.exportPath, wing, settings);
+}
+
 namespace {
 
 // The toolkit's own options: with a value, and without.

@@ -65,6 +65,40 @@ std::vector<std::string> withoutToolkitOptions(int argc, const char* const argv[
 // the program's exit code (1 where the output cannot be written).
 int finishBatch(const BatchResult& result);
 
+// The command line's options: name, description for --help, and the name of its value (none for
+// a switch).
+struct OptionText {
+  const char* name;
+  const char* description;
+  const char* valueName = nullptr;
+};
+inline constexpr OptionText kOptions[] = {
+    {"export", "Write the outline of WINGFILE to OUTPUT, as DXF or SVG by its extension, and exit.",
+     "OUTPUT"},
+    {"export-ribs",
+     "Write the ribs of WINGFILE on stock sheets to OUTPUT, as DXF or SVG by its extension, and "
+     "exit.",
+     "OUTPUT"},
+    {"report", "Print the figures of WINGFILE as JSON and exit."},
+    {"units", "The units of the --export file: mm (default) or in.", "UNITS"}};
+
+// What the command line asks for, as the parser read it.
+struct CommandLine {
+  std::vector<std::string> wingFiles;
+  std::optional<std::string> exportPath, ribsPath;
+  bool report = false;
+  std::string units = "mm";
+  // A mode without a window: --report, --export or --export-ribs.
+  bool batch() const { return report || exportPath || ribsPath; }
+};
+
+// What is wrong with the line, for the error stream: more than one wing file or mode, a mode
+// without a wing file, units other than mm or in. Nothing for a line to run.
+std::optional<std::string> commandLineError(const CommandLine& line);
+
+// Runs the line's mode (a line without an error) with the settings, in the line's units.
+BatchResult runBatch(const CommandLine& line, BatchSettings settings);
+
 // Writes the ribs of the wing in wingPath, nested on stock sheets, to outputPath (replacing it
 // atomically), as DXF or SVG by its extension. A wing without a rib record gets the default
 // ribs.

@@ -9,6 +9,8 @@
 #include <variant>
 #include <vector>
 
+#include "plot/drawing.h"
+#include "plot/glyphs.h"
 #include "ui/form_fields.h"
 #include "ui/main_form.h"
 #include "ui/wing_inputs.h"
@@ -29,6 +31,8 @@ struct LabelRow {
   Look look;
   const char* fixedText = nullptr;
   std::optional<ResultLabel> result = std::nullopt;
+  // The text's colour where it names a mark of the plan: the mark's.
+  std::optional<plot::Role> colour = std::nullopt;
 };
 
 inline constexpr LabelRow kLabels[] = {
@@ -47,9 +51,16 @@ inline constexpr LabelRow kLabels[] = {
     {Box::Results, "spanCaption", 0, 0, Look::Caption},
     {Box::Results, "areaCaption", 1, 0, Look::Caption},
     {Box::Results, "aspectRatioCaption", 2, 0, Look::Caption},
-    {Box::Results, "macStationCaption", 0, 3, Look::Caption},
+    {Box::Results, "macStationCaption", 0, 3, Look::Caption, nullptr, {}, plot::Role::MeanChord},
     {Box::Results, "macLengthCaption", 1, 3, Look::Caption},
-    {Box::Results, "centringPointCaption", 2, 3, Look::Caption},
+    {Box::Results,
+     "centringPointCaption",
+     2,
+     3,
+     Look::Caption,
+     nullptr,
+     {},
+     plot::Role::CentringMark},
     {Box::Results, "spanValue", 0, 1, Look::Value, nullptr, ResultLabel::Span},
     {Box::Results, "areaValue", 1, 1, Look::Value, nullptr, ResultLabel::Area},
     {Box::Results, "aspectRatioValue", 2, 1, Look::Value, nullptr, ResultLabel::AspectRatio},
@@ -78,15 +89,39 @@ struct Buddy {
 std::vector<Buddy> buddies();
 
 // The buttons beside the panels, top to bottom; no command: calculate.
-enum class Glyph { Sum, Cross, Printer };
 struct ButtonRow {
   const char* name;
-  Glyph glyph;
+  plot::Drawing (*glyph)();
   void (MainForm::*command)();
 };
-inline constexpr ButtonRow kButtonRows[] = {{"calculateButton", Glyph::Sum, nullptr},
-                                            {"clearButton", Glyph::Cross, &MainForm::clearInputs},
-                                            {"printButton", Glyph::Printer, &MainForm::printSheet}};
+inline constexpr ButtonRow kButtonRows[] = {
+    {"calculateButton", &plot::sumGlyph, nullptr},
+    {"clearButton", &plot::crossGlyph, &MainForm::clearInputs},
+    {"printButton", &plot::printerGlyph, &MainForm::printSheet}};
+
+// The menu bar's items in order, each in its menu (none: on the bar itself), with its command and
+// shortcut, and a separator before it where said. The recent files go above the quit item.
+struct MenuItem {
+  const char* menu;
+  const char* name;
+  void (MainForm::*command)();
+  const char* keys = "";
+  bool separated = false;
+};
+inline constexpr MenuItem kMenuItems[] = {
+    {"fileMenu", "openItem", &MainForm::openWingFile, "Ctrl+O"},
+    {"fileMenu", "saveFileItem", &MainForm::saveWingFile, "Ctrl+S"},
+    {"fileMenu", "saveItem", &MainForm::saveWingAs, "Ctrl+Shift+S"},
+    {"fileMenu", "printItem", &MainForm::printSheet, "Ctrl+P", true},
+    {"fileMenu", "templateItem", &MainForm::printTemplate},
+    {"fileMenu", "exportItem", &MainForm::exportOutline},
+    {"fileMenu", "quitItem", &MainForm::quit, "Ctrl+Q", true},
+    // The language has no menu: choosing its title opens the chooser.
+    {nullptr, "languageItem", &MainForm::chooseLanguage},
+    {"toolsMenu", "stabilityItem", &MainForm::showStability},
+    {"toolsMenu", "ribsItem", &MainForm::showRibs},
+    {"helpMenu", "helpItem", &MainForm::showHelp},
+    {"helpMenu", "aboutItem", &MainForm::showAbout, "", true}};
 
 // Keyboard order: panel 1, the centring, panels 2 to 5 (their root chord is derived), the mass,
 // then the buttons (by name).

@@ -1,5 +1,6 @@
 // The wing data file commands of the main form: Save, Save as, Open and the recent files.
 #include <algorithm>
+#include <cctype>
 
 #include "base/cp1252.h"
 #include "ui/main_form.h"
@@ -19,6 +20,35 @@ std::string folderOf(const std::string& path) {
 }
 
 }  // namespace
+
+std::string filterExtension(const std::string& filter) {
+  const auto star = filter.find("*.");
+  if (star == std::string::npos) return {};
+  const auto end = std::find_if(filter.begin() + star + 2, filter.end(),
+                                [](unsigned char c) { return !std::isalnum(c) && c != '_'; });
+  return std::string(filter.begin() + star + 2, end);
+}
+
+std::optional<std::string> withChosenExtension(const FileDialogRequest& request,
+                                               const std::string& path,
+                                               const std::string& chosenFilter) {
+  const auto lower = [](std::string text) {
+    for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return text;
+  };
+  const std::string name = path.substr(path.rfind('/') + 1);
+  const auto dot = name.rfind('.');
+  const std::string own = lower(dot == std::string::npos ? "" : name.substr(dot + 1));
+  std::size_t filters = 0;
+  for (std::size_t at = 0; at != std::string::npos; ++filters) {
+    const auto next = request.filterText.find(";;", at);
+    const std::string filter = request.filterText.substr(at, next - at);
+    if (!own.empty() && lower(filterExtension(filter)) == own) return std::nullopt;
+    at = next == std::string::npos ? next : next + 2;
+  }
+  if (filters < 2) return std::nullopt;
+  return path + "." + filterExtension(chosenFilter);
+}
 
 FileDialogRequest MainForm::wingFileRequest(const char* titleKey) {
   FileDialogRequest request;

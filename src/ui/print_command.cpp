@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "base/decimal_text.h"
+#include "plot/pdf_name.h"
 #include "plot/print_sheet.h"
 #include "ui/main_form.h"
 
@@ -24,7 +25,7 @@ bool MainForm::preparePrint(const char* noPrinterKey, const std::string& fileSuf
     question = printer.pdfFolder.empty()
                    ? language_.text("Message", "11") + " " + printer.deviceName + " ?"
                    : language_.textOrEnglish("Message", noPrinterKey) + " " +
-                         window_.pdfPathFor(printer.pdfFolder, sheetName_ + fileSuffix) + "?";
+                         plot::freePdfPath(printer.pdfFolder, sheetName_ + fileSuffix) + "?";
   } catch (const plot::PageError&) {
     showPrintFault();
     return false;

@@ -3,9 +3,11 @@
 // The stability window's controls as plain tables: the fields' and values' names, and the
 // captions (by text key) of the rows they stand in. The window builds its widgets from them.
 
+#include <optional>
 #include <utility>
 
 #include "files/wing_file.h"
+#include "plot/drawing.h"
 #include "ui/stability_form.h"
 #include "ui/stability_inputs.h"
 
@@ -39,5 +41,20 @@ inline constexpr std::pair<const char*, StabilityFigure> kSingleFigures[] = {
     {"volume", StabilityFigure::Volume},
     {"armAc", StabilityFigure::ArmAc},
     {"liftSlope", StabilityFigure::LiftSlope}};
+
+// The results under the headings "% of MAC" and "mm", a caption and one or two values each; the
+// neutral point and the CG in their marks' colours, on one line.
+struct MacFigureRow {
+  const char* key;
+  StabilityFigure percent;
+  std::optional<StabilityFigure> mm;
+  std::optional<plot::Role> colour = std::nullopt;
+};
+inline constexpr MacFigureRow kMacFigures[] = {
+    {"neutralPoint", StabilityFigure::NpPercent, StabilityFigure::NpMm,
+     plot::Role::NeutralPointMark},
+    {"wingCentre", StabilityFigure::WingCentre, std::nullopt},
+    {"centring", StabilityFigure::CgPercent, StabilityFigure::CgMm, plot::Role::CentringPointMark},
+    {"currentMargin", StabilityFigure::Margin, std::nullopt}};
 
 }  // namespace tavelor::ui

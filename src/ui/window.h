@@ -35,6 +35,16 @@ struct FileDialogRequest {
   bool mustExist = false;         // open: the file must exist
 };
 
+// The extension a dialog's filter stands for: "svg" for "SVG (*.svg)"; empty for none.
+std::string filterExtension(const std::string& filter);
+
+// The name a save dialog with several filters gives back: one that ends in none of the filters'
+// extensions (in any case), such as "wing.v2", gets the chosen filter's after it. Nothing when
+// the name keeps its own.
+std::optional<std::string> withChosenExtension(const FileDialogRequest& request,
+                                               const std::string& path,
+                                               const std::string& chosenFilter);
+
 // Prompts and dialogs that wait for the user.
 class Dialogs {
  public:
@@ -72,8 +82,6 @@ class Printing {
   virtual std::string shortDate() const = 0;
   // Where a PDF file goes when the system has no print queue: the folder last used.
   virtual void usePdfFolder(const std::string& folder) = 0;
-  // The full path a PDF file named for sheetName would take in folder now.
-  virtual std::string pdfPathFor(const std::string& folder, const std::string& sheetName) const = 0;
 };
 
 // One full-size drawing (the wing's template, the rib sheets) on its way to the printer chosen

@@ -75,5 +75,26 @@ TEST(SheetLayout, ThePlanStripHoldsTheWholeOutline) {
   }
 }
 
+// The wing fills the strip's box at whatever scale that takes, no wing drawn at an infinite one.
+TEST(SheetLayout, ThePlanFillsItsBoxAtAnyWingSize) {
+  struct Row {
+    const char* why;
+    double halfSpan, chord, width, depth;  // the outline's, on the strip
+  } rows[] = {{"a long wing fills the width", 4000, 200, 137.5833, 6.8792},
+              {"a metre fills the width too", 1000, 200, 137.5833, 27.5167},
+              {"a deep chord fills the height", 500, 400, 46.3021, 37.0417},
+              {"a huge wing", 1e90, 1e90, 37.0417, 37.0417},
+              {"a tiny wing at the largest magnification", 1e-6, 1e-6, 578e-6, 578e-6}};
+  for (const Row& r : rows) {
+    const auto results = lastTip(r.halfSpan, 0, r.chord, r.chord);
+    Drawing plan = planDrawing(results, wing::wingGeometry(results));
+    std::erase_if(plan.lines, [](const Polyline& line) { return line.role != Role::Outline; });
+    const Bounds b = boundsOf(plan);
+    EXPECT_NEAR(b.max.x - b.min.x, r.width, 1e-4) << r.why;
+    EXPECT_NEAR(b.max.y - b.min.y, r.depth, 1e-4) << r.why;
+    EXPECT_NEAR((b.min.x + b.max.x) / 2, 1.3229 + 139.3472 / 2, 1e-4) << r.why;
+  }
+}
+
 }  // namespace
 }  // namespace tavelor::plot

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace tavelor::plot {
 namespace {
@@ -16,17 +18,62 @@ double lengthOf(const std::vector<wing::Point>& p) {
 
 // The elliptic load's dashes keep their length over the curve's corners; the peak is the tip's.
 TEST(StabilityPictures, DashesTheEllipticLoadEvenly) {
-  const auto figure = spanLoadFigure({{0, 1.2, 0.9}, {500, 0.8, 1.1}}, 500, {0, 0, 400, 200});
+  const auto figure = spanLoadFigure({{0, 1.2, 0.9}, {500, 0.8, 1.1}}, 500, {{0, 0}, {400, 200}});
   ASSERT_TRUE(figure);
   std::vector<Polyline> dashes = figure->drawing.lines;
   std::erase_if(dashes, [](const Polyline& line) { return line.role != Role::EllipticLoad; });
   ASSERT_GT(dashes.size(), 40u);
   for (std::size_t i = 0; i + 1 < dashes.size(); ++i) {
-    EXPECT_NEAR(lengthOf(dashes[i].points), 7.5, 1e-9) << i;
+    EXPECT_NEAR(lengthOf(dashes[i].points), 7.5 * kScreenPixel, 1e-9) << i;
     const wing::Point end = dashes[i].points.back(), next = dashes[i + 1].points.front();
-    EXPECT_NEAR(std::hypot(next.x - end.x, next.y - end.y), 1.5, 0.05) << i;
+    EXPECT_NEAR(std::hypot(next.x - end.x, next.y - end.y), 1.5 * kScreenPixel, 0.01) << i;
   }
   EXPECT_TRUE(figure->peak.x == 400 && figure->remarkOnLeft);
+}
+
+// Two millimetres a character, four a line.
+struct EvenMeasure : TextMeasure {
+  double advance(const Text& text) override { return 2.0 * text.text.size(); }
+  double lineSpacing(const Text&) override { return 4; }
+};
+
+// A 200 by 300 mm wing in a 100 by 50 mm view: the depth decides, the marks sit on the root.
+TEST(StabilityPictures, FitsThePlanAndMarksItsCentreLine) {
+  wing::WingResults wing;
+  wing.panels = {{300, 300, 200, 0}};
+  wing.halfSpan = 200;
+  wing::StabilityResults results;
+  results.flyingWing = true;
+  results.neutralPoint = 150;
+  results.centring = 75;
+  const Drawing plan = stabilityPlanPicture(wing, results, 0, {{0, 0}, {100, 50}});
+  const double margin = 12 * kScreenPixel, scale = (50 - 2 * margin) / 300;
+  const Bounds b = boundsOf(plan);
+  EXPECT_NEAR(b.min.y, margin, 1e-9);
+  EXPECT_NEAR(b.max.y, 50 - margin, 1e-9);
+  EXPECT_LE(b.max.x, margin + 200 * scale + 1e-9);
+  for (const auto& [role, y] :
+       {std::pair(Role::NeutralPointMark, 150.0), std::pair(Role::CentringPointMark, 75.0)}) {
+    const auto mark = std::ranges::find(plan.lines, role, &Polyline::role);
+    ASSERT_NE(mark, plan.lines.end());
+    EXPECT_NEAR(mark->points[0].y, margin + y * scale, 1e-9);
+    EXPECT_NEAR(mark->points[1].x - mark->points[0].x, 4 * margin - 2 * kScreenPixel, 1e-9);
+  }
+}
+
+// The title is cut to the width; the legend runs on where each caption ends; the remark stands
+// left of a peak at the tip.
+TEST(StabilityPictures, LaysTheSpanLoadsTextsOut) {
+  EvenMeasure measure;
+  const Drawing picture =
+      spanLoadPicture({{0, 1.2, 0.9}, {500, 0.8, 1.1}}, 500,
+                      {"A long title", "L", "E", "C", "stalls"}, {{0, 0}, {20, 40}}, measure);
+  ASSERT_EQ(picture.texts.size(), 5u);
+  const double margin = 8 * kScreenPixel;
+  EXPECT_EQ(picture.texts[0].text, "A lo\u2026");                       // 7 bytes in 15.8 mm
+  EXPECT_NEAR(picture.texts[2].at.x - picture.texts[1].at.x, 8, 1e-9);  // "L   "
+  EXPECT_EQ(picture.texts[4].align, TextAlign::Right);
+  EXPECT_NEAR(picture.texts[4].at.x, 20 - margin - 8 * kScreenPixel, 1e-9);
 }
 
 }  // namespace

@@ -15,7 +15,7 @@
 
 #include "i18n/translate.h"
 #include "plot/plan_view.h"
-#include "qt/plan_widget.h"
+#include "qt/drawing_view.h"
 #include "support/temp_folder.h"
 
 namespace tavelor::qt {
@@ -74,11 +74,11 @@ class MainWindowTest : public QObject {
     QTest::keyClick(typeInto(Field::PanelLength, QStringLiteral("500")), Qt::Key_Return);
 
     QCOMPARE(window_->resultLabel(ui::ResultLabel::Span)->text(), QStringLiteral("1 000.00 mm  "));
-    // Root chord 200 over a 500 mm half-span: ten 1/1440 inch a millimetre, the outline from
-    // (1525, 2120) of them to the tip at 6525.
-    PlanWidget* plan = window_->plan();
+    // Root chord 200 over a 500 mm half-span: the chord fills the strip's 37.04 mm, the outline
+    // from (24.69, 38.28) mm to the tip at 117.30.
+    DrawingView* plan = window_->plan();
     const wing::Point corner = plan->drawing().lines.at(0).points[0];
-    QCOMPARE(QPointF(corner.x, corner.y) * 1440 / 25.4, QPointF(1525, 2120));
+    QVERIFY(qAbs(corner.x - 24.6944) < 1e-4 && qAbs(corner.y - 38.2764) < 1e-4);
     // The strip at twice or three quarters the size it was laid out for shows the plan scaled
     // alike.
     const auto rightEnd = [&](double grow) {
@@ -92,9 +92,10 @@ class MainWindowTest : public QObject {
           right = qGray(image.pixel(x, y)) < 100 ? x : right;
       return right - 2;
     };
-    QVERIFY(qAbs(rightEnd(2) - 6525.0 * plan->logicalDpiX() / 720) < 3);
-    QVERIFY(qAbs(rightEnd(1) - 6525.0 * plan->logicalDpiX() / 1440) < 2);
-    QVERIFY(qAbs(rightEnd(0.75) - 6525.0 * plan->logicalDpiX() / 1920) < 2);
+    const double tip = 117.2986 / 25.4 * plan->logicalDpiX();
+    QVERIFY(qAbs(rightEnd(2) - 2 * tip) < 3);
+    QVERIFY(qAbs(rightEnd(1) - tip) < 2);
+    QVERIFY(qAbs(rightEnd(0.75) - 0.75 * tip) < 2);
   }
 
   // German chosen: Qt's own file dialog and its buttons speak German too, dates take its form.

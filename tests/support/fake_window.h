@@ -80,9 +80,6 @@ class FakeWindow : public ui::Window {
   }
   std::string shortDate() const override { return "06/12/2026"; }
   void usePdfFolder(const std::string& folder) override { pdfFolder = folder; }
-  std::string pdfPathFor(const std::string& folder, const std::string& name) const override {
-    return folder + "/" + name + ".pdf";
-  }
 
   std::unique_ptr<ui::TemplateJob> openTemplateJob() override { return std::move(templateJob); }
 

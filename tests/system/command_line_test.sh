@@ -143,6 +143,11 @@ stdout=/dev/full check 1 "^tavelor: cannot write the standard output: No space l
   "true" -- --report delta.txt
 # Only the window needs a display; an unknown option is refused before it is looked for.
 check 1 "^tavelor: Unknown option 'frob'\.$" "true" -- --frob
+check 1 "^tavelor: give at most one wing file$" "true" -- --report delta.txt tail.txt
+check 1 "^tavelor: give one of --export OUTPUT, --export-ribs OUTPUT or --report$" "[ ! -e m.dxf ]" \
+  -- --report --export m.dxf delta.txt
+check 1 "^tavelor: no wing file given$" "true" -- --export-ribs m.dxf
+check 1 "^tavelor: --units is mm or in$" "[ ! -e m.dxf ]" -- --export m.dxf --units cm delta.txt
 check 1 "^tavelor: no display can be reached \(--report and --export need none\)$" "true" \
   -- delta.txt
 check 0 "" "grep -q -- '--export <OUTPUT>' out" -- --help

@@ -567,5 +567,23 @@ TEST(FormStart, WithoutAnyLanguageFileTheProgramEnds) {
   EXPECT_EQ(window.boxes.messages.at(0).text, noLanguageFileText(empty.path()));
 }
 
+// A save with several filters: a name ending in none of their extensions gets the chosen one's.
+TEST(FileDialog, ANameWithoutAFiltersExtensionGetsTheChosenOne) {
+  const struct {
+    const char* filters;
+    const char* path;
+    const char* expected;  // nullptr: kept as it is
+  } cases[] = {{"DXF (*.dxf);;SVG (*.svg)", "/w/wing.v2", "/w/wing.v2.svg"},
+               {"DXF (*.dxf);;SVG (*.svg)", "/w/wing.DXF", nullptr},
+               {"DXF (*.dxf);;SVG (*.svg)", "/w.dxf/wing", "/w.dxf/wing.svg"},
+               {"Wings (*.txt)", "/w/wing.v2", nullptr}};
+  for (const auto& c : cases) {
+    FileDialogRequest request;
+    request.filterText = c.filters;
+    const auto got = withChosenExtension(request, c.path, "SVG (*.svg)");
+    EXPECT_EQ(got.value_or("kept"), c.expected ? c.expected : "kept") << c.path;
+  }
+}
+
 }  // namespace
 }  // namespace tavelor::ui
