@@ -82,6 +82,17 @@ std::string Language::textOrEnglish(const std::string& section, const std::strin
   return withUnits(read(kTextReadName, english, kLanguageCapacity, section, key, IfMissing::Empty));
 }
 
+std::string filled(std::string text, std::initializer_list<std::string> values) {
+  int n = 0;
+  for (const std::string& value : values) {
+    const std::string mark = "%" + std::to_string(++n);
+    if (const auto at = text.find(mark); at != std::string::npos) {
+      text.replace(at, mark.size(), value);
+    }
+  }
+  return text;
+}
+
 std::string Language::withUnits(std::string text) const {
   for (const auto& [mark, quantity] : {std::pair{std::string_view("{mm}"), base::Quantity::Length},
                                        {"{g}", base::Quantity::Mass},

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <initializer_list>
 #include <set>
 #include <string>
 
@@ -8,6 +9,9 @@
 #include "base/units.h"
 
 namespace tavelor::i18n {
+
+// A language text with its marks %1, %2 ... replaced by the values in turn.
+std::string filled(std::string text, std::initializer_list<std::string> values);
 
 // The one setting: the chosen language's name, in section "Langue", key "1" of tv.ini.
 inline constexpr const char* kSettingsFileName = "tv.ini";

@@ -147,10 +147,7 @@ std::string refusalText(i18n::Language& language, const ComputedTexts& computed)
   if (!key.starts_with("panel")) return language.textOrEnglish("Message", key);
   std::string text = language.text("Message", key);
   if (text.empty()) return language.textOrEnglish("Message", "1");
-  if (const auto at = text.find("%1"); at != std::string::npos) {
-    text.replace(at, 2, std::to_string(computed.faultAt->index + 1));
-  }
-  return text;
+  return i18n::filled(text, {std::to_string(computed.faultAt->index + 1)});
 }
 
 void MainForm::inputChanged() { showStaleness(); }

@@ -141,6 +141,10 @@ class MainForm {
   // The status line after printing: the queue's note (queueKey), or the PDF file written.
   void showPrinted(const std::string& pdfPath, const char* queueKey);
   void showPrintFault();
+  // preparePrint for a print at full size: the job on the printer the user confirmed, or
+  // nothing when the command ends there.
+  std::unique_ptr<TemplateJob> prepareFullSizePrint(const char* noPrinterKey,
+                                                    const std::string& fileSuffix);
   // Prints drawing at full size on job's printer; the status line after it says queueKey's note.
   void printFullSize(TemplateJob& job, const plot::TemplateDrawing& drawing,
                      const plot::TemplateTexts& texts, const std::string& documentName,

@@ -81,15 +81,22 @@ void MainForm::printSheet() {
   showPrinted(note, "15");
 }
 
-void MainForm::printTemplate() {
-  const i18n::Language::Pass pass(language_);
+std::unique_ptr<TemplateJob> MainForm::prepareFullSizePrint(const char* noPrinterKey,
+                                                            const std::string& fileSuffix) {
   std::unique_ptr<TemplateJob> job;
-  const bool ready = preparePrint("noPrinterTemplate", " - template", [&] {
+  const bool ready = preparePrint(noPrinterKey, fileSuffix, [&] {
     job = window_.openTemplateJob();
     if (!job) throw plot::PageError("no printer");
     return Printer{job->deviceName(), job->pdfFolder()};
   });
-  if (!ready) return;
+  if (!ready) job.reset();
+  return job;
+}
+
+void MainForm::printTemplate() {
+  const i18n::Language::Pass pass(language_);
+  const std::unique_ptr<TemplateJob> job = prepareFullSizePrint("noPrinterTemplate", " - template");
+  if (!job) return;
 
   // The overview's line of main figures, worded as the window's captions.
   const std::string mark = window_.decimalMark();

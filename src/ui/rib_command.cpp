@@ -29,27 +29,17 @@ void MainForm::printRibs(const rib::RibSettings& settings) {
   const i18n::Language::Pass pass(language_);
   const RibSheets sheets = ribSheets(geometry_, settings);
   if (!sheets.drawing) return;  // the ribs window has read the settings
-  std::unique_ptr<TemplateJob> job;
-  const bool ready = preparePrint("noPrinterRibs", " - ribs", [&] {
-    job = window_.openTemplateJob();
-    if (!job) throw plot::PageError("no printer");
-    return Printer{job->deviceName(), job->pdfFolder()};
-  });
-  if (!ready) return;
+  const std::unique_ptr<TemplateJob> job = prepareFullSizePrint("noPrinterRibs", " - ribs");
+  if (!job) return;
   // The overview's line: how many ribs on how many sheets of which size.
   const auto mm = [](double value) {
     char text[32];
     return std::string(text, std::to_chars(text, text + sizeof text, value).ptr);
   };
-  std::string figures = language_.textOrEnglish("Ribs", "overview");
-  const std::string values[] = {std::to_string(sheets.ribs), std::to_string(sheets.sheets),
-                                mm(settings.stockWidth) + " x " + mm(settings.stockLength) + " mm"};
-  for (int i = 0; i < 3; ++i) {
-    const std::string mark = "%" + std::to_string(i + 1);
-    if (const auto at = figures.find(mark); at != std::string::npos) {
-      figures.replace(at, mark.size(), values[i]);
-    }
-  }
+  const std::string figures =
+      i18n::filled(language_.textOrEnglish("Ribs", "overview"),
+                   {std::to_string(sheets.ribs), std::to_string(sheets.sheets),
+                    mm(settings.stockWidth) + " x " + mm(settings.stockLength) + " mm"});
   printFullSize(*job, plot::fullSizeDrawing(*sheets.drawing), {sheetName_, figures, {}},
                 sheetName_ + " - ribs", "ribsPrinted");
 }

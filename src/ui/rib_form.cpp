@@ -6,6 +6,7 @@
 
 #include "base/decimal_text.h"
 #include "base/file_read.h"
+#include "i18n/language.h"
 #include "plot/rib_pictures.h"
 #include "plot/rib_sheet.h"
 #include "ui/rib_table.h"
@@ -43,15 +44,7 @@ std::string shortestText(double value) {
   return std::string(text, end);
 }
 
-// text with %1, %2 ... replaced by the values.
-std::string filled(std::string text, std::initializer_list<std::string> values) {
-  int n = 0;
-  for (const std::string& value : values) {
-    const std::string mark = "%" + std::to_string(++n);
-    if (const auto at = text.find(mark); at != std::string::npos) text.replace(at, 2, value);
-  }
-  return text;
-}
+using i18n::filled;
 
 }  // namespace
 
