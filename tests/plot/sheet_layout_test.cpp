@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "plot/outline_drawing.h"
 #include "plot/plan_view.h"
+#include "rib/rib.h"
 
 namespace tavelor::plot {
 namespace {
@@ -93,6 +95,39 @@ TEST(SheetLayout, ThePlanFillsItsBoxAtAnyWingSize) {
     EXPECT_NEAR(b.max.x - b.min.x, r.width, 1e-4) << r.why;
     EXPECT_NEAR(b.max.y - b.min.y, r.depth, 1e-4) << r.why;
     EXPECT_NEAR((b.min.x + b.max.x) / 2, 1.3229 + 139.3472 / 2, 1e-4) << r.why;
+  }
+}
+
+// Each rib's line stands across the drawn planform at its station, from the leading edge to the
+// trailing edge, its name beside it.
+TEST(SheetLayout, ThePlanShowsEachRibAcrossTheOutline) {
+  const auto results = lastTip(1000, 100, 100, 200, 600);
+  const auto geometry = wing::wingGeometry(results);
+  const RibLines ribs = ribLinesOf(rib::wingRibs(geometry, rib::defaultRibSettings()));
+  const Drawing plan = planDrawing(results, geometry, ribs);
+  std::vector<Polyline> outline, drawn;
+  for (const Polyline& line : plan.lines) {
+    if (line.role == Role::Outline) outline.push_back(line);
+    if (line.role == Role::Rib) drawn.push_back(line);
+  }
+  const auto onOutline = [&](wing::Point p) {
+    for (const Polyline& o : outline) {
+      const wing::Point a = o.points[0], b = o.points[1];
+      const double cross = (b.x - a.x) * (p.y - a.y) - (b.y - a.y) * (p.x - a.x);
+      const double along = (p.x - a.x) * (b.x - a.x) + (p.y - a.y) * (b.y - a.y);
+      const double length2 = (b.x - a.x) * (b.x - a.x) + (b.y - a.y) * (b.y - a.y);
+      if (std::abs(cross) < 1e-9 * length2 + 1e-9 && along >= -1e-9 && along <= length2 + 1e-9)
+        return true;
+    }
+    return false;
+  };
+  ASSERT_EQ(drawn.size(), ribs.size());
+  for (std::size_t i = 0; i < drawn.size(); ++i) {
+    const wing::Point le = drawn[i].points[0], te = drawn[i].points[1];
+    EXPECT_DOUBLE_EQ(le.x, te.x) << ribs[i].name;
+    EXPECT_LT(le.y, te.y) << ribs[i].name;
+    EXPECT_TRUE(onOutline(le) && onOutline(te)) << ribs[i].name;
+    EXPECT_EQ(plan.texts.at(i).text, ribs[i].name);
   }
 }
 
