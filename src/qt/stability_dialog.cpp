@@ -36,7 +36,9 @@ StabilityDialog::StabilityDialog(ui::StabilityForm& form, QWidget* owner)
   setWindowTitle(text("title"));
   // The long captions wrap, so the window fits narrow screens and long languages.
   const auto caption = [this, text](const char* key, bool wrap = false) {
-    auto* label = new QLabel(text(key), this);
+    // A colon after a blank stays on its word's line.
+    auto* label =
+        new QLabel(text(key).replace(QStringLiteral(" :"), QStringLiteral("\u00a0:")), this);
     label->setWordWrap(wrap);
     return label;
   };
