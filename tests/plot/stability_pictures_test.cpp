@@ -31,12 +31,6 @@ TEST(StabilityPictures, DashesTheEllipticLoadEvenly) {
   EXPECT_TRUE(figure->peak.x == 400 && figure->remarkOnLeft);
 }
 
-// Two millimetres a character, four a line.
-struct EvenMeasure : TextMeasure {
-  double advance(const Text& text) override { return 2.0 * text.text.size(); }
-  double lineSpacing(const Text&) override { return 4; }
-};
-
 // A 200 by 300 mm wing in a 100 by 50 mm view: the depth decides, the marks sit on the root.
 TEST(StabilityPictures, FitsThePlanAndMarksItsCentreLine) {
   wing::WingResults wing;
@@ -59,21 +53,6 @@ TEST(StabilityPictures, FitsThePlanAndMarksItsCentreLine) {
     EXPECT_NEAR(mark->points[0].y, margin + y * scale, 1e-9);
     EXPECT_NEAR(mark->points[1].x - mark->points[0].x, 4 * margin - 2 * kScreenPixel, 1e-9);
   }
-}
-
-// The title is cut to the width; the legend runs on where each caption ends; the remark stands
-// left of a peak at the tip.
-TEST(StabilityPictures, LaysTheSpanLoadsTextsOut) {
-  EvenMeasure measure;
-  const Drawing picture =
-      spanLoadPicture({{0, 1.2, 0.9}, {500, 0.8, 1.1}}, 500,
-                      {"A long title", "L", "E", "C", "stalls"}, {{0, 0}, {20, 40}}, measure);
-  ASSERT_EQ(picture.texts.size(), 5u);
-  const double margin = 8 * kScreenPixel;
-  EXPECT_EQ(picture.texts[0].text, "A lo\u2026");                       // 7 bytes in 15.8 mm
-  EXPECT_NEAR(picture.texts[2].at.x - picture.texts[1].at.x, 8, 1e-9);  // "L   "
-  EXPECT_EQ(picture.texts[4].align, TextAlign::Right);
-  EXPECT_NEAR(picture.texts[4].at.x, 20 - margin - 8 * kScreenPixel, 1e-9);
 }
 
 }  // namespace

@@ -87,12 +87,6 @@ TEST(TemplateLayout, MarksTheCentringPointAndRibsAsTheCutFilesDo) {
   EXPECT_GE(names.count("R1") * names.count("R2"), 2u);  // on the overview and a tile, at least
 }
 
-}  // namespace
-}  // namespace tavelor::plot
-
-namespace tavelor::plot {
-namespace {
-
 // The rib sheets tile as the template does: laid together, the pages give back every point of
 // every rib contour at 1:1, and every rib's name.
 TEST(TemplateLayout, RibSheetPagesReassembleTheSheetsAtFullSize) {
