@@ -138,6 +138,7 @@ std::vector<wing::Point> ribContour(const Airfoil& airfoil, double chord, double
            (p.x - pivot) * std::sin(angle) + p.y * std::cos(angle)};
     }
   }
+  std::vector<double> floors;  // where the notches' floors lie
   for (const Spar& spar : settings.spars) {
     if (spar.width <= 0 || spar.depth <= 0) continue;
     const double at = pivot + (spar.chordPercent / 100 * chord - pivot) * std::cos(angle);
@@ -146,12 +147,23 @@ std::vector<wing::Point> ribContour(const Airfoil& airfoil, double chord, double
       upper = notched(upper, x1, x2, heightAt(upper, at) - spar.depth);
     if (spar.side != SparSide::Top)
       lower = notched(lower, x1, x2, heightAt(lower, at) + spar.depth);
+    floors.insert(floors.end(), {x1 + spar.width / 100, at, x2 - spar.width / 100});
+  }
+  // Notches that meet the other surface, or each other, cut the rib in two: no rib.
+  for (const double x : floors) {
+    if (x > upper.front().x && x < upper.back().x && heightAt(upper, x) <= heightAt(lower, x))
+      return {};
   }
   Chain contour(upper.rbegin(), upper.rend());
   const bool sharedNose = !lower.empty() && lower.front() == contour.back();
   contour.insert(contour.end(), lower.begin() + (sharedNose ? 1 : 0), lower.end());
   if (contour.size() > 1 && contour.front() == contour.back()) contour.pop_back();
   return densified(contour, kMaxPointGap, true);
+}
+
+const Rib* uncutRib(const std::vector<Rib>& ribs) {
+  const auto rib = std::ranges::find_if(ribs, [](const Rib& r) { return r.contour.size() < 3; });
+  return rib == ribs.end() ? nullptr : &*rib;
 }
 
 std::vector<Rib> wingRibs(const wing::WingGeometry& geometry, const RibSettings& settings) {

@@ -64,8 +64,12 @@ std::vector<double> ribStations(const wing::WingGeometry& geometry, double spaci
 // Every rib of the half-wing, root first; none when the spacing would give over kMaxRibs.
 std::vector<Rib> wingRibs(const wing::WingGeometry& geometry, const RibSettings& settings);
 
-// One rib of the given chord, its airfoil already blended, twisted by twistDegrees.
+// One rib of the given chord, its airfoil already blended, twisted by twistDegrees. Empty when
+// nothing of it is left to cut: the stocks take it all, or spar notches cut it in two.
 std::vector<wing::Point> ribContour(const Airfoil& airfoil, double chord, double twistDegrees,
                                     const RibSettings& settings);
+
+// The first rib with nothing to cut (see ribContour), or none.
+const Rib* uncutRib(const std::vector<Rib>& ribs);
 
 }  // namespace tavelor::rib

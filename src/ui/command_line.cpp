@@ -137,10 +137,13 @@ BatchResult exportFile(const std::string& outputPath, const std::string& wingPat
   } else {
     const RibSheets sheets = ribSheets(geometry, wing.ribs);
     if (!sheets.drawing) {
-      return failure(kProgram + shown(wingPath) +
-                     (sheets.fault == RibFault::TooClose
-                          ? ": the ribs are too close together"
-                          : ": a rib is larger than the stock sheet"));
+      const std::string why = sheets.fault == RibFault::TooClose ? "the ribs are too close together"
+                              : sheets.fault == RibFault::Uncut
+                                  ? "rib " + sheets.uncut +
+                                        " leaves nothing to cut: its edge stocks take it all, or "
+                                        "spar notches cut it in two"
+                                  : "a rib is larger than the stock sheet";
+      return failure(kProgram + shown(wingPath) + ": " + why);
     }
     bytes = ribFileBytes(*sheets.drawing, *format, wing.name + " ribs");
   }
@@ -182,9 +185,11 @@ BatchResult reportWing(const std::string& wingPath, const BatchSettings& setting
 
 RibSheets ribSheets(const wing::WingGeometry& geometry, const rib::RibSettings& settings) {
   const auto ribs = rib::wingRibs(geometry, settings);
-  if (ribs.empty()) return {std::nullopt, RibFault::TooClose};
+  if (ribs.empty()) return {std::nullopt, RibFault::TooClose, ""};
+  if (const rib::Rib* uncut = rib::uncutRib(ribs))
+    return {std::nullopt, RibFault::Uncut, uncut->name};
   RibSheets sheets{plot::ribSheetDrawing(ribs, settings.stockWidth, settings.stockLength),
-                   RibFault::TooLarge, static_cast<int>(ribs.size())};
+                   RibFault::TooLarge, "", static_cast<int>(ribs.size())};
   if (!sheets.drawing) return sheets;
   sheets.fault = RibFault::None;
   sheets.sheets = static_cast<int>(

@@ -22,10 +22,12 @@ std::optional<OutlineFormat> outlineFormatOf(const std::string& path);
 
 // The ribs of a wing nested on their stock sheets, for the command line and the ribs window
 // alike: the drawing, or what keeps it from being made.
-enum class RibFault { None, TooClose, TooLarge };  // over rib::kMaxRibs; a rib beyond a sheet
+// Over rib::kMaxRibs; a rib with nothing to cut (rib::uncutRib); a rib beyond a sheet.
+enum class RibFault { None, TooClose, Uncut, TooLarge };
 struct RibSheets {
   std::optional<plot::Drawing> drawing;
   RibFault fault = RibFault::None;
+  std::string uncut;  // the rib with nothing to cut
   int ribs = 0, sheets = 0;
 };
 RibSheets ribSheets(const wing::WingGeometry& geometry, const rib::RibSettings& settings);

@@ -221,6 +221,11 @@ std::optional<rib::RibSettings> RibForm::read(bool quiet) {
     refuse(quiet, RibField::Spacing, text("tooClose"));
     return std::nullopt;
   }
+  if (const rib::Rib* uncut = rib::uncutRib(ribs)) {
+    refuse(quiet, s.spars.empty() ? RibField::LeadingEdge : sparField(0, 2),
+           filled(text("uncut"), {uncut->name}));
+    return std::nullopt;
+  }
   auto sheets = plot::ribSheetDrawing(ribs, s.stockWidth, s.stockLength);
   if (!sheets) {
     refuse(quiet, RibField::StockWidth, text("tooLarge"));

@@ -158,6 +158,15 @@ TEST(RibContour, KeepsSizeSheetingNotchesAndTwist) {
   EXPECT_NEAR(highestIn(118.5, 121.5, true), surfaceAt(bare, 120, true) - 2, 1e-3);
   EXPECT_NEAR(highestIn(118.5, 121.5, false), surfaceAt(bare, 120, false) + 2, 1e-3);
 
+  // Notches that meet cut the rib in two, and give none; a little less leaves it whole.
+  for (const auto& [depth, side, whole] : {std::tuple{11.8, SparSide::Both, true},
+                                           {12.2, SparSide::Both, false},
+                                           {23.8, SparSide::Top, true},
+                                           {24.2, SparSide::Bottom, false}}) {
+    built.spars = {{30, 6, depth, side}};
+    EXPECT_EQ(ribContour(foil, 200, 0, built).empty(), !whole) << depth;
+  }
+
   built = {};
   const auto twisted = ribContour(foil, 200, 3, built);
   const auto nose = std::ranges::min_element(bare, {}, &Point::x) - bare.begin();

@@ -114,6 +114,9 @@ start.x:g}:{0 - e.dxf.start.y:g}:{-e.dxf.end.y:g}' for e in s.query('*[layer==\"
 text for e in s.query('TEXT[layer==\"LABEL\"]')))" >read && [ "$(cat read)" = "$2" ]; }
 check 0 "" "riblines lines.dxf '0:0:250 100:0:237.5 200:0:225 300:0:212.5 400:0:200 \
 500:16.6667:183.333 600:33.3333:166.667 700:50:150 R1 R2 R3 R4 R5 R6 R7 R8'" -- --export lines.dxf ribbed.txt
+sed 's/30 6 4 TB/30 6 6 TB/' ribbed.txt >severed.txt  # the tip rib's notches meet
+check 1 "^tavelor: severed.txt: rib R8 leaves nothing to cut: .* cut it in two$" "[ ! -e cut.dxf ]" \
+  -- --export-ribs cut.dxf severed.txt
 head -c -3 ribbed.txt >torn.txt
 check 1 "^tavelor: torn.txt: the rib record is damaged$" "true" -- --export-ribs torn.dxf torn.txt
 check 1 "^tavelor: d.png: the ribs are .*\.dxf or \*\.svg$" "true" -- --export-ribs d.png delta.txt
