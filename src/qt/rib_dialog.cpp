@@ -6,8 +6,10 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "qt/drawing_view.h"
+#include "qt/field_keys.h"
 #include "qt/text.h"
 #include "ui/rib_table.h"
 
@@ -32,6 +34,7 @@ RibDialog::RibDialog(ui::RibForm& form, QWidget* owner) : QDialog(owner), form_(
         showPictures();
       });
       fields_[at] = edit;
+      edit->installEventFilter(this);
       const bool airfoil = line.fields == 1 && at < 2;
       if (*ui::kRibFieldCaptions[at]) {
         grid->addWidget(new QLabel(text(ui::kRibFieldCaptions[at]), this), row, 1 + 2 * i,
@@ -102,6 +105,16 @@ RibDialog::RibDialog(ui::RibForm& form, QWidget* owner) : QDialog(owner), form_(
   layout->addLayout(buttons);
   showPictures();
   fields_[0]->setFocus();
+}
+
+bool RibDialog::eventFilter(QObject* watched, QEvent* event) {
+  const auto field = std::ranges::find(fields_, watched) - fields_.begin();
+  if (field == std::ssize(fields_) || event->type() != QEvent::KeyPress) return false;
+  const auto& key = *static_cast<QKeyEvent*>(event);
+  if (isEnterKey(key) || key.key() == Qt::Key_Escape) return false;  // the window's keys
+  return refusesKey(key, [field](char32_t c) {
+    return ui::RibForm::keyPasses(static_cast<ui::RibField>(field), c);
+  });
 }
 
 void RibDialog::run(bool (ui::RibForm::*command)()) {

@@ -19,6 +19,10 @@ class RibDialog : public QDialog {
  public:
   RibDialog(ui::RibForm& form, QWidget* owner);
 
+ protected:
+  // A number field gets no key its number cannot hold.
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
   // Runs a command of the form; when it refused a field, the focus goes there.
   void run(bool (ui::RibForm::*command)());

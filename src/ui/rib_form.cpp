@@ -11,6 +11,7 @@
 #include "plot/rib_sheet.h"
 #include "ui/rib_table.h"
 #include "ui/window.h"
+#include "ui/wing_inputs.h"
 
 namespace tavelor::ui {
 
@@ -235,6 +236,11 @@ std::optional<rib::RibSettings> RibForm::read(bool quiet) {
   ribs_ = std::move(ribs);
   sheets_ = std::move(*sheets);
   return s;
+}
+
+bool RibForm::keyPasses(RibField field, char32_t character) {
+  return field == RibField::RootAirfoil || field == RibField::TipAirfoil ||
+         numberKeyPasses(character, field == RibField::Washout);
 }
 
 bool RibForm::accept() {

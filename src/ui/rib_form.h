@@ -65,6 +65,9 @@ class RibForm {
   std::string text(const std::string& key) const { return text_(key); }
   const std::string& shownText(RibField field) const { return shown_[index(field)]; }
   void edit(RibField field, const std::string& text);
+  // Whether a key's character may reach the field: an airfoil takes any, a number field those
+  // of a number, the washout angle a sign too.
+  static bool keyPasses(RibField field, char32_t character);
   rib::SparSide sparSide(int spar) const { return sides_.at(static_cast<std::size_t>(spar)); }
   void setSparSide(int spar, rib::SparSide side);
   // The "…" button: an airfoil file for the root (0) or the tip (1), read and kept; a file that

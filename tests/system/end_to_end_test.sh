@@ -120,6 +120,8 @@ ribs=$(x_wait_window '^Ribs and airfoils$')
 x_focus "$ribs"
 xdotool key ctrl+a
 xdotool type --delay 20 "NACA 2412"
+xdotool key Tab Tab Tab Tab ctrl+a  # the spacing: a letter never reaches it
+xdotool type --delay 20 "6x0"
 xdotool key alt+e
 x_answer '^Export ribs$' ctrl+a "type:$work/example ribs.dxf" Return
 x_poll 5 test -s "$work/example ribs.dxf" || fail "Export ribs wrote no file"
