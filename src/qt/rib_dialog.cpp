@@ -5,6 +5,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -75,7 +76,7 @@ RibDialog::RibDialog(ui::RibForm& form, QWidget* owner) : QDialog(owner), form_(
   const char* names[] = {"rootRib", "tipRib", "firstSheet"};
   for (std::size_t i = 0; i < views_.size(); ++i) {
     pictures->addWidget(new QLabel(text(names[i]), this));
-    views_[i] = new DrawingView(QString::fromLatin1(names[i]), QSize(420, 150), this);
+    views_[i] = new DrawingView(QString::fromLatin1(names[i]), QSize(300, 120), this);
     pictures->addWidget(views_[i], 1);
   }
 
@@ -105,6 +106,8 @@ RibDialog::RibDialog(ui::RibForm& form, QWidget* owner) : QDialog(owner), form_(
   layout->addLayout(buttons);
   showPictures();
   fields_[0]->setFocus();
+  // No larger than the screen: the pictures shrink to make it fit.
+  resize(sizeHint().boundedTo(screen()->availableSize()));
 }
 
 bool RibDialog::eventFilter(QObject* watched, QEvent* event) {
