@@ -126,14 +126,15 @@ AirfoilReading readAirfoil(std::string_view bytes, const std::string& fileName) 
   const bool counted = !rows.empty() && rows[0].point.x >= 2 && rows[0].point.y >= 2 &&
                        rows[0].point.x == std::floor(rows[0].point.x) &&
                        rows[0].point.y == std::floor(rows[0].point.y);
-  const std::size_t upperCount = counted ? static_cast<std::size_t>(rows[0].point.x) : 0;
-  const std::size_t lowerCount = counted ? static_cast<std::size_t>(rows[0].point.y) : 0;
+  // Compared as they stand: a count too large for any file is no size to convert.
+  const double upperCount = counted ? rows[0].point.x : 0;
+  const double lowerCount = counted ? rows[0].point.y : 0;
   if (counted) rows.erase(rows.begin());
   if (rows.size() < kMinPoints) {
     return refusal(fileName, lineNumber, "airfoilFew",
                    "fewer than " + std::to_string(kMinPoints) + " points");
   }
-  if (counted && upperCount + lowerCount != rows.size()) {
+  if (counted && upperCount + lowerCount != static_cast<double>(rows.size())) {
     return refusal(fileName, rows.back().line, "airfoilCounts",
                    "the point counts do not match the points");
   }
