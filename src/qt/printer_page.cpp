@@ -2,7 +2,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QMarginsF>
 #include <QPageLayout>
 #include <QPageSize>
@@ -10,7 +9,6 @@
 #include <algorithm>
 #include <utility>
 
-#include "base/atomic_file.h"
 #include "plot/pdf_name.h"
 #include "qt/drawing_painter.h"
 #include "qt/print_document.h"
@@ -36,14 +34,6 @@ std::unique_ptr<QtPrinterPage> QtPrinterPage::onQueue(const QPrinterInfo& queue,
   std::unique_ptr<QtPrinterPage> page(new QtPrinterPage(
       Target::Queue, std::make_unique<QPrinter>(queue, QPrinter::HighResolution)));
   page->sheetName_ = &sheetName;
-  return page;
-}
-
-std::unique_ptr<QtPrinterPage> QtPrinterPage::toPdfFile(const QString& path) {
-  std::unique_ptr<QtPrinterPage> page(
-      new QtPrinterPage(Target::PdfFile, std::make_unique<QPrinter>(QPrinter::HighResolution)));
-  page->pdfPath_ = QFileInfo(path).absoluteFilePath();
-  page->pdfFolder_ = QFileInfo(page->pdfPath_).absolutePath();
   return page;
 }
 
@@ -111,16 +101,7 @@ void QtPrinterPage::openTarget() {
     pdfPath_ = QString::fromStdString(plot::reservePdfPath(pdfFolder_.toStdString(), *sheetName_));
     pathReserved_ = true;
   }
-  // As every file the program writes: a regular file or a new name, never a device or pipe.
-  if (const QFileInfo target(pdfPath_);
-      target_ == Target::PdfFile && target.exists() && !target.isFile()) {
-    throw plot::PageError("cannot write " + QDir::toNativeSeparators(pdfPath_).toStdString() +
-                          ": " + base::kNotRegularFileText);
-  }
-  if (target_ != Target::Queue) {
-    printer_->setOutputFileName(pdfPath_);
-    printer_->setOutputFormat(QPrinter::PdfFormat);
-  }
+  if (target_ != Target::Queue) printer_->setOutputFileName(pdfPath_);
   printer_->setCreator(QStringLiteral("Tavelor"));
   printer_->setDocName(sheetName_ != nullptr && !sheetName_->empty()
                            ? QString::fromStdString(*sheetName_)

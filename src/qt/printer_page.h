@@ -24,9 +24,6 @@ class QtPrinterPage final : public plot::PageSurface {
   // after sheetName as it reads when the sheet is printed. sheetName must outlive the page.
   static std::unique_ptr<QtPrinterPage> onQueue(const QPrinterInfo& queue,
                                                 const std::string& sheetName);
-  // Writes the sheet as a PDF file at path, replacing it if it is a regular file; anything else
-  // there is refused.
-  static std::unique_ptr<QtPrinterPage> toPdfFile(const QString& path);
   // Writes the sheet as a new PDF file in folder, named after sheetName as it reads when the
   // sheet is printed (the print command fills it in after it has asked for the device name).
   // sheetName must outlive the page; pass the main form's sheet name.
@@ -44,7 +41,7 @@ class QtPrinterPage final : public plot::PageSurface {
   std::string deliveryNote() const override;
 
  private:
-  enum class Target { Queue, PdfFile, PdfFolder };
+  enum class Target { Queue, PdfFolder };
 
   QtPrinterPage(Target target, std::unique_ptr<QPrinter> printer);
   // Puts the layout on the printer once, before any measuring or painting: the printer's paper
