@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "qt/text.h"
 #include "ui/main_form.h"
 #include "ui/window.h"
 #include "ui/wing_inputs.h"
@@ -80,7 +81,7 @@ class MainWindow : public QMainWindow, public ui::Window {
   void setBusyPointer(bool busy) override;
   std::unique_ptr<plot::PageSurface> openPage(const std::string& sheetName) override;
   std::string shortDate() const override;
-  void usePdfFolder(const std::string& folder) override { pdfFolder_ = toQString(folder); }
+  void usePdfFolder(const std::string& folder) override { pdfFolder_ = toQ(folder); }
 
   // ui::Outputs (window_outputs.cpp)
   std::unique_ptr<ui::TemplateJob> openTemplateJob() override;
@@ -108,8 +109,6 @@ class MainWindow : public QMainWindow, public ui::Window {
   QLineEdit* addField(QGridLayout* grid, const QString& name, ui::FieldRef id, int row, int column);
   void alignColumns();
   std::optional<std::string> askFileName(const ui::FileDialogRequest& request, bool save);
-
-  static QString toQString(const std::string& text) { return QString::fromStdString(text); }
 
   QString decimalMark_;
   QString pdfFolder_;  // where a PDF file goes without a print queue; empty: the documents folder

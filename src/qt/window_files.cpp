@@ -13,7 +13,7 @@
 
 namespace tavelor::qt {
 
-void MainWindow::showStatus(const std::string& text) { statusBar()->showMessage(toQString(text)); }
+void MainWindow::showStatus(const std::string& text) { statusBar()->showMessage(toQ(text)); }
 
 std::string MainWindow::documentsFolder() const {
   return QFile::encodeName(qt::documentsFolder()).toStdString();
@@ -25,7 +25,7 @@ void MainWindow::showRecentFiles(const std::vector<std::string>& paths) {
   int number = 0;
   for (const std::string& path : paths) {
     // "&1 trainer.txt": the number is the access key; the full path shows as the tip.
-    const QString shown = QDir::toNativeSeparators(toQString(path));
+    const QString shown = QDir::toNativeSeparators(toQ(path));
     auto* item = new QAction(
         QStringLiteral("&%1 %2").arg(++number).arg(QFileInfo(shown).fileName()), fileMenu_);
     item->setObjectName(QStringLiteral("recentItem%1").arg(number));
@@ -43,7 +43,7 @@ void MainWindow::showRecentFiles(const std::vector<std::string>& paths) {
 void MainWindow::useLocale(const std::string& locale) {
   // The date on the sheet and the toolkit's dialogs and buttons follow the language.
   // The system's own form of that language where it is the system's (en_GB, de_AT...).
-  QLocale chosen = locale.empty() ? QLocale::system() : QLocale(toQString(locale));
+  QLocale chosen = locale.empty() ? QLocale::system() : QLocale(toQ(locale));
   if (chosen.language() == QLocale::system().language()) chosen = QLocale::system();
   QLocale::setDefault(chosen);
   for (const auto& translator : translators_) QApplication::removeTranslator(translator.get());
