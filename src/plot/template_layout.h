@@ -84,17 +84,13 @@ std::optional<std::pair<wing::Point, wing::Point>> clipped(wing::Point a, wing::
 // What the caller has already looked up in the user's language.
 struct TemplateTexts {
   std::string sheetName;  // the wing's name, on every page
-  std::string figures;    // one line of main figures (span, MAC, CG) for the overview
-  RibLines ribs = {};     // drawn across the outline, when the ribs were set up
+  std::string figures;    // one line of main figures for the overview
 };
 
 // The pages of a full-size drawing on paper whose printable area is `printable` (the paper less a
 // margin of kTemplateMargin, or the printer's own minimum where that is larger): the overview,
 // then every kept tile, row by row. Throws PageError as tileTemplate does.
 std::vector<Drawing> templatePages(const TemplateDrawing& drawing, const TemplateTexts& texts,
-                                   const MmRect& printable);
-// The wing's template: its drawing with texts.ribs.
-std::vector<Drawing> templatePages(const wing::WingGeometry& geometry, const TemplateTexts& texts,
                                    const MmRect& printable);
 
 }  // namespace tavelor::plot

@@ -154,11 +154,6 @@ Drawing tilePage(const MmRect& printable, const TemplateDrawing& drawing,
 
 }  // namespace
 
-std::vector<Drawing> templatePages(const wing::WingGeometry& geometry, const TemplateTexts& texts,
-                                   const MmRect& printable) {
-  return templatePages(templateDrawing(geometry, texts.ribs), texts, printable);
-}
-
 std::vector<Drawing> templatePages(const TemplateDrawing& drawing, const TemplateTexts& texts,
                                    const MmRect& printable) {
   const TemplateTiling tiling =

@@ -109,8 +109,8 @@ void MainForm::printTemplate() {
     number.erase(0, std::min(number.find_first_not_of(' '), number.size()));  // leading blanks
     figures += language_.text("Label", key) + " " + number + " mm";
   }
-  printFullSize(*job, plot::templateDrawing(geometry_, ribLineFigures()),
-                {sheetName_, figures, ribLineFigures()}, sheetName_ + " - template", "19");
+  printFullSize(*job, plot::templateDrawing(geometry_, ribLineFigures()), {sheetName_, figures},
+                sheetName_ + " - template", "19");
 }
 
 void MainForm::printFullSize(TemplateJob& job, const plot::TemplateDrawing& drawing,

@@ -40,7 +40,7 @@ void MainForm::printRibs(const rib::RibSettings& settings) {
       i18n::filled(language_.textOrEnglish("Ribs", "overview"),
                    {std::to_string(sheets.ribs), std::to_string(sheets.sheets),
                     mm(settings.stockWidth) + " x " + mm(settings.stockLength) + " mm"});
-  printFullSize(*job, plot::fullSizeDrawing(*sheets.drawing), {sheetName_, figures, {}},
+  printFullSize(*job, plot::fullSizeDrawing(*sheets.drawing), {sheetName_, figures},
                 sheetName_ + " - ribs", "ribsPrinted");
 }
 

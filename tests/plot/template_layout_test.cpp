@@ -81,7 +81,8 @@ TEST(TemplateLayout, MarksTheCentringPointAndRibsAsTheCutFilesDo) {
     }
   }
   std::multiset<std::string> names;
-  for (const Drawing& page : templatePages(geometry, {"W", "", ribs}, {10, 10, 190, 277})) {
+  for (const Drawing& page :
+       templatePages(templateDrawing(geometry, ribs), {"W", ""}, {10, 10, 190, 277})) {
     for (const Text& text : page.texts) names.insert(text.text);
   }
   EXPECT_GE(names.count("R1") * names.count("R2"), 2u);  // on the overview and a tile, at least
@@ -97,7 +98,7 @@ TEST(TemplateLayout, RibSheetPagesReassembleTheSheetsAtFullSize) {
   const TemplateDrawing drawing = fullSizeDrawing(*sheets);
   const MmRect printable{10, 10, 190, 277};
   const TemplateTiling tiling = tileTemplate(drawing, 190, 277, kTemplateOverlap);
-  const std::vector<Drawing> pages = templatePages(drawing, {"W", "", {}}, printable);
+  const std::vector<Drawing> pages = templatePages(drawing, {"W", ""}, printable);
   ASSERT_EQ(pages.size(), tiling.tiles.size() + 1);
   std::set<std::pair<long, long>> printed;  // in µm of the sheets, where their points lie
   std::multiset<std::string> names;
