@@ -128,7 +128,7 @@ void MainForm::setUnits(base::Units units) {
   i18n::translate(language_, window_);
   staleShown_ = false;  // the frame's caption is new: a note is added again
   showStaleness();
-  if (figuresShown_ && results_) showFigures();
+  if (figuresShown_) showFigures();
   if (current) calculatedTexts_ = fieldTexts();
   language_.storeUserSetting(i18n::kSettingsSection, kUnitsKey,
                              units_ == base::Units::Imperial ? "Imperial" : "Metric");
@@ -166,7 +166,7 @@ bool MainForm::calculate() {
   const files::WingTexts texts = fieldTexts();
   ComputedTexts computed = computeTexts(texts, mark);
   if (!computed.results) {
-    results_.reset();
+    // The last figures stay, shown stale, until the inputs calculate again.
     showStaleness();
     warn(refusalText(language_, computed));
     if (computed.faultAt && focusReady_) {

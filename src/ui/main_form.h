@@ -87,6 +87,7 @@ class MainForm {
   void fieldFocused(Field field, int index);
 
   i18n::Language& language() { return language_; }
+  // The figures of the last calculation that stood (shown stale once the inputs differ).
   const std::optional<wing::WingResults>& results() const { return results_; }
   const std::string& sheetName() const { return sheetName_; }
   // The stability window's texts: kept while the program runs, saved and opened with the wing.

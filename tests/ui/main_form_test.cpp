@@ -184,6 +184,11 @@ TEST_F(Form, ImperialFieldsKeepTheFileInMillimetres) {
   EXPECT_EQ(window.fieldText(Field::Sweep, 1), "2.0001");
   form.setUnits(base::Units::Metric);
   EXPECT_EQ(window.fieldText(Field::Sweep, 1), "50.80254");
+  // Stale figures follow the units too, after a refused calculation as well.
+  window.setFieldText(Field::Mass, 0, "x");
+  EXPECT_FALSE(form.calculate());
+  form.setUnits(base::Units::Imperial);
+  EXPECT_EQ(window.results[ResultLabel::Span], " 55.12 in  ");
 }
 
 TEST_F(Form, SaveWritesTheWholeWingOrNothing) {
