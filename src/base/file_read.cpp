@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <system_error>
 
@@ -57,5 +58,13 @@ FileRead readWholeFile(const std::string& path, std::size_t maxBytes) {
   ::close(fd);
   return result;
 }
+
+std::string folderOf(const std::string& path) {
+  const auto slash = path.rfind('/');
+  return slash == std::string::npos ? std::string()
+                                    : path.substr(0, std::max<std::size_t>(slash, 1));
+}
+
+std::string fileNameOf(const std::string& path) { return path.substr(path.rfind('/') + 1); }
 
 }  // namespace tavelor::base

@@ -22,4 +22,8 @@ inline constexpr std::size_t kMaxSettingsFileBytes = 16 * 1024 * 1024;
 // (EINVAL; never blocks on a pipe), a file over maxBytes (EFBIG), permission or read errors.
 FileRead readWholeFile(const std::string& path, std::size_t maxBytes = kMaxSettingsFileBytes);
 
+// A path's folder ("" for a bare name, "/" for a file at the root) and its file name.
+std::string folderOf(const std::string& path);
+std::string fileNameOf(const std::string& path);
+
 }  // namespace tavelor::base

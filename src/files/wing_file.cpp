@@ -115,8 +115,7 @@ WingFileReading wingDocumentOf(std::string_view bytes, std::string name) {
 }
 
 std::string wingNameOf(const std::string& path) {
-  const auto slash = path.rfind('/');
-  std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+  std::string name = base::fileNameOf(path);
   const auto dot = name.rfind('.');
   if (dot != std::string::npos && dot > 0) name.resize(dot);
   return name;

@@ -1,4 +1,5 @@
 // The export command of the main form: the outline as a DXF or SVG file for cutting.
+#include "base/file_read.h"
 #include "plot/outline_drawing.h"
 #include "rib/rib_record.h"
 #include "ui/command_line.h"
@@ -49,7 +50,7 @@ void MainForm::saveCutFile(const std::string& title, const std::string& proposed
     reportFileError(*error);
     return;
   }
-  lastFolder_ = path->substr(0, path->rfind(base::kSeparator[0]));
+  lastFolder_ = base::folderOf(*path);
   window_.showStatus(language_.textOrEnglish("Message", "saved") + " " + *path);
 }
 

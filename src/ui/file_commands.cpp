@@ -3,6 +3,7 @@
 #include <cctype>
 
 #include "base/cp1252.h"
+#include "base/file_read.h"
 #include "ui/main_form.h"
 #include "ui/wing_inputs.h"
 
@@ -12,12 +13,6 @@ namespace {
 
 constexpr const char* kRecentSection = "Recent";
 constexpr std::size_t kRecentCount = 5;
-
-std::string folderOf(const std::string& path) {
-  const auto slash = path.rfind(base::kSeparator[0]);
-  return slash == std::string::npos ? std::string()
-                                    : path.substr(0, std::max<std::size_t>(slash, 1));
-}
 
 }  // namespace
 
@@ -36,7 +31,7 @@ std::optional<std::string> withChosenExtension(const FileDialogRequest& request,
     for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     return text;
   };
-  const std::string name = path.substr(path.rfind('/') + 1);
+  const std::string name = base::fileNameOf(path);
   const auto dot = name.rfind('.');
   const std::string own = lower(dot == std::string::npos ? "" : name.substr(dot + 1));
   std::size_t filters = 0;
@@ -76,16 +71,14 @@ void MainForm::reportFileError(const files::FileError& error) {
 }
 
 void MainForm::showFileName(const std::string& path) {
-  const auto separator = path.rfind(base::kSeparator[0]);
-  const std::string name = separator == std::string::npos ? path : path.substr(separator + 1);
   window_.setWindowTitle(language_.text("Label", "0") + " - " + language_.text("Message", "5") +
-                         " : " + name);
+                         " : " + base::fileNameOf(path));
   lastWingFile_ = path;
   rememberFile(path);
 }
 
 void MainForm::rememberFile(const std::string& path) {
-  lastFolder_ = folderOf(path);
+  lastFolder_ = base::folderOf(path);
   // tv.ini holds Windows-1252 text: a path it cannot hold stays off the list.
   if (!base::fitsCp1252(path)) return;
   std::erase(recentFiles_, path);
@@ -114,7 +107,7 @@ void MainForm::loadRecentFiles() {
       recentFiles_.push_back(std::move(path));
     }
   }
-  if (!recentFiles_.empty()) lastFolder_ = folderOf(recentFiles_.front());
+  if (!recentFiles_.empty()) lastFolder_ = base::folderOf(recentFiles_.front());
   window_.showRecentFiles(recentFiles_);
 }
 
@@ -140,7 +133,7 @@ bool MainForm::saveWing() {
   auto request = wingFileRequest("4");
   request.confirmOverwrite = true;
   // The file the wing came from, offered again: Save as names a new file from there.
-  request.proposedName = lastWingFile_.substr(lastWingFile_.rfind(base::kSeparator[0]) + 1);
+  request.proposedName = base::fileNameOf(lastWingFile_);
   const auto path = window_.askSaveFileName(request);
   return path && writeWing(*path);
 }

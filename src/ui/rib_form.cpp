@@ -126,7 +126,7 @@ void RibForm::chooseAirfoil(int which) {
   const auto path = ports_.dialogs.askOpenFileName(request);
   if (!path) return;
   const RibField field = which == 0 ? RibField::RootAirfoil : RibField::TipAirfoil;
-  const std::string name = path->substr(path->find_last_of(base::kSeparator[0]) + 1);
+  const std::string name = base::fileNameOf(*path);
   const base::FileRead file = base::readWholeFile(*path, 1024 * 1024);
   if (file.status != base::ReadStatus::Ok) {
     refuse(false, field, name + ": " + file.errorText);
