@@ -133,4 +133,11 @@ std::string formatResult(double value, std::string_view decimalMark, ResultLayou
   return result;
 }
 
+std::string shortestText(double value) {
+  char text[64];
+  auto [end, fault] = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed);
+  if (fault != std::errc()) end = std::to_chars(text, text + sizeof text, value).ptr;
+  return std::string(text, end);
+}
+
 }  // namespace tavelor::base

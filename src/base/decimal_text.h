@@ -23,6 +23,10 @@ std::optional<double> readNumberOr(std::string_view text, std::string_view decim
 // form, the locale's decimal mark. Grouped is the pattern "# ##0.00" of the main window and the
 // sheet: one literal blank before the last three integer digits (in front when there are at most
 // three). Plain, for the stability window, has no blank at all.
+// The shortest text with '.' that reads back as value, without an exponent where it fits: a
+// number a file or a field keeps exactly.
+std::string shortestText(double value);
+
 enum class ResultLayout { Grouped, Plain };
 std::string formatResult(double value, std::string_view decimalMark,
                          ResultLayout layout = ResultLayout::Grouped);

@@ -184,12 +184,15 @@ BatchResult reportWing(const std::string& wingPath, const BatchSettings& setting
 }
 
 RibSheets ribSheets(const wing::WingGeometry& geometry, const rib::RibSettings& settings) {
-  const auto ribs = rib::wingRibs(geometry, settings);
-  if (ribs.empty()) return {std::nullopt, RibFault::TooClose, ""};
-  if (const rib::Rib* uncut = rib::uncutRib(ribs))
-    return {std::nullopt, RibFault::Uncut, uncut->name};
-  RibSheets sheets{plot::ribSheetDrawing(ribs, settings.stockWidth, settings.stockLength),
-                   RibFault::TooLarge, "", static_cast<int>(ribs.size())};
+  RibSheets sheets{rib::wingRibs(geometry, settings), std::nullopt, RibFault::TooClose, "", 0};
+  if (sheets.ribs.empty()) return sheets;
+  if (const rib::Rib* uncut = rib::uncutRib(sheets.ribs)) {
+    sheets.fault = RibFault::Uncut;
+    sheets.uncut = uncut->name;
+    return sheets;
+  }
+  sheets.drawing = plot::ribSheetDrawing(sheets.ribs, settings.stockWidth, settings.stockLength);
+  sheets.fault = RibFault::TooLarge;
   if (!sheets.drawing) return sheets;
   sheets.fault = RibFault::None;
   sheets.sheets = static_cast<int>(

@@ -25,10 +25,11 @@ std::optional<OutlineFormat> outlineFormatOf(const std::string& path);
 // Over rib::kMaxRibs; a rib with nothing to cut (rib::uncutRib); a rib beyond a sheet.
 enum class RibFault { None, TooClose, Uncut, TooLarge };
 struct RibSheets {
+  std::vector<rib::Rib> ribs;  // root first
   std::optional<plot::Drawing> drawing;
   RibFault fault = RibFault::None;
   std::string uncut;  // the rib with nothing to cut
-  int ribs = 0, sheets = 0;
+  int sheets = 0;
 };
 RibSheets ribSheets(const wing::WingGeometry& geometry, const rib::RibSettings& settings);
 // The rib file's bytes: the sheets as DXF, or as SVG titled `title`.

@@ -65,10 +65,8 @@ void MainForm::exportOutline() {
   });
 }
 
-void MainForm::exportRibs(const rib::RibSettings& settings) {
+void MainForm::exportRibs(const RibSheets& sheets) {
   const i18n::Language::Pass pass(language_);
-  const RibSheets sheets = ribSheets(geometry_, settings);
-  if (!sheets.drawing) return;  // the ribs window has read the settings
   const std::string name = wingName() + " ribs";
   saveCutFile(language_.textOrEnglish("Ribs", "export"), name,
               [&](OutlineFormat format) { return ribFileBytes(*sheets.drawing, format, name); });

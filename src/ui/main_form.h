@@ -74,10 +74,10 @@ class MainForm {
   // The ribs window on the figures, calculated first when they are not current: on OK its
   // settings become the wing's rib record.
   void showRibs();
-  // The ribs window's Export ribs... and Print ribs...: the ribs of settings nested on their
-  // stock sheets, into a DXF or SVG file, or at full size over printer pages.
-  void exportRibs(const rib::RibSettings& settings);
-  void printRibs(const rib::RibSettings& settings);
+  // The ribs window's Export ribs... and Print ribs...: the stock sheets the ribs window made
+  // (and whose settings read), into a DXF or SVG file, or at full size over printer pages.
+  void exportRibs(const RibSheets& sheets);
+  void printRibs(const rib::RibSettings& settings, const RibSheets& sheets);
   // The stability window's CG for the margin becomes the wing's centring, and is calculated.
   void useCentring(const std::string& percentText);
 

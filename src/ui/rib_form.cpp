@@ -1,6 +1,5 @@
 #include "ui/rib_form.h"
 
-#include <charconv>
 #include <initializer_list>
 #include <utility>
 
@@ -8,7 +7,6 @@
 #include "base/file_read.h"
 #include "i18n/language.h"
 #include "plot/rib_pictures.h"
-#include "plot/rib_sheet.h"
 #include "ui/rib_table.h"
 #include "ui/window.h"
 #include "ui/wing_inputs.h"
@@ -35,14 +33,6 @@ constexpr int kSparFields = 3;
 
 RibField sparField(int spar, int part) {
   return static_cast<RibField>(static_cast<int>(RibField::Spar1At) + spar * kSparFields + part);
-}
-
-// The shortest text that reads back as value, without an exponent where it fits.
-std::string shortestText(double value) {
-  char text[64];
-  auto [end, fault] = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed);
-  if (fault != std::errc()) end = std::to_chars(text, text + sizeof text, value).ptr;
-  return std::string(text, end);
 }
 
 using i18n::filled;
@@ -96,7 +86,7 @@ RibForm::RibForm(const wing::WingGeometry& geometry, const rib::RibSettings& set
 }
 
 std::string RibForm::numberText(double value, bool length) const {
-  const std::string metric = shortestText(value);
+  const std::string metric = base::shortestText(value);
   if (length && units_ == base::Units::Imperial) {
     return base::imperialFieldText(base::Quantity::Length, metric, decimalMark_);
   }
@@ -217,25 +207,24 @@ std::optional<rib::RibSettings> RibForm::read(bool quiet) {
   s.washoutPivotPercent = at(RibField::WashoutPivot);
   s.stockWidth = at(RibField::StockWidth);
   s.stockLength = at(RibField::StockLength);
-  std::vector<rib::Rib> ribs = rib::wingRibs(geometry_, s);
-  if (ribs.empty()) {
-    refuse(quiet, RibField::Spacing, text("tooClose"));
-    return std::nullopt;
+  RibSheets sheets = ribSheets(geometry_, s);
+  switch (sheets.fault) {
+    case RibFault::None:
+      // Drawn, exported and printed from these, so a keystroke computes the ribs once.
+      sheets_ = std::move(sheets);
+      return s;
+    case RibFault::TooClose:
+      refuse(quiet, RibField::Spacing, text("tooClose"));
+      break;
+    case RibFault::Uncut:
+      refuse(quiet, s.spars.empty() ? RibField::LeadingEdge : sparField(0, 2),
+             filled(text("uncut"), {sheets.uncut}));
+      break;
+    case RibFault::TooLarge:
+      refuse(quiet, RibField::StockWidth, text("tooLarge"));
+      break;
   }
-  if (const rib::Rib* uncut = rib::uncutRib(ribs)) {
-    refuse(quiet, s.spars.empty() ? RibField::LeadingEdge : sparField(0, 2),
-           filled(text("uncut"), {uncut->name}));
-    return std::nullopt;
-  }
-  auto sheets = plot::ribSheetDrawing(ribs, s.stockWidth, s.stockLength);
-  if (!sheets) {
-    refuse(quiet, RibField::StockWidth, text("tooLarge"));
-    return std::nullopt;
-  }
-  // Drawn from these, so a keystroke computes the ribs once.
-  ribs_ = std::move(ribs);
-  sheets_ = std::move(*sheets);
-  return s;
+  return std::nullopt;
 }
 
 bool RibForm::keyPasses(RibField field, char32_t character) {
@@ -250,22 +239,22 @@ bool RibForm::accept() {
 
 bool RibForm::exportRibs() {
   const auto settings = read(false);
-  if (settings && ports_.exportRibs) ports_.exportRibs(*settings);
+  if (settings && ports_.exportRibs) ports_.exportRibs(*settings, sheets_);
   return settings.has_value();
 }
 
 bool RibForm::printRibs() {
   const auto settings = read(false);
-  if (settings && ports_.printRibs) ports_.printRibs(*settings);
+  if (settings && ports_.printRibs) ports_.printRibs(*settings, sheets_);
   return settings.has_value();
 }
 
 void RibForm::drawPictures() {
   const auto settings = read(true);
   if (!settings) return;
-  pictures_[0] = plot::ribPicture(ribs_.front(), rib::resampled(settings->root), *settings);
-  pictures_[1] = plot::ribPicture(ribs_.back(), rib::resampled(settings->tip), *settings);
-  pictures_[2] = plot::firstStockSheet(sheets_, settings->stockWidth);
+  pictures_[0] = plot::ribPicture(sheets_.ribs.front(), rib::resampled(settings->root), *settings);
+  pictures_[1] = plot::ribPicture(sheets_.ribs.back(), rib::resampled(settings->tip), *settings);
+  pictures_[2] = plot::firstStockSheet(*sheets_.drawing, settings->stockWidth);
 }
 
 }  // namespace tavelor::ui

@@ -10,6 +10,7 @@
 #include "base/units.h"
 #include "plot/drawing.h"
 #include "rib/rib.h"
+#include "ui/command_line.h"
 #include "wing/geometry.h"
 
 namespace tavelor::ui {
@@ -49,8 +50,9 @@ inline constexpr std::size_t kRibFieldCount = 21;
 class RibForm {
  public:
   using TextLookup = std::function<std::string(const std::string& key)>;
-  // What the main form does with settings that read: write the rib file, print the rib pages.
-  using Command = std::function<void(const rib::RibSettings&)>;
+  // What the main form does with settings that read and their sheets: write the rib file, print
+  // the rib pages.
+  using Command = std::function<void(const rib::RibSettings&, const RibSheets&)>;
   struct Ports {
     Dialogs& dialogs;
     base::MessageBoxes& boxes;
@@ -110,8 +112,7 @@ class RibForm {
   std::array<std::optional<rib::Airfoil>, 2> kept_;  // shown by name in the airfoil fields
   std::optional<rib::RibSettings> result_;
   RibField focus_ = RibField::RootAirfoil;
-  std::vector<rib::Rib> ribs_;  // of the settings that read last
-  plot::Drawing sheets_;
+  RibSheets sheets_;  // of the settings that read last
   std::array<plot::Drawing, 3> pictures_;
 };
 
