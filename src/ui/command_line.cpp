@@ -168,6 +168,9 @@ std::optional<OutlineFormat> outlineFormatOf(const std::string& path) {
   return std::nullopt;
 }
 
+namespace {
+
+// The figures of the wing in wingPath as JSON.
 BatchResult reportWing(const std::string& wingPath, const BatchSettings& settings) {
   BatchWing wing = readWing(wingPath, settings);
   if (!wing.results) return failure(std::move(wing.error));
@@ -182,6 +185,8 @@ BatchResult reportWing(const std::string& wingPath, const BatchSettings& setting
   }
   return {0, wing::reportJson(*wing.results, pairs), {}};
 }
+
+}  // namespace
 
 RibSheets ribSheets(const wing::WingGeometry& geometry, const rib::RibSettings& settings) {
   RibSheets sheets{rib::wingRibs(geometry, settings), std::nullopt, RibFault::TooClose, "", 0};
@@ -206,16 +211,6 @@ std::string ribFileBytes(const plot::Drawing& sheets, OutlineFormat format,
                                       : plot::ribSheetDxf(sheets);
 }
 
-BatchResult exportWing(const std::string& outputPath, const std::string& wingPath,
-                       const BatchSettings& settings) {
-  return exportFile(outputPath, wingPath, settings, false);
-}
-
-BatchResult exportRibs(const std::string& outputPath, const std::string& wingPath,
-                       const BatchSettings& settings) {
-  return exportFile(outputPath, wingPath, settings, true);
-}
-
 std::optional<std::string> commandLineError(const CommandLine& line) {
   if (line.wingFiles.size() > 1) return "give at most one wing file";
   if (!line.batch()) return std::nullopt;
@@ -230,8 +225,8 @@ BatchResult runBatch(const CommandLine& line, BatchSettings settings) {
   settings.units = line.units == "in" ? base::Units::Imperial : base::Units::Metric;
   const std::string& wing = line.wingFiles.front();
   if (line.report) return reportWing(wing, settings);
-  if (line.ribsPath) return exportRibs(*line.ribsPath, wing, settings);
-  return exportWing(*line.exportPath, wing, settings);
+  if (line.ribsPath) return exportFile(*line.ribsPath, wing, settings, true);
+  return exportFile(*line.exportPath, wing, settings, false);
 }
 
 namespace {

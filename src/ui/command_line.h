@@ -1,8 +1,8 @@
 #pragma once
 
-// The program's modes without a window: a wing file's figures as JSON, and its outline as a
-// cutting file. The toolkit layer parses the command line and writes the SVG; everything else
-// happens here, as the window would do it.
+// The program's modes without a window: a wing file's figures as JSON, and its outline or its
+// ribs as a cutting file. The command line is read and run here, before any window exists, as
+// the window would do it.
 
 #include <optional>
 #include <string>
@@ -51,14 +51,6 @@ struct BatchResult {
   std::string error;
 };
 
-// The figures of the wing in wingPath as JSON.
-BatchResult reportWing(const std::string& wingPath, const BatchSettings& settings);
-
-// Writes the outline of the wing in wingPath to outputPath (replacing it atomically), as DXF or
-// SVG by its extension.
-BatchResult exportWing(const std::string& outputPath, const std::string& wingPath,
-                       const BatchSettings& settings);
-
 // The command line as the parser reads it, without the window toolkit's own options, which it
 // takes off the command line when the window starts ("-platform xcb", "--reverse"); after "--"
 // everything is kept.
@@ -99,13 +91,10 @@ struct CommandLine {
 // without a wing file, units other than mm or in. Nothing for a line to run.
 std::optional<std::string> commandLineError(const CommandLine& line);
 
-// Runs the line's mode (a line without an error) with the settings, in the line's units.
+// Runs the line's mode (a line without an error) with the settings, in the line's units: the
+// wing file's figures as JSON; or its outline, or its ribs nested on stock sheets (the default
+// ribs for a wing without a rib record), written to the output file (replaced atomically) as
+// DXF or SVG by its extension.
 BatchResult runBatch(const CommandLine& line, BatchSettings settings);
-
-// Writes the ribs of the wing in wingPath, nested on stock sheets, to outputPath (replacing it
-// atomically), as DXF or SVG by its extension. A wing without a rib record gets the default
-// ribs.
-BatchResult exportRibs(const std::string& outputPath, const std::string& wingPath,
-                       const BatchSettings& settings);
 
 }  // namespace tavelor::ui

@@ -122,9 +122,7 @@ void MainForm::saveWingFile() {
 }
 
 bool MainForm::saveToCurrentFile() {
-  // The file holds the inputs of the figures: calculated first when they are not current.
-  if (!figuresReady()) return false;
-  return lastWingFile_.empty() ? saveWing() : writeWing(lastWingFile_);
+  return lastWingFile_.empty() ? saveWing() : figuresReady() && writeWing(lastWingFile_);
 }
 
 bool MainForm::saveWing() {

@@ -120,7 +120,6 @@ void MainForm::setUnits(base::Units units) {
   const i18n::Language::Pass pass(language_);
   if (units == units_) return;
   const files::WingTexts texts = fieldTexts();
-  const bool current = figuresCurrent();
   units_ = units;
   language_.units = units;
   showFieldTexts(texts);
@@ -129,7 +128,6 @@ void MainForm::setUnits(base::Units units) {
   staleShown_ = false;  // the frame's caption is new: a note is added again
   showStaleness();
   if (figuresShown_) showFigures();
-  if (current) calculatedTexts_ = fieldTexts();
   language_.storeUserSetting(i18n::kSettingsSection, kUnitsKey,
                              units_ == base::Units::Imperial ? "Imperial" : "Metric");
 }

@@ -129,9 +129,9 @@ class MainForm {
   void showFileName(const std::string& path);
   FileDialogRequest wingFileRequest(const char* titleKey);
   // What a print command does before printing: the calculation when the figures are not
-  // current (its refusal ends the command); the printer opened
-  // by `open` (message 16 when it throws plot::PageError); the printer question naming the queue
-  // or the PDF file's folder; the name prompt. True when printing goes ahead.
+  // current (its refusal ends the command); the name prompt; the printer opened by `open`
+  // (message 16 when it throws plot::PageError); the printer question. True when printing goes
+  // ahead.
   struct Printer {
     std::string deviceName, pdfFolder;
   };
@@ -175,7 +175,7 @@ class MainForm {
   // Each field's text as last shown and the metric text it stands for: a field the user did not
   // edit gives its metric text back byte for byte.
   files::WingTexts shownTexts_, metricTexts_;
-  std::vector<std::string> ribLines_;     // the rib record as opened, kept through every save
+  std::vector<std::string> ribLines_;     // the rib record as opened or set in the ribs window
   std::string lastWingFile_;              // the path last opened or saved, empty before the first
   std::string lastFolder_;                // the folder of the file last opened or written
   std::vector<std::string> recentFiles_;  // newest first
