@@ -23,7 +23,6 @@ const Pen& penOf(Role role) {
       {kGrey,       0.2,   false,  false, "FRAME",        8, false},
       {kBlack,      0.15,  false,  false, "REGISTRATION", 7, false},
       {kBlack,      0.25,  false,  false, "SCALE",        7, false},
-      {kBlack,      0.25,  false,  false, "TABLE",        7, false},
       {kMidGrey,    0.26,  false,  false, "LOADAXIS",     8, true},
       {kMidGrey,    0.4,   false,  false, "ELLIPTIC",     8, true},
       {kLoadRed,    0.53,  false,  false, "LOAD",         1, true},

@@ -52,7 +52,6 @@ enum class Role {
   TileFrame,     // a template page's place in the overview
   Registration,  // the crosses that pages are laid together on
   ScaleBar,      // the bar that proves the scale
-  TableRule,     // a rule of a printed table
   // The stability window's span-load picture, each line as wide on the screen as its pen says:
   // the zero load, the elliptic load (cut into dashes by the picture), the wing's load, and the
   // local lift with the dot where it peaks.
@@ -100,6 +99,9 @@ struct Pen {
   int dxfColour;      // AutoCAD colour index
   bool wide;          // never a hairline: as wide on the screen as widthMm says
 };
+
+// A text's size in points, in millimetres.
+inline constexpr double kMmPerPoint = 25.4 / 72;
 
 // Each line of the centring cross, in every picture that marks the CG with one: the template at
 // full size and the cut files alike.

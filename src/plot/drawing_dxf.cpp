@@ -187,14 +187,14 @@ void writePolyline(DL_Dxf& dxf, TextWriter& w, const Polyline& line) {
 Drawing inInches(const Drawing& drawing) {
   Drawing inches{drawing.lines, {}};
   for (Polyline& line : inches.lines) {
-    for (wing::Point& p : line.points) p = {outlineRounded(p.x / 25.4), outlineRounded(p.y / 25.4)};
+    for (wing::Point& p : line.points)
+      p = {outlineRounded(p.x / base::kMmPerInch), outlineRounded(p.y / base::kMmPerInch)};
   }
   return inches;
 }
 
 // A text at its anchor, its height the font's size in millimetres.
 void writeText(DL_Dxf& dxf, TextWriter& w, const Text& text) {
-  constexpr double kMmPerPoint = 25.4 / 72;
   const int align = text.align == TextAlign::Left ? 0 : text.align == TextAlign::Centre ? 1 : 2;
   const int vertical = text.anchor == TextAnchor::Baseline ? 0 : 3;
   const double x = text.at.x, y = forward(text.at.y);

@@ -41,7 +41,6 @@ std::string layer(const Drawing& drawing, Role role) {
     if (line.role == role) svg += path(line);
   }
   for (const Text& text : role == Role::Label ? drawing.texts : std::vector<Text>{}) {
-    constexpr double kMmPerPoint = 25.4 / 72;
     const char* anchor = text.align == TextAlign::Left     ? "start"
                          : text.align == TextAlign::Centre ? "middle"
                                                            : "end";
@@ -102,7 +101,8 @@ std::string xmlText(const std::string& text) {
 
 // A page size of whole millimetres, with its unit.
 std::string pageSize(double mm, base::Units units) {
-  return units == base::Units::Metric ? exactNumber(mm) + "mm" : exactNumber(mm / 25.4) + "in";
+  return units == base::Units::Metric ? exactNumber(mm) + "mm"
+                                      : exactNumber(mm / base::kMmPerInch) + "in";
 }
 
 }  // namespace

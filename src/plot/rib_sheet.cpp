@@ -47,7 +47,7 @@ std::optional<Drawing> ribSheetDrawing(const std::vector<rib::Rib>& ribs, double
     drawing.lines.push_back(std::move(contour));
     Text label{{x + width * 0.4, y + height / 2}, rib.name, kRibLabelPoints, TextAlign::Centre};
     label.colour = penOf(Role::Label).colour;
-    label.at.y += kRibLabelPoints * 25.4 / 72 / 2;  // the text's middle on the rib's
+    label.at.y += kRibLabelPoints * kMmPerPoint / 2;  // the text's middle on the rib's
     drawing.texts.push_back(std::move(label));
     x += width + kRibGap;
     rowHeight = std::max(rowHeight, height);

@@ -168,14 +168,13 @@ const Rib* uncutRib(const std::vector<Rib>& ribs) {
 
 std::vector<Rib> wingRibs(const wing::WingGeometry& geometry, const RibSettings& settings) {
   std::vector<Rib> ribs;
-  if (geometry.panels.empty() || settings.spacing <= 0 ||
-      ribStations(geometry, settings.spacing).size() > kMaxRibs) {
-    return ribs;
-  }
+  if (geometry.panels.empty() || settings.spacing <= 0) return ribs;
+  const std::vector<double> stations = ribStations(geometry, settings.spacing);
+  if (stations.size() > kMaxRibs) return ribs;
   const Airfoil root = resampled(settings.root), tip = resampled(settings.tip);
   const double halfSpan = geometry.panels.back().tipLeadingEdge.x;
   std::size_t panel = 0;
-  for (const double station : ribStations(geometry, settings.spacing)) {
+  for (const double station : stations) {
     while (panel + 1 < geometry.panels.size() &&
            station > geometry.panels[panel].tipLeadingEdge.x) {
       ++panel;
