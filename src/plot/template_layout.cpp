@@ -53,7 +53,7 @@ std::vector<TemplateTile> tilesHoldingDrawing(const TemplateDrawing& drawing,
     for (int c = 0; c < t.columns; ++c) {
       const Point at{origin.x + c * t.pitchX, origin.y + r * t.pitchY};
       const MmRect area{at.x, at.y, t.tileWidth, t.tileHeight};
-      if (std::ranges::any_of(drawing.wing.lines, [&](const Polyline& l) {
+      if (std::ranges::any_of(drawing.drawing.lines, [&](const Polyline& l) {
             bool inside = false;
             if (l.role != Role::RootAxis) {
               forEachSegment(l, [&](Point a, Point b) { inside = inside || clipped(a, b, area); });
@@ -77,8 +77,8 @@ int tileCount(double extent, double printable, double pitch) {
 }  // namespace
 
 TemplateDrawing templateDrawing(const wing::WingGeometry& geometry, const RibLines& ribs) {
-  TemplateDrawing drawing;
-  auto add = [&](Point a, Point b, Role role) { drawing.wing.line(role, a, b); };
+  Drawing wing;
+  auto add = [&](Point a, Point b, Role role) { wing.line(role, a, b); };
   for (const wing::PanelOutline& p : geometry.panels) {
     add(p.rootLeadingEdge, p.tipLeadingEdge, Role::Outline);
     add(p.tipLeadingEdge, p.tipTrailingEdge, Role::Outline);
@@ -92,17 +92,17 @@ TemplateDrawing templateDrawing(const wing::WingGeometry& geometry, const RibLin
   add({c.x, c.y - arm}, {c.x, c.y + arm}, Role::CentringMark);
   add({geometry.rootLeadingEdge.x, geometry.rootLeadingEdge.y - kAxisOverrun},
       {geometry.rootTrailingEdge.x, geometry.rootTrailingEdge.y + kAxisOverrun}, Role::RootAxis);
-  addRibFigure(drawing.wing, ribs, {0, 0, 1}, 8);
-  return fullSizeDrawing(std::move(drawing.wing));
+  addRibFigure(wing, ribs, {0, 0, 1}, 8);
+  return fullSizeDrawing(std::move(wing));
 }
 
-TemplateDrawing fullSizeDrawing(Drawing wing) {
-  TemplateDrawing drawing{std::move(wing), {}};
-  if (drawing.wing.lines.empty()) return drawing;
+TemplateDrawing fullSizeDrawing(Drawing full) {
+  TemplateDrawing drawing{std::move(full), {}};
+  if (drawing.drawing.lines.empty()) return drawing;
   // The pages are chosen for the outline and its marks; the axis runs on as far as they reach.
-  const Point first = drawing.wing.lines.front().points.front();
+  const Point first = drawing.drawing.lines.front().points.front();
   double left = first.x, right = left, top = first.y, bottom = top;
-  for (const Polyline& l : drawing.wing.lines) {
+  for (const Polyline& l : drawing.drawing.lines) {
     if (l.role == Role::RootAxis) continue;
     for (const Point& p : l.points) {
       left = std::min(left, p.x);

@@ -36,8 +36,8 @@ struct MmRect {
 
 // Any drawing at full size with the part of the paper the pages must cover.
 struct TemplateDrawing {
-  Drawing wing;   // the wing's: every panel's outline, the MAC, the centring cross, the root axis
-  MmRect extent;  // the bounding box of all lines but the root axis, and a border of 5 mm
+  Drawing drawing;  // 1:1: the wing and its marks, or the rib sheets
+  MmRect extent;    // the bounding box of all lines but the root axis, and a border of 5 mm
 };
 
 // The drawing to tile as it is, its extent found as the wing's is.

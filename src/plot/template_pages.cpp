@@ -45,10 +45,10 @@ void drawClipped(Drawing& page, Point a, Point b, Role role, const MmRect& clip)
 }
 
 void drawWing(Drawing& page, const TemplateDrawing& drawing, auto map, const MmRect& clip) {
-  for (const Polyline& l : drawing.wing.lines) {
+  for (const Polyline& l : drawing.drawing.lines) {
     forEachSegment(l, [&](Point a, Point b) { drawClipped(page, map(a), map(b), l.role, clip); });
   }
-  for (Text text : drawing.wing.texts) {
+  for (Text text : drawing.drawing.texts) {
     text.at = map(text.at);
     if (clip.left <= text.at.x && text.at.x <= clip.right() && clip.top <= text.at.y &&
         text.at.y <= clip.bottom())

@@ -71,7 +71,7 @@ TEST(TemplateLayout, MarksTheCentringPointAndRibsAsTheCutFilesDo) {
   const wing::WingGeometry geometry = wing::wingGeometry(*outcome.results);
   const RibLines ribs{{"R1", 0, 0, 250}, {"R2", 550, 25, 150}};
   for (const Role role : {Role::CentringMark, Role::Rib}) {  // two of each
-    const auto printed = linesOf(templateDrawing(geometry, ribs).wing, role);
+    const auto printed = linesOf(templateDrawing(geometry, ribs).drawing, role);
     const auto cut = linesOf(outlineDrawing(geometry, ribs), role);
     ASSERT_EQ(printed.size(), 2u);
     ASSERT_EQ(cut.size(), 2u);

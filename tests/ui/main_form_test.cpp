@@ -376,7 +376,7 @@ struct KeepingTemplateJob : TemplateJob {
   std::string print(const plot::TemplateDrawing& drawing, const plot::TemplateTexts& texts,
                     const std::string& name) override {
     kept.push_back(texts);
-    kept.back().sheetName = name + " " + std::to_string(drawing.wing.lines.size());
+    kept.back().sheetName = name + " " + std::to_string(drawing.drawing.lines.size());
     return {};
   }
   std::vector<plot::TemplateTexts>& kept;
