@@ -12,8 +12,8 @@ namespace tavelor::qt {
 
 namespace {
 
-QLabel* makeLabel(QWidget* parent, const char* name, const QFont& font) {
-  auto* label = new QLabel(parent);
+QLabel* makeLabel(QWidget* parent, const char* name, const QFont& font, const QString& text) {
+  auto* label = new QLabel(text, parent);
   label->setObjectName(QString::fromLatin1(name));
   label->setFont(font);
   label->setTextFormat(Qt::PlainText);
@@ -52,11 +52,12 @@ AboutDialog::AboutDialog(const ui::AboutTexts& texts, QWidget* owner) : QDialog(
 
   auto* grid = new QGridLayout(this);
   grid->addWidget(logo, 0, 0, 2, 1);
-  grid->addWidget(label("titleLabel", boldFont(), toQ(texts.title)), 0, 1);
-  grid->addWidget(label("versionLabel", boldFont(), toQ(texts.version)), 1, 1);
-  grid->addWidget(label("descriptionLabel", font(), displayLines(texts.description)), 2, 0, 1, 3);
+  grid->addWidget(makeLabel(this, "titleLabel", boldFont(), toQ(texts.title)), 0, 1);
+  grid->addWidget(makeLabel(this, "versionLabel", boldFont(), toQ(texts.version)), 1, 1);
+  grid->addWidget(makeLabel(this, "descriptionLabel", font(), displayLines(texts.description)), 2,
+                  0, 1, 3);
   grid->addWidget(separator(this), 3, 0, 1, 3);
-  grid->addWidget(label("infoLabel", font(), toQ(texts.info)), 4, 0, 1, 2);
+  grid->addWidget(makeLabel(this, "infoLabel", font(), toQ(texts.info)), 4, 0, 1, 2);
   grid->addWidget(ok, 4, 2, Qt::AlignRight | Qt::AlignBottom);
   grid->setColumnStretch(1, 1);
   // As wide as some forty characters; the texts wrap to it and the height follows them.
@@ -65,11 +66,6 @@ AboutDialog::AboutDialog(const ui::AboutTexts& texts, QWidget* owner) : QDialog(
   ok->setFocus();
 }
 
-QLabel* AboutDialog::label(const char* name, const QFont& font, const QString& text) {
-  QLabel* made = makeLabel(this, name, font);
-  made->setText(text);
-  return made;
-}
 HelpDialog::HelpDialog(const ui::HelpTexts& texts, QWidget* owner) : QDialog(owner) {
   setObjectName(QStringLiteral("helpWindow"));
   setModal(true);
@@ -80,10 +76,8 @@ HelpDialog::HelpDialog(const ui::HelpTexts& texts, QWidget* owner) : QDialog(own
   const int side = style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, this);
   picture->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxInformation).pixmap(side));
 
-  QLabel* help = makeLabel(this, "helpTextLabel", font());
-  help->setText(displayLines(texts.helpText));
-  QLabel* closing = makeLabel(this, "closingTextLabel", font());
-  closing->setText(displayLines(texts.closingText));
+  QLabel* help = makeLabel(this, "helpTextLabel", font(), displayLines(texts.helpText));
+  QLabel* closing = makeLabel(this, "closingTextLabel", font(), displayLines(texts.closingText));
 
   auto* ok = new QPushButton(toQ(texts.okCaption), this);
   ok->setObjectName(QStringLiteral("okButton"));

@@ -14,9 +14,6 @@ class AboutDialog : public QDialog {
   Q_OBJECT
  public:
   AboutDialog(const ui::AboutTexts& texts, QWidget* owner);
-
- private:
-  QLabel* label(const char* name, const QFont& font, const QString& text);
 };
 
 // The Help window: the help text and its closing lines. OK and Escape close it.

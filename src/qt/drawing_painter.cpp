@@ -11,6 +11,9 @@ namespace tavelor::qt {
 
 QColor toQColor(plot::Rgb colour) { return QColor(colour.r, colour.g, colour.b); }
 
+namespace {
+
+// The font a text is painted and measured in.
 QFont fontFor(const plot::Text& text) {
   QFont font(QStringLiteral("Arial"));
   font.setStyleHint(QFont::SansSerif);
@@ -20,8 +23,6 @@ QFont fontFor(const plot::Text& text) {
   font.setItalic(text.italic);
   return font;
 }
-
-namespace {
 
 QPen penFor(plot::Role role, const DrawingMapping& mapping) {
   const plot::Pen& pen = plot::penOf(role);

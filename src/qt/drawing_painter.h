@@ -17,9 +17,6 @@ namespace tavelor::qt {
 
 QColor toQColor(plot::Rgb colour);
 
-// The font a text is painted in; a page measures texts with it too.
-QFont fontFor(const plot::Text& text);
-
 // How the drawing's millimetres land on the painter's device.
 struct DrawingMapping {
   QTransform fromMm;  // millimetres to device units; positions only, no shear or turn

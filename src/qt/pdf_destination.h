@@ -18,7 +18,7 @@ struct PrintDestination {
   // The queue's name, or "PDF file in <folder>", for the printer question.
   std::string deviceName() const;
 };
-PrintDestination systemPrintDestination(const QString& folder = {});
+PrintDestination systemPrintDestination(const QString& folder);
 // The user's documents folder, or the home folder when there is none.
 QString documentsFolder();
 

@@ -66,6 +66,6 @@ class QtPrinterPage final : public plot::PageSurface {
 // The page for one sheet at systemPrintDestination(); a PDF file is named after sheetName (see
 // QtPrinterPage::toPdfFolder).
 std::unique_ptr<plot::PageSurface> openSystemPrinterPage(const std::string& sheetName,
-                                                         const QString& pdfFolder = {});
+                                                         const QString& pdfFolder);
 
 }  // namespace tavelor::qt
