@@ -17,11 +17,9 @@ struct Mesh {
 };
 constexpr Mesh kFlyingWing{20, 16}, kWingAhead{16, 8}, kStabiliser{32, 4};
 
-// Negative chords or lengths can still give a positive area; no stabiliser panel has them.
-bool isTrapezoid(const Panel& p) {
-  return std::isfinite(p.sweep) && p.rootChord > 0 && p.tipChord >= 0 && p.length > 0 &&
-         std::isfinite(p.rootChord) && std::isfinite(p.tipChord) && std::isfinite(p.length);
-}
+// A stabiliser panel has a chord at its root and a length (the wing's calculation refuses the
+// rest: sizes that are negative, not finite or beyond any model).
+bool isTrapezoid(const Panel& p) { return p.rootChord > 0 && p.length > 0; }
 
 std::optional<WingResults> computeStabiliser(const std::vector<Panel>& panels) {
   // The centring plays no part in the stabiliser's figures.
