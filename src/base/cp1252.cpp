@@ -45,10 +45,9 @@ int byteFor(char32_t c) {
   return -1;
 }
 
-// Decodes one strict UTF-8 sequence at text[pos]; returns its length, or 0 when the lead byte
-// does not start a well-formed sequence (overlong forms, surrogates and values past U+10FFFF
-// are malformed too).
-size_t decodeOne(std::string_view text, size_t pos, char32_t& out) {
+}  // namespace
+
+std::size_t decodeUtf8(std::string_view text, std::size_t pos, char32_t& out) {
   const auto b0 = static_cast<unsigned char>(text[pos]);
   size_t length = 0;
   char32_t c = 0;
@@ -76,8 +75,6 @@ size_t decodeOne(std::string_view text, size_t pos, char32_t& out) {
   return length;
 }
 
-}  // namespace
-
 std::string decodeCp1252(std::string_view bytes) {
   std::string out;
   out.reserve(bytes.size() + bytes.size() / 2);
@@ -91,7 +88,7 @@ std::string encodeCp1252(std::string_view utf8) {
   size_t pos = 0;
   while (pos < utf8.size()) {
     char32_t c = 0;
-    const size_t length = decodeOne(utf8, pos, c);
+    const size_t length = decodeUtf8(utf8, pos, c);
     if (length == 0) {
       out += '?';  // one mark per bad byte, then resynchronise on the next byte
       ++pos;

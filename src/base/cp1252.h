@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -17,6 +18,10 @@ std::string encodeCp1252(std::string_view utf8);
 
 // True when the UTF-8 text survives encodeCp1252 unchanged (valid UTF-8, every character held).
 bool fitsCp1252(std::string_view utf8);
+
+// The length of the well-formed UTF-8 character at text[pos], storing it in out; 0 where none
+// starts (a stray or overlong byte, a surrogate, past U+10FFFF, cut short).
+std::size_t decodeUtf8(std::string_view text, std::size_t pos, char32_t& out);
 
 // True for the 251 bytes the code page defines.
 bool isDefinedCp1252Byte(unsigned char byte);

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "base/cp1252.h"
 #include "plot/number_text.h"
 
 namespace tavelor::plot {
@@ -53,33 +54,13 @@ std::string layer(const Drawing& drawing, Role role) {
   return svg + "</g>\n";
 }
 
-// The length of the UTF-8 sequence starting at text[i], or 0 where none starts.
-std::size_t sequenceAt(const std::string& text, std::size_t i) {
-  const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[k]); };
-  const unsigned char c = byte(i);
-  const std::size_t length = c < 0x80                ? 1
-                             : c >= 0xC2 && c < 0xE0 ? 2
-                             : c >= 0xE0 && c < 0xF0 ? 3
-                             : c >= 0xF0 && c < 0xF5 ? 4
-                                                     : 0;
-  if (length == 0 || i + length > text.size()) return 0;
-  for (std::size_t k = 1; k < length; ++k) {
-    if ((byte(i + k) & 0xC0) != 0x80) return 0;
-  }
-  const unsigned second = byte(i + 1);
-  if ((c == 0xE0 && second < 0xA0) || (c == 0xED && second >= 0xA0) ||
-      (c == 0xF0 && second < 0x90) || (c == 0xF4 && second >= 0x90)) {
-    return 0;  // overlong, a surrogate, or past U+10FFFF
-  }
-  return length;
-}
-
 // XML 1.0 has no place for control characters at all; the markup characters are escaped, and a
 // byte that starts no UTF-8 character becomes the replacement character.
 std::string xmlText(const std::string& text) {
   std::string xml;
   for (std::size_t i = 0; i < text.size();) {
-    const std::size_t length = sequenceAt(text, i);
+    char32_t character = 0;
+    const std::size_t length = base::decodeUtf8(text, i, character);
     const char c = text[i];
     if (length == 0) {
       xml += "\xEF\xBF\xBD";
