@@ -30,7 +30,7 @@ void addDashed(Drawing& drawing, Role role, const std::vector<wing::Point>& poin
     double at = 0;
     while (length - at > left) {
       at += left;
-      const wing::Point cut{a.x + (b.x - a.x) * at / length, a.y + (b.y - a.y) * at / length};
+      const wing::Point cut = wing::pointAlong(a, b, at / length);
       if (on) {
         dash.push_back(cut);
         drawing.lines.push_back({role, std::move(dash)});

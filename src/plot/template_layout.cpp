@@ -39,7 +39,7 @@ std::optional<std::pair<Point, Point>> clipped(Point a, Point b, const MmRect& r
     return std::nullopt;
   }
   if ((t1 - t0) * std::hypot(dx, dy) < 1e-6) return std::nullopt;
-  return std::pair{pointAlong(a, b, t0), pointAlong(a, b, t1)};
+  return std::pair{wing::pointAlong(a, b, t0), wing::pointAlong(a, b, t1)};
 }
 
 namespace {

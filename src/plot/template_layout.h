@@ -72,11 +72,6 @@ struct TemplateTiling {
 TemplateTiling tileTemplate(const TemplateDrawing& drawing, double printableWidth,
                             double printableHeight, double overlap);
 
-// The point a fraction t of the way from a to b.
-inline wing::Point pointAlong(wing::Point a, wing::Point b, double t) {
-  return {a.x + (b.x - a.x) * t, a.y + (b.y - a.y) * t};
-}
-
 // The part of segment a-b inside r, when it has a length.
 std::optional<std::pair<wing::Point, wing::Point>> clipped(wing::Point a, wing::Point b,
                                                            const MmRect& r);

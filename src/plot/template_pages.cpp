@@ -38,8 +38,8 @@ void drawClipped(Drawing& page, Point a, Point b, Role role, const MmRect& clip)
   double s = 0;
   for (std::size_t i = 0; s < length; s += kDashDot[i], i = (i + 1) % std::size(kDashDot)) {
     if (i % 2 == 0) {
-      piece(pointAlong(a, b, s / length),
-            pointAlong(a, b, std::min(s + kDashDot[i], length) / length));
+      piece(wing::pointAlong(a, b, s / length),
+            wing::pointAlong(a, b, std::min(s + kDashDot[i], length) / length));
     }
   }
 }

@@ -12,10 +12,6 @@ using Chain = std::vector<wing::Point>;  // one surface, from the nose aft
 
 constexpr double kDenseGap = kMaxPointGap / 2;  // before the sheeting's offset bends it
 
-wing::Point between(wing::Point a, wing::Point b, double share) {
-  return {a.x + share * (b.x - a.x), a.y + share * (b.y - a.y)};
-}
-
 // Points added on every segment longer than gap, so none is longer.
 Chain densified(const Chain& chain, double gap, bool closed) {
   Chain out;
@@ -27,7 +23,7 @@ Chain densified(const Chain& chain, double gap, bool closed) {
     const wing::Point a = chain[i], b = chain[(i + 1) % chain.size()];
     const int steps =
         std::max(1, static_cast<int>(std::ceil(std::hypot(b.x - a.x, b.y - a.y) / gap)));
-    for (int k = 0; k < steps; ++k) out.push_back(between(a, b, double(k) / steps));
+    for (int k = 0; k < steps; ++k) out.push_back(wing::pointAlong(a, b, double(k) / steps));
   }
   return out;
 }
@@ -36,7 +32,8 @@ Chain densified(const Chain& chain, double gap, bool closed) {
 double heightAt(const Chain& chain, double x) {
   for (std::size_t i = 1; i < chain.size(); ++i) {
     const wing::Point a = chain[i - 1], b = chain[i];
-    if ((a.x - x) * (b.x - x) <= 0 && a.x != b.x) return between(a, b, (x - a.x) / (b.x - a.x)).y;
+    if ((a.x - x) * (b.x - x) <= 0 && a.x != b.x)
+      return wing::pointAlong(a, b, (x - a.x) / (b.x - a.x)).y;
   }
   return x <= chain.front().x ? chain.front().y : chain.back().y;
 }
@@ -66,7 +63,7 @@ Chain clipped(const Chain& chain, double from, double to) {
       const wing::Point q = chain[i - 1];
       for (const double edge : {from, to}) {
         if ((q.x - edge) * (p.x - edge) < 0)
-          out.push_back(between(q, p, (edge - q.x) / (p.x - q.x)));
+          out.push_back(wing::pointAlong(q, p, (edge - q.x) / (p.x - q.x)));
       }
     }
     if (p.x >= from && p.x <= to) out.push_back(p);
@@ -182,8 +179,9 @@ std::vector<Rib> wingRibs(const wing::WingGeometry& geometry, const RibSettings&
     const wing::PanelOutline& p = geometry.panels[panel];
     const double share =
         (station - p.rootLeadingEdge.x) / (p.tipLeadingEdge.x - p.rootLeadingEdge.x);
-    const double leadingEdge = between(p.rootLeadingEdge, p.tipLeadingEdge, share).y;
-    const double chord = between(p.rootTrailingEdge, p.tipTrailingEdge, share).y - leadingEdge;
+    const double leadingEdge = wing::pointAlong(p.rootLeadingEdge, p.tipLeadingEdge, share).y;
+    const double chord =
+        wing::pointAlong(p.rootTrailingEdge, p.tipTrailingEdge, share).y - leadingEdge;
     const double span = station / halfSpan;
     const double twist = settings.washoutDegrees * span;
     ribs.push_back({"R" + std::to_string(ribs.size() + 1), station, chord, leadingEdge, twist,

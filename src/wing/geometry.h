@@ -14,6 +14,11 @@ struct Point {
   friend bool operator==(const Point&, const Point&) = default;
 };
 
+// The point a fraction t of the way from a to b.
+inline Point pointAlong(Point a, Point b, double t) {
+  return {a.x + (b.x - a.x) * t, a.y + (b.y - a.y) * t};
+}
+
 struct PanelOutline {
   Point rootLeadingEdge, tipLeadingEdge, tipTrailingEdge, rootTrailingEdge;
 };
