@@ -132,9 +132,7 @@ struct FormFixture {
     form.startUp();
   }
   static IniSections texts() {
-    IniSections texts{{"Label", {{"0", "Tavelor"}}},
-                      {"Print", {{"4", "PDF in"}}},
-                      {"Stability", {{"refused", "Wing first"}}}};
+    IniSections texts{{"Label", {{"0", "Tavelor"}}}};
     // Panel messages but the root chord's, which gives message 1 as in an older file.
     for (const char* key : {"panelTip", "panelTipZero", "panelLength", "panelNumber"}) {
       texts["Message"][key] = std::string(key) + " %1";

