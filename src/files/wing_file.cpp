@@ -52,14 +52,15 @@ std::string recordBytes(std::string_view header, const Texts& texts) {
   return bytes;
 }
 
-}  // namespace
-
+// Whether any of the stabiliser's fields holds more than blanks: only then is a tail stored.
 bool hasStabiliser(const TailTexts& texts) {
   for (std::size_t i = 0; i < kStabiliserFieldCount; ++i) {
     if (texts[i].find_first_not_of(' ') != std::string::npos) return true;
   }
   return false;
 }
+
+}  // namespace
 
 std::string wingDocumentBytes(const WingDocument& document) {
   std::string bytes = recordBytes(kFileHeader, document.texts);

@@ -66,9 +66,6 @@ struct WingDocument {
   }
 };
 
-// Whether any of the stabiliser's fields holds more than blanks: only then is a tail stored.
-bool hasStabiliser(const TailTexts& texts);
-
 // The file's bytes: Windows-1252, CR LF after every line; the wing's record, then the tail's
 // when there is a stabiliser, the ribs' when there are rib lines. A line break inside a text would
 // split the record, so each CR and LF in a text is written as a blank. A document read from a file

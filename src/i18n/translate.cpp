@@ -58,8 +58,7 @@ constexpr std::pair<const char*, const char*> kShippedLocales[] = {{"English", "
                                                                     "fr"},
                                                                    {"Deutsch", "de"}};
 
-}  // namespace
-
+// The current language's locale: its file's [Language] locale, else the shipped file's by name.
 std::string localeOf(Language& language) {
   std::string locale = language.text("Language", "locale");
   for (const auto& [name, shipped] : kShippedLocales) {
@@ -67,6 +66,8 @@ std::string localeOf(Language& language) {
   }
   return locale;
 }
+
+}  // namespace
 
 void translate(Language& language, CaptionTarget& mainWindow) {
   for (const CaptionSource& c : kCaptions) {

@@ -11,7 +11,5 @@ namespace tavelor::i18n {
 // headings, frames, buttons and the calculate button's tool tip, each text looked up at the
 // moment it is set. A missing file, section or key gives an empty text and is not reported.
 void translate(Language& language, CaptionTarget& mainWindow);
-// The current language's locale: its file's [Language] locale, else the shipped file's by name.
-std::string localeOf(Language& language);
 
 }  // namespace tavelor::i18n

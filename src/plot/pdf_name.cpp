@@ -27,8 +27,7 @@ bool isForbiddenInFileName(unsigned char c) {
   return std::string_view("/\\:*?\"<>|").find(static_cast<char>(c)) != std::string_view::npos;
 }
 
-}  // namespace
-
+// The sheet name as the base of a file name (see freePdfPath).
 std::string pdfBaseName(const std::string& sheetName) {
   std::string base;
   base.reserve(sheetName.size());
@@ -47,6 +46,8 @@ std::string pdfBaseName(const std::string& sheetName) {
   const auto last = base.find_last_not_of(" .");
   return base.substr(first, last - first + 1);
 }
+
+}  // namespace
 
 std::string freePdfPath(const std::string& folder, const std::string& sheetName) {
   const std::string base = pdfBaseName(sheetName);

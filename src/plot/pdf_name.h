@@ -4,13 +4,10 @@
 
 namespace tavelor::plot {
 
-// The sheet name as the base of a file name: path separators, wildcards, quotes and control
-// characters become "_", leading and trailing blanks and dots go, at most 200 bytes of UTF-8.
-// "sheet" when nothing is left.
-std::string pdfBaseName(const std::string& sheetName);
-
 // The first free name in folder among "<base>.pdf", "<base> (2).pdf", "<base> (3).pdf" ... (base:
-// pdfBaseName), without creating it (for the printer question); the first when all are taken.
+// the sheet name with path separators, wildcards, quotes and control characters as "_", leading
+// and trailing blanks and dots gone, at most 200 bytes of UTF-8, "sheet" when nothing is left),
+// without creating it (for the printer question); the first when all are taken.
 std::string freePdfPath(const std::string& folder, const std::string& sheetName);
 
 // Takes the first free name by creating it empty (so no other writer can take it in between)

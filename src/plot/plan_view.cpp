@@ -47,16 +47,4 @@ Drawing planDrawing(const wing::WingResults& results, const wing::WingGeometry& 
   return drawing;
 }
 
-Drawing stabilityPlanDrawing(const wing::WingGeometry& wing, const wing::WingGeometry* tail,
-                             double tailArm) {
-  Drawing drawing;
-  addPanelOutlines(drawing, wing, {0, 0, 1});
-  if (tail != nullptr) addPanelOutlines(drawing, *tail, {0, tailArm, 1});
-  const Bounds reach = boundsOf(drawing);
-  // First, so the outlines are drawn over it.
-  drawing.lines.insert(drawing.lines.begin(),
-                       {Role::RootAxis, {{0, reach.min.y}, {0, reach.max.y}}});
-  return drawing;
-}
-
 }  // namespace tavelor::plot

@@ -16,9 +16,4 @@ inline constexpr double kPlanHeightMm = 40.48;
 Drawing planDrawing(const wing::WingResults& results, const wing::WingGeometry& geometry,
                     const RibLines& ribs = {});
 
-// The half-wing and, given one, the half-stabiliser tailArm aft of it, in the wing's millimetres
-// (root on x = 0, y aft), with the centre line along the root over both.
-Drawing stabilityPlanDrawing(const wing::WingGeometry& wing, const wing::WingGeometry* tail,
-                             double tailArm);
-
 }  // namespace tavelor::plot

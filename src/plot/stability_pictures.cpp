@@ -5,7 +5,7 @@
 #include <numbers>
 #include <utility>
 
-#include "plot/plan_view.h"
+#include "plot/plan_figure.h"
 #include "wing/geometry.h"
 
 namespace tavelor::plot {
@@ -83,6 +83,23 @@ std::optional<SpanLoadFigure> spanLoadFigure(const std::vector<wing::SpanLoadPoi
   return figure;
 }
 
+namespace {
+
+// The half-wing and, given one, the half-stabiliser tailArm aft of it, in the wing's millimetres
+// (root on x = 0, y aft), with the centre line along the root over both.
+Drawing stabilityPlanDrawing(const wing::WingGeometry& wing, const wing::WingGeometry* tail,
+                             double tailArm) {
+  Drawing drawing;
+  addPanelOutlines(drawing, wing, {0, 0, 1});
+  if (tail != nullptr) addPanelOutlines(drawing, *tail, {0, tailArm, 1});
+  const Bounds reach = boundsOf(drawing);
+  // First, so the outlines are drawn over it.
+  drawing.lines.insert(drawing.lines.begin(),
+                       {Role::RootAxis, {{0, reach.min.y}, {0, reach.max.y}}});
+  return drawing;
+}
+
+// text's words cut at the end, an ellipsis added, until it is at most width long as measured.
 std::string elided(Text text, double width, TextMeasure& measure) {
   std::string kept = text.text;
   while (!kept.empty() && measure.advance(text) > width) {
@@ -93,6 +110,8 @@ std::string elided(Text text, double width, TextMeasure& measure) {
   }
   return text.text;
 }
+
+}  // namespace
 
 Drawing spanLoadPicture(const std::vector<wing::SpanLoadPoint>& points, double halfSpan,
                         const SpanLoadTexts& texts, const Bounds& view, TextMeasure& measure) {

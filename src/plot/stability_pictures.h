@@ -49,7 +49,4 @@ Drawing stabilityPlanPicture(const wing::WingResults& wing,
                              const std::optional<wing::StabilityResults>& results, double tailArm,
                              const Bounds& view);
 
-// text's words cut at the end, an ellipsis added, until it is at most width long as measured.
-std::string elided(Text text, double width, TextMeasure& measure);
-
 }  // namespace tavelor::plot
