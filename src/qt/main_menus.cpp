@@ -48,6 +48,7 @@ void MainWindow::buildMenus() {
     unitChoices->addAction(action);
     captionSetters_[name] = [action](const QString& caption) { action->setText(caption); };
     connect(action, &QAction::triggered, this, [this, choice] { form_->setUnits(choice); });
+    unitItems_[choice] = action;
   }
 
   statusBar()->setObjectName(QStringLiteral("statusBar"));
@@ -57,11 +58,7 @@ void MainWindow::buildMenus() {
 }
 
 void MainWindow::showUnits(base::Units units) {
-  const bool metric = units == base::Units::Metric;
-  for (const char* name : {"metricItem", "imperialItem"}) {
-    auto* action = findChild<QAction*>(QString::fromLatin1(name));
-    if (action) action->setChecked(metric == (name[0] == 'm'));
-  }
+  unitItems_.at(units)->setChecked(true);  // the group unchecks the other
   if (auto* sign = findChild<QLabel*>(QStringLiteral("gramSign"))) {
     sign->setText(QString::fromUtf8(base::unitSymbol(base::Quantity::Mass, units)));
   }

@@ -113,7 +113,8 @@ class MainWindow : public QMainWindow, public ui::Window {
   QString decimalMark_;
   QString pdfFolder_;  // where a PDF file goes without a print queue; empty: the documents folder
   QMenu* fileMenu_ = nullptr;
-  QAction* quitSeparator_ = nullptr;  // the recent files go above it
+  QAction* quitSeparator_ = nullptr;           // the recent files go above it
+  std::map<base::Units, QAction*> unitItems_;  // Tools > Units, by the units each chooses
   std::vector<QAction*> recentItems_;
   std::vector<std::unique_ptr<QTranslator>> translators_;
   std::function<std::string()> shortDate_;
